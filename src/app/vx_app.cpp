@@ -1,0 +1,41 @@
+#include "app/vx_app.h"
+
+namespace vx {
+
+VxApp::VxApp(Ui& ui, std::string programFileName)
+    : ui_(ui),
+      MenueForm(ui),
+      IniForm(ui, application_, std::move(programFileName)),
+      vxCfgForm(IniForm) {
+    WireMenu();
+}
+
+void VxApp::WireMenu() {
+    MenuTargets targets;
+    targets.NewSession = [this] { SessionForm.Neu(); };
+    targets.ChooseSession = [this] { SessionForm.WaehleSession(); };
+    targets.SaveSession = [this] { SessionForm.Speichern(); };
+    targets.SaveSessionAs = [this] { SessionForm.SpeichernUnterSes(); };
+    targets.SaveTopicAs = [this] { VxMainFormSaetze.SpeicherThemaUnter(); };
+    targets.OpenTopics = [this] { VxMainFormSaetze.Oeffnen(); };
+    targets.OpenReadOnly = [this] { FormReadOnly.OeffneRO(); };
+    targets.OpenSet1BRLogic = [this] { Form1BRLogic.OpenTEmplateLogic(); };
+    targets.OpenSetBRWizard = [this] { SetBRForm.Oeffne(); };
+    targets.OpenDeploy = [this] { DeployForm.deploy(); };
+    targets.OpenHelp = [this] { HilfeForm.OpenHelp(); };
+    targets.ShowAbout = [this] { ui_.ShowModal(IniForm); };
+    targets.SessionOpen = [this] { return SessionForm.Opened == 1; };
+    MenueForm.Wire(IniForm, std::move(targets));
+}
+
+std::vector<TForm*> VxApp::Forms() {
+    return {&MenueForm,   &IniForm,         &VxMainFormSaetze,   &HilfeForm,
+            &SessionForm, &WahleDlgBoxForm, &FormSaveAs,         &NeueSessionForm,
+            &ResultForm,  &SaveAsResForm,   &Vater2MethodenForm, &InterprtForm,
+            &RegelnForm,  &WWRelForm,       &WWRelReadForm,      &FormSSaveAs,
+            &DeployForm,  &vxCfgForm,       &FormReadOnly,       &SetBRForm,
+            &ListsForm,   &DlgForm2BR,      &FormOpenFree,       &FormMixedTypes2BR,
+            &FormTSRels,  &FormAnals2BR,    &Form1BRLogic,       &Step4UpgrMan};
+}
+
+}  // namespace vx

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/form.h"
+
+namespace vx {
+
+class TResultForm : public TForm {
+public:
+    TResultForm() : TForm("TResultForm", "Result-Status") {}
+};
+
+}  // namespace vx

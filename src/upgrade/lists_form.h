@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/form.h"
+
+namespace vx {
+
+class TListsForm : public TForm {
+public:
+    TListsForm() : TForm("TListsForm", "Lists") {}
+};
+
+}  // namespace vx

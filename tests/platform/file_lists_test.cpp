@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "platform/file_lists.h"
+#include "support/temp_dir.h"
+
+namespace vx {
+namespace {
+
+TEST(FileLists, DirectoryListEntersAndLeavesAndDrivesTheFileList) {
+    test::TempDir dir;
+    dir.Write("Sessions/demo", "");
+    dir.Write("Sessions/_2BR_demo/demo", "");
+    dir.Write("Sessions/_2BR_demo/demo.mpf", "");
+    TDirectoryListBox dirs;
+    dirs.SetDirectory(dir.SystemPath() + "sessions");
+    EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
+    EXPECT_EQ(dirs.Items, std::vector<std::string>{"_2BR_demo"});
+    EXPECT_FALSE(dirs.Enter("nothere"));
+    ASSERT_TRUE(dirs.Enter("_2BR_demo"));
+    TFileListBox files;
+    files.SetDirectory(dirs.Directory);
+    EXPECT_EQ(files.Items, (std::vector<std::string>{"demo", "demo.mpf"}));
+    EXPECT_EQ(files.FileName(), "");
+    files.ItemIndex = 1;
+    EXPECT_EQ(files.FileName(), dir.SystemPath() + "sessions\\_2BR_demo\\demo.mpf");
+    ASSERT_TRUE(dirs.Up());
+    EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
+}
+
+TEST(FileLists, ParentDirectoryStopsAtTheTop) {
+    EXPECT_EQ(ParentDirectory("D:\\a\\b\\"), "D:\\a\\");
+    EXPECT_EQ(ParentDirectory("\\a"), "\\");
+    EXPECT_EQ(ParentDirectory("a"), "");
+    EXPECT_EQ(WithTrailingBackslash("x"), "x\\");
+    EXPECT_EQ(WithTrailingBackslash(""), "");
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "platform/host_path.h"
+#include "support/temp_dir.h"
+
+namespace vx {
+namespace {
+
+class HostPathTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.Write("RELATION/FormaleR/MO_S1.txt", "rules");
+        dir.Write("Lists/S_List.txt", "list");
+        dir.Write("Text/vxLit.txt", "lit");
+        dir.Write("Saetze/S1/E10_10.txt", "");
+        dir.Write("Saetze/S1/E10_20.TXT", "");
+        dir.Write("Saetze/S1/E10_100.txt", "");
+        dir.Write("Saetze/S1/e10_30.txt", "");
+        dir.Write("Saetze/S1/E1_10.txt", "");
+        dir.MakeDir("Saetze/S1/E10_sub.txt");
+        dir.Write("Saetze/S1/.gitkeep", "");
+        dir.MakeDir("Saetze/S1/.hidden");
+    }
+    test::TempDir dir;
+};
+
+TEST_F(HostPathTest, MatchesExistingComponentsWithoutRegardToCase) {
+    const std::string root = dir.SystemPath();
+    EXPECT_EQ(ToHostPath(root + "Relation\\FormaleR\\MO_S1.txt"),
+              dir.path() / "RELATION/FormaleR/MO_S1.txt");
+    EXPECT_EQ(ToHostPath(root + "relation/formaler/mo_s1.TXT"),
+              dir.path() / "RELATION/FormaleR/MO_S1.txt");
+    EXPECT_TRUE(FileExists(root + "Lists\\S_list.txt"));
+    EXPECT_TRUE(FileExists(root + "TEXT\\VXLIT.txt"));
+    EXPECT_TRUE(DirectoryExists(root + "relation\\"));
+    EXPECT_FALSE(FileExists(root + "relation"));
+    EXPECT_FALSE(DirectoryExists(root + "Lists\\S_List.txt"));
+}
+
+TEST_F(HostPathTest, NewComponentsKeepTheCaseTheyWereGiven) {
+    const std::string root = dir.SystemPath();
+    EXPECT_EQ(ToHostPath(root + "relation\\NewDir\\File.TXT"),
+              dir.path() / "RELATION/NewDir/File.TXT");
+    ASSERT_TRUE(ForceDirectories(root + "sessions\\_2BR_demo\\ini\\"));
+    ASSERT_TRUE(ForceDirectories(root + "SESSIONS\\_2br_DEMO\\Saetze"));
+    EXPECT_TRUE(dir.Exists("sessions/_2BR_demo/ini"));
+    EXPECT_TRUE(dir.Exists("sessions/_2BR_demo/Saetze"));
+}
+
+TEST_F(HostPathTest, FindsFilesByMaskInAStableOrder) {
+    const std::string folder = dir.SystemPath() + "saetze\\s1\\";
+    EXPECT_EQ(FindFiles(folder, "E10_??.txt"),
+              (std::vector<std::string>{"E10_10.txt", "E10_20.TXT", "e10_30.txt"}));
+    EXPECT_EQ(FindFiles(folder, "*.txt"),
+              (std::vector<std::string>{"E10_10.txt", "E10_100.txt", "E10_20.TXT", "e10_30.txt",
+                                        "E1_10.txt"}));
+    EXPECT_EQ(FindFiles(folder, "*.*").size(), 5u);
+    EXPECT_EQ(FindDirectories(folder), std::vector<std::string>{"E10_sub.txt"});
+    EXPECT_TRUE(FindFiles(dir.SystemPath() + "missing\\", "*").empty());
+}
+
+TEST(MatchesMask, FollowsWildcardRules) {
+    EXPECT_TRUE(MatchesMask("abc.txt", "*.TXT"));
+    EXPECT_TRUE(MatchesMask("E10_40.txt", "E10_??.txt"));
+    EXPECT_FALSE(MatchesMask("E10_4.txt", "E10_??.txt"));
+    EXPECT_TRUE(MatchesMask("a.b.c", "*.c"));
+    EXPECT_TRUE(MatchesMask("noext", "*.*"));
+    EXPECT_TRUE(MatchesMask("x", "*"));
+    EXPECT_FALSE(MatchesMask("x.txt", "*.ini"));
+    EXPECT_TRUE(MatchesMask("aXbXc", "a*b*c"));
+}
+
+TEST(SystemPaths, ConvertBetweenSystemAndHostForms) {
+    EXPECT_EQ(ToSystemPath("/opt/vx/System/vx"), "\\opt\\vx\\System\\vx");
+    EXPECT_EQ(ToHostPath("\\opt\\vx\\System\\").string(), "/opt/vx/System");
+    // A drive letter has no meaning on this host; the rest of the path still counts.
+    EXPECT_EQ(ToHostPath("D:\\nowhere\\x.txt").string(), "/nowhere/x.txt");
+    EXPECT_EQ(ToHostPath("relative\\x.txt").string(), "relative/x.txt");
+    EXPECT_EQ(ToSystemPath("/tmp/\xC3\xBC"), "\\tmp\\\xFC");
+}
+
+TEST(AtomicWrite, ReplacesContentAndRefusesDirectories) {
+    test::TempDir dir;
+    WriteFileAtomic(dir.SystemPath() + "f.txt", "one");
+    WriteFileAtomic(dir.SystemPath() + "F.TXT", "two");
+    EXPECT_EQ(ReadFileBytes(dir.SystemPath() + "f.txt"), "two");
+    EXPECT_EQ(FindFiles(dir.SystemPath()).size(), 1u);
+    EXPECT_TRUE(RemoveFile(dir.SystemPath() + "F.txt"));
+    EXPECT_FALSE(FileExists(dir.SystemPath() + "f.txt"));
+}
+
+}  // namespace
+}  // namespace vx

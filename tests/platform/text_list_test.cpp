@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "platform/errors.h"
+#include "platform/host_path.h"
+#include "platform/text_list.h"
+#include "support/temp_dir.h"
+
+namespace vx {
+namespace {
+
+TEST(TextList, ReadsBeyondTheEndAsEmptyLinesButRefusesWrites) {
+    TextList list{"//vx2.0b, ", "S1E1"};
+    EXPECT_EQ(list[1], "S1E1");
+    EXPECT_EQ(list[2], "");
+    EXPECT_EQ(list[-1], "");
+    EXPECT_THROW(list.Set(2, "x"), IndexError);
+    EXPECT_THROW(list.Delete(5), IndexError);
+    EXPECT_THROW(list.Insert(3, "x"), IndexError);
+    list.Insert(2, "end");
+    EXPECT_EQ(list.Count(), 3);
+}
+
+TEST(TextList, SplitsAtEveryKindOfLineEnd) {
+    TextList list;
+    list.SetText("a\r\nb\nc\rd\r\n\r\ne");
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
+    list.SetText("one\r\n");
+    EXPECT_EQ(list.Count(), 1);
+    list.SetText("\r\n");
+    EXPECT_EQ(list.Lines(), std::vector<std::string>{""});
+    list.SetText("");
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(TextList, WritesCrLfAndKeepsLatin1BytesAndLongLines) {
+    test::TempDir dir;
+    const std::string longLine(20000, 'x');
+    TextList list{
+        "Pr\xFC"
+        "fen",
+        "", longLine, std::string("nul\0byte", 8)};
+    list.SaveToFile(dir.SystemPath() + "out.txt");
+    EXPECT_EQ(dir.Read("out.txt"),
+              "Pr\xFC"
+              "fen\r\n\r\n" +
+                  longLine + "\r\n" + std::string("nul\0byte", 8) + "\r\n");
+    TextList back;
+    back.LoadFromFile(dir.SystemPath() + "OUT.TXT");
+    EXPECT_EQ(back, list);
+}
+
+TEST(TextList, RevisionGrowsWithEveryChange) {
+    TextList list;
+    const auto start = list.Revision();
+    list.Add("a");
+    list.Set(0, "b");
+    list.Clear();
+    EXPECT_EQ(list.Revision(), start + 3);
+}
+
+TEST(TextList, MissingFileAndDirectoryThrowFileError) {
+    test::TempDir dir;
+    TextList list{"keep"};
+    EXPECT_THROW(list.LoadFromFile(dir.SystemPath() + "missing.txt"), FileError);
+    dir.MakeDir("adir");
+    EXPECT_THROW(list.LoadFromFile(dir.SystemPath() + "adir"), FileError);
+    EXPECT_THROW(list.SaveToFile(dir.SystemPath() + "adir"), FileError);
+    EXPECT_THROW(list.SaveToFile(dir.SystemPath() + "no\\such\\dir\\f.txt"), FileError);
+    EXPECT_EQ(list.Lines(), std::vector<std::string>{"keep"});
+}
+
+// A write that fails halfway (the file-size limit is hit) leaves the old file as it was and
+// no temporary file behind.
+TEST(TextList, FailedSaveKeepsTheOldFile) {
+    test::TempDir dir;
+    dir.Write("session", "old\r\n");
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    TextList big;
+    big.Add(std::string(1000, 'y'));
+    bool threw = false;
+    try {
+        big.SaveToFile(dir.SystemPath() + "session");
+    } catch (const FileError&) {
+        threw = true;
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_TRUE(threw);
+    EXPECT_EQ(dir.Read("session"), "old\r\n");
+    EXPECT_EQ(FindFiles(dir.SystemPath(), "*"), std::vector<std::string>{"session"});
+}
+
+}  // namespace
+}  // namespace vx
