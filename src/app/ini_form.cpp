@@ -287,4 +287,31 @@ void TIniForm::SetLabelsAndOperators() {
     DefaultBinaryOps[4] = {"BICONDITIONAL", "<=>", "VXR25"};
 }
 
+int TIniForm::With2BRSettings(int (*step)(logic::TwoBRSettings&, LogicModel&, Ui&)) {
+    logic::TwoBRSettings settings{SessionsPath,
+                                  SessionName,
+                                  {Session2BRPath, BR2IniPath, BR2SaetzePath, BR2RelationPath,
+                                   BR2RegelnPath, BR2ListsPath, BR2SystemPath},
+                                  IniState};
+    const int result = step(settings, Logic, ui_);
+    const logic::TwoBRPaths& p = settings.Paths;
+    Session2BRPath = p.Session2BRPath;
+    BR2IniPath = p.BR2IniPath;
+    BR2SaetzePath = p.BR2SaetzePath;
+    BR2RelationPath = p.BR2RelationPath;
+    BR2RegelnPath = p.BR2RegelnPath;
+    BR2ListsPath = p.BR2ListsPath;
+    BR2SystemPath = p.BR2SystemPath;
+    IniState = settings.IniState;
+    return result;
+}
+
+int TIniForm::Set2BRPaths() {
+    return With2BRSettings(&logic::Set2BRPaths);
+}
+
+int TIniForm::Read2BRIni() {
+    return With2BRSettings(&logic::Read2BRIni);
+}
+
 }  // namespace vx

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "logic/loaders.h"
+#include "logic/logic_model.h"
 #include "logic/logic_types.h"
 #include "platform/application.h"
 #include "platform/controls.h"
@@ -66,6 +68,22 @@ public:
     // Built-in operators; entries not listed stay empty.
     OneBased<T_D_Logic, 9> DefaultUnaryOps, DefaultBinaryOps;
 
+    // The logic configuration of the open 2BR session.
+    LogicModel Logic;
+
+    // Loaders of the 2BR configuration. The session workflow sets SessionName, then calls
+    // Read2BRIni; the upgrade wizard calls the single loaders.
+    int Set2BRPaths();
+    int Read2BRIni();
+    int ReadMainIni() { return logic::ReadMainIni(Logic, BR2IniPath, ui_); }
+    int ReadLogicIni() { return logic::ReadLogicIni(Logic, BR2IniPath, ui_); }
+    int ReadRangeLogicIni() { return logic::ReadRangeLogicIni(Logic, BR2IniPath, ui_); }
+    int ReadRangeArraysIni() { return logic::ReadRangeArraysIni(Logic, BR2IniPath, ui_); }
+    int ReadBVLKTH() { return logic::ReadBVLKTH(); }
+    int ReadDVXRIni() { return logic::ReadDVXRIni(Logic, SystemPath, ui_); }
+    int Process_DVXRini() { return logic::Process_DVXRini(Logic); }
+    int UpgrSE22BR() { return logic::UpgrSE22BR(Logic, BR2IniPath, ui_); }
+
     static std::string UserNumberText(int k) { return std::to_string(100 * k + 1001); }
 
     Ui& ui() { return ui_; }
@@ -80,6 +98,8 @@ private:
     void CheckRangeChain();
     void ConvertRanges();
     void SetLabelsAndOperators();
+    // Runs one step of the 2BR loading on the settings' path set and IniState.
+    int With2BRSettings(int (*step)(logic::TwoBRSettings&, LogicModel&, Ui&));
     // The path check of one [Paths] value: report a missing or short value, make it absolute.
     void CompletePath(std::string& path, const char* defaultText, const char* message, bool fatal);
 

@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+#include "logic/loaders.h"
+#include "model_dump.h"
+#include "platform/host_path.h"
+#include "platform/ini_file.h"
+#include "platform/latin1.h"
+#include "platform/scripted_ui.h"
+#include "platform/text_list.h"
+#include "support/golden.h"
+#include "support/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+// Golden folders of the logic loaders: tests/data/logic/<suite>/<case>/ holds
+//   case.txt      the steps to run ("run=Read2BRIni UpgrSE22BR"), the session name
+//                 ("session=", default Breakfast), the base configuration ("base=demo", the
+//                 demo session's ini files and System\DVXR.ini, or "base=none") and edits of
+//                 the base, one a line: "set <file> <section> <key>=<value>",
+//                 "del <file> <section> <key>", "rm <file>", "dir <file>" (replace the
+//                 file by a directory, so that it cannot be read);
+//   *.ini         files that replace the base's file of the same name before the edits;
+//   expected.txt  "result=" the results of the steps in order, then "<cell>=<value>" lines
+//                 naming cells of the model (see model_dump.h), IniState and the paths;
+//   messages.txt  the messages shown, in order (absent: none).
+namespace vx {
+namespace {
+
+struct CaseSpec {
+    std::vector<std::string> steps;
+    std::string session = "Breakfast";
+    std::string base = "demo";
+    std::vector<std::string> edits;
+};
+
+std::vector<std::string> Lines(const fs::path& file) {
+    TextList text;
+    if (fs::exists(file)) {
+        text.LoadFromFile(ToSystemPath(file));
+    }
+    return text.Lines();
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : text + " ") {
+        if (c == ' ') {
+            if (!word.empty()) {
+                words.push_back(word);
+            }
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    return words;
+}
+
+CaseSpec ReadCase(const fs::path& file) {
+    CaseSpec spec;
+    for (const auto& line : Lines(file)) {
+        if (line.empty() || line[0] == ';') {
+            continue;
+        }
+        if (line.rfind("run=", 0) == 0) {
+            spec.steps = Words(line.substr(4));
+        } else if (line.rfind("session=", 0) == 0) {
+            spec.session = line.substr(8);
+        } else if (line.rfind("base=", 0) == 0) {
+            spec.base = line.substr(5);
+        } else {
+            spec.edits.push_back(line);
+        }
+    }
+    return spec;
+}
+
+// Where a configuration file lives in the installation, relative to its root.
+std::string PlaceOf(const std::string& file, const std::string& session) {
+    if (SameTextLatin1(file, "DVXR.ini")) {
+        return "System/DVXR.ini";
+    }
+    return "Sessions/_2BR_" + session + "/ini/" + file;
+}
+
+std::string SystemPathOf(const test::TempDir& dir, const std::string& relative) {
+    std::string path = dir.SystemPath() + relative;
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return path;
+}
+
+void DeleteKey(const std::string& path, const std::string& section, const std::string& key) {
+    TextList text;
+    text.LoadFromFile(path);
+    bool inSection = false;
+    for (int i = 0; i < text.Count(); ++i) {
+        const std::string& line = text[i];
+        if (!line.empty() && line[0] == '[') {
+            inSection = SameTextLatin1(line, "[" + section + "]");
+        } else if (inSection && SameTextLatin1(line.substr(0, line.find('=')), key)) {
+            text.Delete(i--);
+        }
+    }
+    text.SaveToFile(path);
+}
+
+void ApplyEdit(const test::TempDir& dir, const std::string& session, const std::string& edit) {
+    const auto words = Words(edit);
+    ASSERT_GE(words.size(), 2u) << edit;
+    const std::string& op = words[0];
+    const std::string relative = PlaceOf(words[1], session);
+    const std::string path = SystemPathOf(dir, relative);
+    // The rest of the line after the operation and the file name, blanks kept.
+    const std::string rest = edit.substr(std::min(edit.size(), op.size() + words[1].size() + 2));
+    if (op == "set") {
+        const auto space = rest.find(' ');
+        const auto eq = rest.find('=');
+        ASSERT_TRUE(space != std::string::npos && eq != std::string::npos) << edit;
+        IniFile(path).WriteString(rest.substr(0, space), rest.substr(space + 1, eq - space - 1),
+                                  rest.substr(eq + 1));
+    } else if (op == "del") {
+        ASSERT_EQ(words.size(), 4u) << edit;
+        DeleteKey(path, words[2], words[3]);
+    } else if (op == "rm" || op == "dir") {
+        fs::remove(dir.path() / relative);
+        if (op == "dir") {
+            fs::create_directories(dir.path() / relative);
+        }
+    } else {
+        FAIL() << "unknown edit: " << edit;
+    }
+}
+
+void Install(const test::TempDir& dir, const fs::path& caseDir, const CaseSpec& spec) {
+    const std::string iniDir = "Sessions/_2BR_" + spec.session + "/ini";
+    dir.MakeDir(iniDir);
+    dir.MakeDir("System");
+    if (spec.base == "demo") {
+        const fs::path demo = test::DemoDir();
+        test::CopyTree(demo / "Sessions" / "_2BR_Breakfast" / "ini", dir.path() / iniDir);
+        fs::copy_file(demo / "System" / "DVXR.ini", dir.path() / "System" / "DVXR.ini");
+    } else {
+        ASSERT_EQ(spec.base, "none");
+    }
+    for (const auto& entry : fs::directory_iterator(caseDir)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() == ".ini") {
+            fs::copy_file(entry.path(), dir.path() / PlaceOf(name, spec.session),
+                          fs::copy_options::overwrite_existing);
+        }
+    }
+    for (const auto& edit : spec.edits) {
+        ApplyEdit(dir, spec.session, edit);
+    }
+}
+
+struct Outcome {
+    std::vector<int> results;
+    ScriptedUi ui;
+    std::unique_ptr<LogicModel> model = std::make_unique<LogicModel>();
+    logic::TwoBRSettings settings;
+};
+
+void RunSteps(const test::TempDir& dir, const CaseSpec& spec, Outcome& out) {
+    out.settings.SessionsPath = dir.SystemPath() + "Sessions\\";
+    out.settings.SessionName = spec.session;
+    out.settings.Paths.BR2IniPath = out.settings.SessionsPath + "_2BR_" + spec.session + "\\ini";
+    LogicModel& m = *out.model;
+    const std::string& iniPath = out.settings.Paths.BR2IniPath;
+    for (const auto& step : spec.steps) {
+        int result = 99;
+        if (step == "Set2BRPaths") {
+            result = logic::Set2BRPaths(out.settings, m, out.ui);
+        } else if (step == "Read2BRIni") {
+            result = logic::Read2BRIni(out.settings, m, out.ui);
+        } else if (step == "ReadMainIni") {
+            result = logic::ReadMainIni(m, iniPath, out.ui);
+        } else if (step == "ReadLogicIni") {
+            result = logic::ReadLogicIni(m, iniPath, out.ui);
+        } else if (step == "ReadRangeLogicIni") {
+            result = logic::ReadRangeLogicIni(m, iniPath, out.ui);
+        } else if (step == "ReadRangeArraysIni") {
+            result = logic::ReadRangeArraysIni(m, iniPath, out.ui);
+        } else if (step == "ReadDVXRIni") {
+            result = logic::ReadDVXRIni(m, dir.SystemPath() + "System\\", out.ui);
+        } else if (step == "Process_DVXRini") {
+            result = logic::Process_DVXRini(m);
+        } else if (step == "UpgrSE22BR") {
+            result = logic::UpgrSE22BR(m, iniPath, out.ui);
+        } else {
+            ADD_FAILURE() << "unknown step " << step;
+        }
+        out.results.push_back(result);
+    }
+}
+
+std::map<std::string, std::string> Cells(const test::TempDir& dir, const Outcome& out) {
+    auto cells = test::DumpLogicModel(*out.model);
+    cells["IniState"] = std::to_string(out.settings.IniState);
+    const auto relative = [&](const std::string& path) {
+        const std::string root = dir.SystemPath();
+        return path.rfind(root, 0) == 0 ? "<root>\\" + path.substr(root.size()) : path;
+    };
+    const logic::TwoBRPaths& p = out.settings.Paths;
+    cells["Session2BRPath"] = relative(p.Session2BRPath);
+    cells["BR2IniPath"] = relative(p.BR2IniPath);
+    cells["BR2SaetzePath"] = relative(p.BR2SaetzePath);
+    cells["BR2RelationPath"] = relative(p.BR2RelationPath);
+    cells["BR2RegelnPath"] = relative(p.BR2RegelnPath);
+    cells["BR2ListsPath"] = relative(p.BR2ListsPath);
+    cells["BR2SystemPath"] = relative(p.BR2SystemPath);
+    return cells;
+}
+
+std::vector<std::string> AllCases() {
+    std::vector<std::string> all;
+    const fs::path root = test::TestDataDir() / "logic";
+    for (const auto& suite : test::GoldenCases(root)) {
+        for (const auto& name : test::GoldenCases(root / suite)) {
+            all.push_back(suite + "/" + name);
+        }
+    }
+    return all;
+}
+
+class LogicGolden : public testing::TestWithParam<std::string> {};
+
+TEST_P(LogicGolden, LoadsAsExpected) {
+    const fs::path caseDir = test::TestDataDir() / "logic" / GetParam();
+    const CaseSpec spec = ReadCase(caseDir / "case.txt");
+    ASSERT_FALSE(spec.steps.empty()) << "case.txt names no step";
+    test::TempDir dir;
+    Install(dir, caseDir, spec);
+    if (HasFatalFailure()) {
+        return;
+    }
+    Outcome out;
+    RunSteps(dir, spec, out);
+
+    const auto expectedMessages = test::ReadMessagesFile(caseDir / "messages.txt");
+    EXPECT_EQ(test::FormatMessages(out.ui.Messages), test::FormatMessages(expectedMessages));
+    EXPECT_EQ(out.ui.Questions.size(), 0u);
+
+    const auto cells = Cells(dir, out);
+    bool resultGiven = false;
+    for (const auto& line : Lines(caseDir / "expected.txt")) {
+        if (line.empty() || line[0] == ';') {
+            continue;
+        }
+        const auto eq = line.find('=');
+        ASSERT_NE(eq, std::string::npos) << line;
+        const std::string name = line.substr(0, eq);
+        const std::string value = line.substr(eq + 1);
+        if (name == "result") {
+            std::vector<int> expected;
+            for (const auto& word : Words(value)) {
+                expected.push_back(std::stoi(word));
+            }
+            EXPECT_EQ(out.results, expected);
+            resultGiven = true;
+            continue;
+        }
+        const auto cell = cells.find(name);
+        if (cell == cells.end()) {
+            ADD_FAILURE() << "no cell " << name;
+            continue;
+        }
+        EXPECT_EQ(cell->second, value) << name;
+    }
+    EXPECT_TRUE(resultGiven) << "expected.txt gives no result";
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, LogicGolden, testing::ValuesIn(AllCases()), test::GoldenName());
+
+}  // namespace
+}  // namespace vx

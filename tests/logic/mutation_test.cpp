@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+#include "logic/loaders.h"
+#include "platform/host_path.h"
+#include "platform/scripted_ui.h"
+#include "platform/text_list.h"
+#include "support/golden.h"
+#include "support/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace vx {
+namespace {
+
+constexpr int kMutations = 3000;
+constexpr unsigned kSeed = 20240604;
+
+// Truncated, reordered, duplicated, random-byte and re-valued versions of a file.
+class Mutator {
+public:
+    explicit Mutator(unsigned seed) : rng_(seed) {}
+
+    std::string Mutate(const std::string& bytes, std::string& what) {
+        TextList lines;
+        lines.SetText(bytes);
+        switch (Pick(6)) {
+            case 0:
+                what = "truncated";
+                return bytes.substr(0, Pick(static_cast<int>(bytes.size())));
+            case 1:
+                what = "lines reordered";
+                Reorder(lines);
+                return lines.Text();
+            case 2:
+                what = "line duplicated";
+                Duplicate(lines);
+                return lines.Text();
+            case 3:
+                what = "line removed";
+                lines.Delete(Pick(lines.Count()));
+                return lines.Text();
+            case 4:
+                what = "random bytes";
+                return RandomBytes(bytes);
+            default:
+                what = "value changed";
+                ChangeValue(lines);
+                return lines.Text();
+        }
+    }
+
+private:
+    int Pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+
+    void Reorder(TextList& lines) {
+        std::vector<std::string> all = lines.Lines();
+        const int from = Pick(static_cast<int>(all.size()));
+        const int length = 1 + Pick(std::min(20, static_cast<int>(all.size()) - from));
+        std::shuffle(all.begin() + from, all.begin() + from + length, rng_);
+        lines.Assign(all);
+    }
+
+    void Duplicate(TextList& lines) {
+        const std::string line = lines[Pick(lines.Count())];
+        lines.Insert(Pick(lines.Count() + 1), line);
+    }
+
+    std::string RandomBytes(std::string bytes) {
+        for (int n = 1 + Pick(8); n > 0 && !bytes.empty(); --n) {
+            bytes[static_cast<std::size_t>(Pick(static_cast<int>(bytes.size())))] =
+                static_cast<char>(Pick(256));
+        }
+        return bytes;
+    }
+
+    void ChangeValue(TextList& lines) {
+        static const char* const kValues[] = {
+            "",      "EMPTY", "-1", "0", "5",   "6",      "9",    "10",      "21",         "31",
+            "99999", "YES",   "No", "(", "(10", "(1x,2)", "(00)", "(10,20)", "(10,20,30)", "x"};
+        const int i = Pick(lines.Count());
+        const std::string line = lines[i];
+        const auto eq = line.find('=');
+        if (eq != std::string::npos) {
+            lines.Set(i, line.substr(0, eq + 1) + kValues[Pick(std::size(kValues))]);
+        }
+    }
+
+    std::mt19937 rng_;
+};
+
+struct Installation {
+    test::TempDir dir;
+    std::string iniDir = "Sessions/_2BR_Breakfast/ini/";
+    std::map<std::string, std::string> originals;  // relative path -> bytes
+
+    Installation() {
+        const fs::path demo = test::DemoDir();
+        for (const char* name :
+             {"Main.ini", "Logic.ini", "RangeLogic.ini", "RangeArrays.ini", "SEupdRules.ini"}) {
+            Keep(iniDir + name, demo / "Sessions" / "_2BR_Breakfast" / "ini" / name);
+        }
+        Keep("System/DVXR.ini", demo / "System" / "DVXR.ini");
+    }
+    void Keep(const std::string& relative, const fs::path& source) {
+        originals[relative] = ReadFileBytes(ToSystemPath(source));
+        dir.Write(relative, originals[relative]);
+    }
+};
+
+// The checks every run must pass, whatever the input: a failure shows a message, and no
+// count or valence in the model exceeds its table.
+void CheckModel(const LogicModel& m) {
+    EXPECT_LE(m.MainUnaryOps.Number, kMaxLogops);
+    EXPECT_LE(m.MainBinaryOps.Number, kMaxLogops);
+    for (int r = 1; r <= kMaxRangeLogics; ++r) {
+        EXPECT_LE(m.RLUnaryOps[r].Number, kMaxLogops);
+        EXPECT_LE(m.RLBinaryOps[r].Number, kMaxLogops);
+        EXPECT_LE(m.RLTypes[r].Valence, kMaxValence);
+    }
+    for (int t = 1; t <= kXWTypes; ++t) {
+        EXPECT_LE(m.XWType(t).Valence, kMaxValence);
+    }
+    EXPECT_LE(m.RangeArrays.Count, kMaxRangeArrays);
+    EXPECT_LE(m.MaxDVXRNum, kMaxDVXRNums);
+}
+
+// Runs the loaders on the installation; returns whether one of them failed.
+bool RunLoaders(const Installation& install, bool dvxr) {
+    ScriptedUi ui;
+    auto model = std::make_unique<LogicModel>();
+    bool failed = false;
+    if (dvxr) {
+        const int result = logic::ReadDVXRIni(*model, install.dir.SystemPath() + "System\\", ui);
+        EXPECT_TRUE(result == 1 || result == -1) << result;
+        EXPECT_EQ(logic::Process_DVXRini(*model), 1);
+        failed = result != 1;
+    } else {
+        logic::TwoBRSettings settings;
+        settings.SessionsPath = install.dir.SystemPath() + "Sessions\\";
+        settings.SessionName = "Breakfast";
+        const int loaded = logic::Read2BRIni(settings, *model, ui);
+        EXPECT_TRUE(loaded == 1 || loaded == 0) << loaded;
+        EXPECT_EQ(settings.IniState, loaded == 1 ? 2 : 1);
+        const std::size_t shown = ui.Messages.size();
+        const int updated = logic::UpgrSE22BR(*model, settings.Paths.BR2IniPath, ui);
+        EXPECT_TRUE(updated == 1 || updated == -1) << updated;
+        if (updated != 1) {
+            EXPECT_GT(ui.Messages.size(), shown) << "UpgrSE22BR failed without a message";
+        }
+        failed = loaded != 1 || updated != 1;
+    }
+    if (failed) {
+        EXPECT_FALSE(ui.Messages.empty()) << "a loader failed without a message";
+    }
+    CheckModel(*model);
+    return failed;
+}
+
+TEST(LogicMutations, EveryLoaderFailsWithAMessageAndStaysInsideItsTables) {
+    Installation install;
+    Mutator mutator(kSeed);
+    std::mt19937 choose(kSeed + 1);
+    std::vector<std::string> files;
+    for (const auto& [relative, bytes] : install.originals) {
+        files.push_back(relative);
+    }
+    int failures = 0;
+    for (int i = 0; i < kMutations && !HasFailure(); ++i) {
+        const std::string& file = files[choose() % files.size()];
+        std::string what;
+        install.dir.Write(file, mutator.Mutate(install.originals[file], what));
+        try {
+            SCOPED_TRACE("mutation " + std::to_string(i) + " of " + file + ": " + what);
+            failures += RunLoaders(install, file == "System/DVXR.ini") ? 1 : 0;
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << "mutation " << i << " of " << file << " (" << what
+                          << ") threw: " << e.what();
+        }
+        install.dir.Write(file, install.originals[file]);
+    }
+    // Most mutations must reach a check; otherwise the test proves little.
+    EXPECT_GT(failures, kMutations / 4);
+}
+
+}  // namespace
+}  // namespace vx
