@@ -135,5 +135,23 @@ TEST_F(TextWindowsGui, TopicsWindowLoadsATopicAndHelpShowsItsIntroduction) {
     EXPECT_EQ(answerer.Texts, std::vector<std::string>{});
 }
 
+TEST_F(TextWindowsGui, NewTopicDialogWritesTheMemoUnderTheTypedName) {
+    test::MessageBoxAnswerer answerer;
+    Menu("VxMain")->trigger();
+    QWidget* topics = Window(host.app().VxMainFormSaetze);
+    Find<QLineEdit>(topics, "SatzEdit")->setText("S12");
+    Find<QPushButton>(topics, "ButtonOK")->click();
+    EXPECT_FALSE(Menu("NewS")->isEnabled());
+    test::OnNextModal([&](QWidget* dialog) {
+        auto* dirs = Find<QListWidget>(dialog, "DirectoryListBox");
+        emit dirs->itemActivated(dirs->item(RowOf(dirs, "Temp")));
+        Find<QLineEdit>(dialog, "EditName")->setText("S13.txt");
+        Find<QPushButton>(dialog, "ButtonOK")->click();
+    });
+    host.Run([this] { host.app().MenueForm.NewSClick(); });
+    EXPECT_EQ(install.Read("Temp/S13.txt"), "S12: breakfast\r\nE1: The kettle is on.\r\n");
+    EXPECT_EQ(answerer.Texts, std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace vx::qt
