@@ -6,7 +6,26 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
     : ui_(ui),
       MenueForm(ui),
       IniForm(ui, application_, std::move(programFileName)),
-      vxCfgForm(IniForm) {
+      VxMainFormSaetze(
+          ui, IniForm, WWRelForm, WWRelReadForm, FormSSaveAs,
+          [this](const std::string& kind, const std::string& title, const std::string& path) {
+              FormReadOnly.OpenExtern(kind, title, path);
+          },
+          [this](const std::string& tsMapFile, const std::string& topicName,
+                 std::int32_t sentenceNumber, std::int32_t topicNumber,
+                 const std::string& sentencePart) {
+              FormTSRels.ActivateTS(tsMapFile, topicName, sentenceNumber, topicNumber,
+                                    sentencePart);
+          }),
+      HilfeForm(ui, IniForm, RegelnForm),
+      Vater2MethodenForm(ui, IniForm),
+      RegelnForm(ui, IniForm),
+      WWRelForm(ui, IniForm),
+      WWRelReadForm(ui, IniForm),
+      FormSSaveAs(ui, IniForm),
+      vxCfgForm(IniForm),
+      FormReadOnly(ui, IniForm, FormOpenFree),
+      FormOpenFree(ui, IniForm) {
     WireMenu();
 }
 

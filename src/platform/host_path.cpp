@@ -199,6 +199,10 @@ std::string ReadFileBytes(std::string_view systemPath) {
     if (fs::is_directory(p, ec)) {
         throw FileError("Cannot open file \"" + std::string(systemPath) + "\": it is a directory");
     }
+    // A device or a pipe could block or never end: only plain files are read.
+    if (fs::exists(p, ec) && !fs::is_regular_file(p, ec)) {
+        throw FileError("Cannot open file \"" + std::string(systemPath) + "\": not a plain file");
+    }
     std::ifstream in(p, std::ios::binary);
     if (!in) {
         throw FileError("Cannot open file \"" + std::string(systemPath) + "\"");

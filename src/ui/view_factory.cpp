@@ -4,7 +4,14 @@
 #include "ui/gui_host.h"
 #include "ui/views/about_view.h"
 #include "ui/views/cfg_view.h"
+#include "ui/views/hilfe_view.h"
 #include "ui/views/menu_view.h"
+#include "ui/views/open_free_view.h"
+#include "ui/views/read_only_view.h"
+#include "ui/views/regeln_view.h"
+#include "ui/views/relations_view.h"
+#include "ui/views/s_save_as_view.h"
+#include "ui/views/vx_main_view.h"
 
 namespace vx::qt {
 
@@ -12,6 +19,15 @@ void CreateViews(GuiHost& host, VxApp& app) {
     host.AddView(std::make_unique<MenuView>(host, app.MenueForm));
     host.AddView(std::make_unique<AboutView>(host, app.IniForm));
     host.AddView(std::make_unique<CfgView>(host, app.vxCfgForm));
+    host.AddView(std::make_unique<VxMainView>(host, app.VxMainFormSaetze));
+    host.AddView(std::make_unique<HilfeView>(host, app.HilfeForm));
+    host.AddView(std::make_unique<RelationsView>(host, app.Vater2MethodenForm));
+    host.AddView(std::make_unique<RegelnView>(host, app.RegelnForm));
+    host.AddView(std::make_unique<RelationsView>(host, app.WWRelForm));
+    host.AddView(std::make_unique<RelationsView>(host, app.WWRelReadForm));
+    host.AddView(std::make_unique<SSaveAsView>(host, app.FormSSaveAs));
+    host.AddView(std::make_unique<ReadOnlyView>(host, app.FormReadOnly));
+    host.AddView(std::make_unique<OpenFreeView>(host, app.FormOpenFree));
     // Windows drawn with their caption only, until their own view exists.
     for (TForm* form : app.Forms()) {
         if (host.ViewOf(*form) == nullptr) {

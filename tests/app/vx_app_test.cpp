@@ -91,5 +91,48 @@ TEST(DemoInstallation, StartsWithoutAnyMessage) {
     EXPECT_EQ(app.IniForm.EveryOnePath, dir.SystemPath() + "EveryOne\\");
 }
 
+// The text menu on the demo installation: every topic of the four owner areas loads, one
+// sentence of each activates, and the viewer and help open with their first documents.
+TEST(DemoInstallation, TextMenuReachesTopicsViewerAndHelp) {
+    test::TempDir dir;
+    test::CopyTree(test::DemoDir(), dir.path());
+    ScriptedUi ui;
+    VxApp app(ui, dir.SystemPath() + "System\\vx");
+    app.MenueForm.Click("VxMain");
+    TVxMainFormSaetze& topics = app.VxMainFormSaetze;
+    EXPECT_TRUE(topics.Visible);
+    EXPECT_EQ(topics.ComboBoxDF.Items, (std::vector<std::string>{"TS12", "TS254"}));
+    for (const char* topic : {"S12", "S207", "S254", "S1123", "S12345", "S30012"}) {
+        topics.SatzEdit.Text = topic;
+        topics.ButtonOKClick();
+        EXPECT_EQ(topics.VxMainMemo.Lines[0].substr(0, std::string(topic).size() + 1),
+                  std::string(topic) + ":");
+    }
+    for (const char* se : {"S254E10", "S254E4", "S254E8", "S1123E4", "S12345E4", "S30012E1"}) {
+        app.WWRelForm.Visible = false;
+        topics.EditAktiviere.Text = se;
+        topics.ButtonAktiviereClick();
+        EXPECT_TRUE(app.WWRelForm.Visible) << se;
+    }
+    topics.OpenTS.Text = "S254E3";
+    topics.ButtonReadTSClick();
+    EXPECT_EQ(topics.LabelOwner.Caption, "author");
+
+    app.MenueForm.Click("ReadOnlys");
+    EXPECT_TRUE(app.FormReadOnly.Visible);
+    EXPECT_EQ(app.FormReadOnly.PageControl.Pages[0].Caption, "S-List");
+    app.MenueForm.Click("N5");
+    EXPECT_TRUE(app.HilfeForm.Visible);
+    EXPECT_EQ(ui.Messages, std::vector<std::string>{});
+
+    // "Thema S..." is disabled in the menu; its operation still runs the dialog.
+    app.MenueForm.Click("NewS");
+    EXPECT_EQ(ui.Dialogs, std::vector<std::string>{});
+    ui.QueueDialog([](ModalForm& dialog) { dialog.ModalAnswer = ModalResult::Cancel; },
+                   "TFormSSaveAs");
+    app.MenueForm.NewSClick();
+    EXPECT_EQ(ui.Dialogs, std::vector<std::string>{"TFormSSaveAs"});
+}
+
 }  // namespace
 }  // namespace vx

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/errors.h"
 #include "platform/host_path.h"
 #include "support/temp_dir.h"
 
@@ -87,6 +88,14 @@ TEST(AtomicWrite, ReplacesContentAndRefusesDirectories) {
     EXPECT_EQ(FindFiles(dir.SystemPath()).size(), 1u);
     EXPECT_TRUE(RemoveFile(dir.SystemPath() + "F.txt"));
     EXPECT_FALSE(FileExists(dir.SystemPath() + "f.txt"));
+}
+
+TEST(ReadFileBytes, RefusesWhatIsNotAPlainFile) {
+    test::TempDir dir;
+    dir.MakeDir("sub");
+    EXPECT_THROW(ReadFileBytes(dir.SystemPath() + "sub"), FileError);
+    EXPECT_THROW(ReadFileBytes(dir.SystemPath() + "missing.txt"), FileError);
+    EXPECT_THROW(ReadFileBytes("\\dev\\zero"), FileError);
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#include "textbase/form_s_save_as.h"
+
+#include "app/ini_form.h"
+
+namespace vx {
+
+const char* const kMsgHelpSaveAsName =
+    "Geben Sie den neuen Dateinamen ein und druecken Sie OK.\r___\r"
+    "Input the new file name and press OK.";
+
+namespace {
+
+const char* const kMsgEmptyName =
+    "Fehler bei der Eingabe des Namens. \r___\rError on input the name.";
+const char* const kMsgHelpFreeName =
+    "Geben Sie einen freien Dateinamen ihres Arbeitsbereiches an: zB. Syyyy.txt \r___\r"
+    "Input a free file name of your workig area like:  Syyyy.txt";
+
+}  // namespace
+
+TFormSSaveAs::TFormSSaveAs(Ui& ui, const TIniForm& ini)
+    : TForm("TFormSSaveAs", "Thema S speichern unter"), ui_(ui) {
+    ButtonOK.Caption = "OK";
+    ButtonCancel.Caption = "Cancel";
+    ButtonHilfe.Caption = "Hilfe";
+    DirectoryListBox.SetDirectory(ini.vxPath);
+}
+
+void TFormSSaveAs::ButtonOKClick() {
+    if (EditName.Text.empty()) {
+        ui_.ShowMessage(kMsgEmptyName);
+        return;
+    }
+    FileName = DirectoryListBox.Directory + EditName.Text;
+    ModalAnswer = ModalResult::Ok;
+}
+
+void TFormSSaveAs::ButtonHilfeClick() {
+    ui_.ShowMessage(kMsgHelpSaveAsName);
+    ui_.ShowMessage(kMsgHelpFreeName);
+}
+
+}  // namespace vx

@@ -1,0 +1,115 @@
+#include "ui/views/relations_view.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/qt_text.h"
+
+namespace vx::qt {
+
+RelationsView::RelationsView(GuiHost& host, TVater2MethodenForm& form)
+    : FormView(host, form, NewWindow()), form_(form) {
+    auto* valueTabs = new QTabWidget;
+    valueTabs->setObjectName(QStringLiteral("WWPageControl"));
+    for (int tab = 0; tab < TVater2MethodenForm::kTabs; ++tab) {
+        const TVater2MethodenForm::TabControls controls = form.Tab(tab);
+        auto* page = new QWidget;
+        auto* relationPages = new QTabWidget;
+        relationPages->setMinimumHeight(90);
+        relations_[static_cast<std::size_t>(tab)].widget = relationPages;
+        auto* memo = new QPlainTextEdit;
+        auto* buttons = new QHBoxLayout;
+        const auto addButton = [&](TButton& model, Handler handler) {
+            auto* button = new QPushButton;
+            button->setAutoDefault(false);
+            buttons->addWidget(button);
+            Bind<ButtonBinding>(button, model, runner(), std::move(handler));
+        };
+        addButton(controls.Aktiv, [&form, tab] { form.AktivButtonClick(tab); });
+        addButton(controls.Reset, [&form, tab] { form.ResetButtonClick(tab); });
+        addButton(controls.Help, [&form, tab] { form.HelpButtonClick(tab); });
+        if (TButton* semiForm = form.ShowSemiFormButton(tab)) {
+            addButton(*semiForm, [&form, tab] { form.ShowSemiFormButtonClick(tab); });
+        }
+        buttons->addStretch();
+        auto* layout = new QVBoxLayout(page);
+        layout->addWidget(relationPages);
+        layout->addWidget(memo, 1);
+        layout->addLayout(buttons);
+        valueTabs->addTab(page, QString());
+        Bind<MemoBinding>(memo, controls.Memo);
+    }
+    (new QVBoxLayout(window()))->addWidget(valueTabs);
+    Bind<PageControlBinding>(valueTabs, form.WWPageControl, runner(), Handler{});
+    window()->resize(640, 520);
+}
+
+void RelationsView::RebuildPages(RelationTabs& tabs, const TRelationPageControl& model) {
+    while (tabs.widget->count() > 0) {
+        QWidget* page = tabs.widget->widget(0);
+        tabs.widget->removeTab(0);
+        delete page;
+    }
+    tabs.boxes.clear();
+    tabs.shownCaptions.clear();
+    for (const TRelationPage& relation : model.Pages) {
+        auto* page = new QWidget;
+        auto* grid = new QGridLayout(page);
+        std::array<QCheckBox*, 6> boxes{};
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            boxes[i] = new QCheckBox(FromLatin1(relation.Boxes[i].Caption));
+            grid->addWidget(boxes[i], static_cast<int>(i / 3), static_cast<int>(i % 3));
+        }
+        tabs.widget->addTab(page, FromLatin1(relation.Caption));
+        tabs.boxes.push_back(boxes);
+        tabs.shownCaptions.push_back(relation.Caption);
+    }
+}
+
+void RelationsView::Push() {
+    for (int tab = 0; tab < TVater2MethodenForm::kTabs; ++tab) {
+        RelationTabs& tabs = relations_[static_cast<std::size_t>(tab)];
+        TRelationPageControl& model = form_.Tab(tab).Relations;
+        if (tabs.boxes.size() != model.Pages.size()) {
+            continue;
+        }
+        for (std::size_t p = 0; p < model.Pages.size(); ++p) {
+            for (std::size_t i = 0; i < 6; ++i) {
+                model.Pages[p].Boxes[i].Checked = tabs.boxes[p][i]->isChecked();
+            }
+        }
+        model.ActivePageIndex = tabs.widget->currentIndex();
+    }
+}
+
+void RelationsView::Pull() {
+    for (int tab = 0; tab < TVater2MethodenForm::kTabs; ++tab) {
+        RelationTabs& tabs = relations_[static_cast<std::size_t>(tab)];
+        const TRelationPageControl& model = form_.Tab(tab).Relations;
+        std::vector<std::string> captions;
+        for (const TRelationPage& page : model.Pages) {
+            captions.push_back(page.Caption);
+        }
+        if (captions != tabs.shownCaptions) {
+            RebuildPages(tabs, model);
+        }
+        for (std::size_t p = 0; p < model.Pages.size(); ++p) {
+            for (std::size_t i = 0; i < 6; ++i) {
+                const TCheckBox& box = model.Pages[p].Boxes[i];
+                tabs.boxes[p][i]->setEnabled(box.Enabled);
+                tabs.boxes[p][i]->setChecked(box.Checked);
+            }
+        }
+        PullControl(tabs.widget, model);
+        if (model.ActivePageIndex >= 0 && model.ActivePageIndex < tabs.widget->count()) {
+            tabs.widget->setCurrentIndex(model.ActivePageIndex);
+        }
+    }
+}
+
+}  // namespace vx::qt

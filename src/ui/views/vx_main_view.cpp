@@ -1,0 +1,205 @@
+#include "ui/views/vx_main_view.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/qt_text.h"
+
+namespace vx::qt {
+namespace {
+
+QLineEdit* NewEdit(const char* name) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+QPlainTextEdit* NewMemo(const char* name) {
+    auto* memo = new QPlainTextEdit;
+    memo->setObjectName(QString::fromLatin1(name));
+    return memo;
+}
+
+}  // namespace
+
+VxMainView::VxMainView(GuiHost& host, TVxMainFormSaetze& form)
+    : FormView(host, form, NewWindow()), form_(form) {
+    auto* pages = new QTabWidget;
+    pages->setObjectName(QStringLiteral("PageControl"));
+    pages->addTab(BuildBR1Page(), QString());
+    pages->addTab(BuildTSPage(), QString());
+    pages->addTab(Build2BRPage(), QString());
+    pages->addTab(Build3BRPage(), QString());
+    (new QVBoxLayout(window()))->addWidget(pages);
+    Bind<PageControlBinding>(pages, form.PageControl, runner(), Handler{});
+    window()->resize(860, 600);
+}
+
+QPushButton* VxMainView::NewButton(TButton& model, const char* name, Handler handler) {
+    auto* button = new QPushButton;
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    Bind<ButtonBinding>(button, model, runner(), std::move(handler));
+    return button;
+}
+
+void VxMainView::AddPopup(QPlainTextEdit* memo, const QString& item, Handler onOpen,
+                          Handler onItem) {
+    memo->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(memo, &QPlainTextEdit::customContextMenuRequested, memo,
+                     [this, memo, item, onOpen, onItem](const QPoint& pos) {
+                         if (onOpen) {
+                             Run(onOpen);
+                         }
+                         QMenu menu;
+                         QAction* action = menu.addAction(item);
+                         if (menu.exec(memo->viewport()->mapToGlobal(pos)) == action) {
+                             Run(onItem);
+                         }
+                     });
+}
+
+QWidget* VxMainView::BuildBR1Page() {
+    TVxMainFormSaetze& f = form_;
+    auto* topics = new QGroupBox(QStringLiteral("Topics S"));
+    auto* satz = NewEdit("SatzEdit");
+    auto* topicsRow = new QHBoxLayout(topics);
+    topicsRow->addWidget(satz, 1);
+    topicsRow->addWidget(NewButton(f.ButtonOK, "ButtonOK", [&f] { f.ButtonOKClick(); }));
+    topicsRow->addWidget(NewButton(f.ButtonHelpS, "ButtonHelpS", [&f] { f.ButtonHelpSClick(); }));
+
+    auto* xws = new QGroupBox(QStringLiteral("set XWs"));
+    auto* aktiviere = NewEdit("EditAktiviere");
+    auto* xwsRow = new QHBoxLayout(xws);
+    xwsRow->addWidget(new QLabel(QStringLiteral("Methods to:")));
+    xwsRow->addWidget(aktiviere, 1);
+    xwsRow->addWidget(
+        NewButton(f.ButtonAktiviere, "ButtonAktiviere", [&f] { f.ButtonAktiviereClick(); }));
+    xwsRow->addWidget(NewButton(f.ButtonHelpE, "ButtonHelpE", [&f] { f.ButtonHelpEClick(); }));
+
+    mainMemo_ = NewMemo("VxMainMemo");
+    AddPopup(
+        mainMemo_, QStringLiteral("Aktiviere Satz"), [&f] { f.AktiviereSelSatzPopup(); },
+        [&f] { f.AktiviereSatzClick(); });
+
+    auto* page = new QWidget;
+    auto* top = new QHBoxLayout;
+    top->addWidget(topics, 1);
+    top->addWidget(xws, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addWidget(mainMemo_, 1);
+
+    Bind<EditBinding>(satz, f.SatzEdit, runner(), [&f] { f.ButtonOKClick(); });
+    Bind<EditBinding>(aktiviere, f.EditAktiviere, runner(), [&f] { f.ButtonAktiviereClick(); });
+    Bind<MemoBinding>(mainMemo_, f.VxMainMemo);
+    return page;
+}
+
+QWidget* VxMainView::BuildTSPage() {
+    TVxMainFormSaetze& f = form_;
+    auto* openTS = NewEdit("OpenTS");
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Type an SE number:")));
+    row->addWidget(openTS, 1);
+    row->addWidget(NewButton(f.ButtonReadTS, "ButtonReadTS", [&f] { f.ButtonReadTSClick(); }));
+    row->addWidget(
+        NewButton(f.ButtonActivateTS, "ButtonActivateTS", [&f] { f.ButtonActivateTSClick(); }));
+    row->addWidget(NewButton(f.ButtonActivateMixedTypes, "ButtonActivateMixedTypes", Handler{}));
+    row->addWidget(NewButton(f.ButtonHelpTS, "ButtonHelpTS", [&f] { f.ButtonHelpTSClick(); }));
+
+    auto* owner = new QLabel;
+    owner->setObjectName(QStringLiteral("LabelOwner"));
+    auto* ownerRow = new QHBoxLayout;
+    ownerRow->addWidget(new QLabel(QStringLiteral("Loaded from owner:")));
+    ownerRow->addWidget(owner, 1);
+
+    auto* memo = NewMemo("MemoTS");
+    AddPopup(memo, QStringLiteral("Open ReadOnly"), Handler{}, [&f] { f.OpenTSReadOnlyClick(); });
+
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(row);
+    layout->addLayout(ownerRow);
+    layout->addWidget(memo, 1);
+
+    Bind<EditBinding>(openTS, f.OpenTS, runner(), [&f] { f.ButtonReadTSClick(); });
+    Bind<LabelBinding>(owner, f.LabelOwner);
+    Bind<MemoBinding>(memo, f.MemoTS);
+    return page;
+}
+
+QWidget* VxMainView::Build2BRPage() {
+    TVxMainFormSaetze& f = form_;
+    auto* range = new QGroupBox(QStringLiteral("RangeInput"));
+    auto* satz = NewEdit("EditSatz2BR");
+    auto* rangeRow = new QHBoxLayout(range);
+    rangeRow->addWidget(new QLabel(QStringLiteral("Satz S: ")));
+    rangeRow->addWidget(satz, 1);
+    rangeRow->addWidget(NewButton(f.Button2BR, "Button2BR", [&f] { f.Button2BRClick(); }));
+    rangeRow->addWidget(
+        NewButton(f.ButtonHelp2BR, "ButtonHelp2BR", [&f] { f.ButtonHelp2BRClick(); }));
+
+    auto* xws = new QGroupBox(QStringLiteral("set_XWs"));
+    auto* methods = NewEdit("EditXW_Methods");
+    auto* xwsRow = new QHBoxLayout(xws);
+    xwsRow->addWidget(methods, 1);
+    xwsRow->addWidget(
+        NewButton(f.ButtonActivateXW, "ButtonActivateXW", [&f] { f.ButtonActivateXWClick(); }));
+    xwsRow->addWidget(
+        NewButton(f.ButtonMixedTypesRelations, "ButtonMixedTypesRelations", Handler{}));
+    xwsRow->addWidget(NewButton(f.ButtonHelpXW, "ButtonHelpXW", [&f] { f.ButtonHelpXWClick(); }));
+
+    auto* memo = NewMemo("Memo2BR");
+    auto* page = new QWidget;
+    auto* top = new QHBoxLayout;
+    top->addWidget(range, 1);
+    top->addWidget(xws, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addWidget(memo, 1);
+
+    Bind<EditBinding>(satz, f.EditSatz2BR, runner(), [&f] { f.Button2BRClick(); });
+    Bind<EditBinding>(methods, f.EditXW_Methods, runner(), Handler{});
+    Bind<MemoBinding>(memo, f.Memo2BR);
+    return page;
+}
+
+QWidget* VxMainView::Build3BRPage() {
+    TVxMainFormSaetze& f = form_;
+    auto* group = new QGroupBox(QStringLiteral("DFormal SE:"));
+    auto* combo = new QComboBox;
+    combo->setObjectName(QStringLiteral("ComboBoxDF"));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(16);
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(combo, 1);
+    row->addWidget(NewButton(f.ButtonOpenDF, "ButtonOpenDF", [&f] { f.ButtonOpenDFClick(); }));
+    row->addWidget(NewButton(f.ButtonHelpDF, "ButtonHelpDF", [&f] { f.ButtonHelpDFClick(); }));
+
+    auto* memo = NewMemo("Memo3BR");
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(group);
+    layout->addWidget(memo, 1);
+
+    Bind<ComboBoxBinding>(combo, f.ComboBoxDF, runner(), Handler{});
+    Bind<MemoBinding>(memo, f.Memo3BR);
+    return page;
+}
+
+void VxMainView::Push() {
+    QString selected = mainMemo_->textCursor().selectedText();
+    selected.replace(QChar::ParagraphSeparator, QChar('\n'));
+    form_.VxMainMemoSelection = ToLatin1(selected);
+}
+
+}  // namespace vx::qt

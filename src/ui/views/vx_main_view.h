@@ -1,0 +1,31 @@
+#pragma once
+
+#include "textbase/vx_main_form_saetze.h"
+#include "ui/form_view.h"
+
+class QPlainTextEdit;
+
+namespace vx::qt {
+
+// The topics-and-sentences window with its pages "BR1 SE", "TS", "BR2 SE" and "BR3".
+class VxMainView : public FormView {
+public:
+    VxMainView(GuiHost& host, TVxMainFormSaetze& form);
+
+protected:
+    void Push() override;
+
+private:
+    QWidget* BuildBR1Page();
+    QWidget* BuildTSPage();
+    QWidget* Build2BRPage();
+    QWidget* Build3BRPage();
+    QPushButton* NewButton(TButton& model, const char* name, Handler handler);
+    // A pop-up menu of one item on a memo; `onOpen` runs before the menu is shown.
+    void AddPopup(QPlainTextEdit* memo, const QString& item, Handler onOpen, Handler onItem);
+
+    TVxMainFormSaetze& form_;
+    QPlainTextEdit* mainMemo_ = nullptr;
+};
+
+}  // namespace vx::qt

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/ini_form.h"
+#include "platform/host_path.h"
+#include "platform/scripted_ui.h"
+#include "support/golden.h"
+#include "support/temp_dir.h"
+#include "textbase/form_open_free.h"
+#include "viewer/form_read_only.h"
+#include "viewer/hilfe_form.h"
+#include "viewer/regeln_form.h"
+
+namespace vx {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+struct HelpAction {
+    const char* what;  // a button, or an entry of the list of lists
+    const char* file;  // below the installation root
+    const char* message;
+};
+
+const HelpAction kHelpActions[] = {
+    {"Einfuehrung", "Text/Einfuehr.txt",
+     "Fehler beim oeffnen der Einfuehrung. \r___\rError opening the intro."},
+    {"Abkuerzungen", "Text/Abk_Begr.txt",
+     "Fehler beim oeffnen der Abkuerzungen.\r___\rError opening the abreviations."},
+    {"Literatur", "Text/vxLit.txt",
+     "Das Literaturverzeichnis konnte nicht geoeffnet werden.\r___\r"
+     "Error opening the vx literature."},
+    {"FAQ", "Text/FAQ_Wie.txt",
+     "Die oft gestellten Fragen konntne nicht geoeffnet werden.\r___\rError opening the faqs."},
+    {"Regelverzeichnis", "Lists/REGELVRZ.txt",
+     "Fehler beim oeffnen des Regelverzeichnisses.\r___\rError opening the rules list."},
+    {"Satzverzeichnis", "Lists/SVERZ.txt",
+     "Fehler beim oeffnen des Satzverzeichnisses.\r___\rError opening the senteces list."},
+    {"LK-Verzeichnis", "Lists/LKList.txt",
+     "Fehler beim oeffnen des Linkketten-Verzeichnisses.\r___\rError opening the linkchains-list."},
+    {"TH-Verzeichnis", "Lists/THList.txt",
+     "Fehler beim oeffnen des Theorien-Verzeichnisses.\r___\rError opening the theories-list."},
+    {"TH-Details", "Lists/THDetxxx.txt",
+     "Fehler beim oeffnen des Theorien Details.\r___\rError opening the theory details."},
+    {"DynRulesImpl", "Lists/Fixed_dynRules_2BR.txt",
+     "Fehler beim oeffnen der Liste der dynamischen Regeln.\r___\r"
+     "Error opening the list of dynamic rules."},
+};
+
+void RunHelpAction(THilfeForm& help, const std::string& what) {
+    if (what == "Einfuehrung") {
+        help.ButEinfgClick();
+    } else if (what == "Abkuerzungen") {
+        help.ButAbkClick();
+    } else if (what == "Literatur") {
+        help.ButLitClick();
+    } else if (what == "FAQ") {
+        help.ButtonFAQClick();
+    } else {
+        const auto& items = help.ListBoxListen.Items;
+        help.ListBoxListen.ItemIndex =
+            static_cast<int>(std::find(items.begin(), items.end(), what) - items.begin());
+        help.ButListClick();
+    }
+}
+
+class Help : public ::testing::Test {
+protected:
+    Help() : ini(ui, app, install.ProgramFileName()), regeln(ui, ini), help(ui, ini, regeln) {
+        ui.ClearRecords();
+    }
+    test::TempInstallation install;
+    ScriptedUi ui;
+    TApplication app;
+    TIniForm ini;
+    TRegelnForm regeln;
+    THilfeForm help;
+};
+
+TEST_F(Help, EveryActionLoadsItsFileOrShowsItsMessageAndKeepsTheMemo) {
+    for (const HelpAction& action : kHelpActions) {
+        help.HilfeMemo.Lines.Assign({"before"});
+        ui.ClearRecords();
+        RunHelpAction(help, action.what);
+        EXPECT_EQ(ui.Messages, Messages{action.message}) << action.what;
+        EXPECT_EQ(help.HilfeMemo.Lines[0], "before") << action.what;
+
+        install.Write(action.file, std::string(action.what) + "\r\nline 2\r\n");
+        ui.ClearRecords();
+        RunHelpAction(help, action.what);
+        EXPECT_EQ(ui.Messages, Messages{}) << action.what;
+        EXPECT_EQ(help.HilfeMemo.Lines[0], action.what);
+        EXPECT_EQ(help.HilfeMemo.Lines.Count(), 2);
+    }
+}
+
+TEST_F(Help, OnlyIntroductionAndAbbreviationsShowTheWindow) {
+    help.ButLitClick();
+    help.ButtonFAQClick();
+    EXPECT_FALSE(help.Visible);
+    help.ButAbkClick();
+    EXPECT_TRUE(help.Visible);
+    help.Hide();
+    help.ButEinfgClick();
+    EXPECT_TRUE(help.Visible);
+    help.Hide();
+    help.OpenHelp();
+    EXPECT_TRUE(help.Visible);
+}
+
+TEST_F(Help, OKWithoutAListChangesNothingAndTheOtherButtonsAnswer) {
+    help.HilfeMemo.Lines.Assign({"before"});
+    help.ButListClick();
+    EXPECT_EQ(help.HilfeMemo.Lines[0], "before");
+    EXPECT_EQ(help.ListBoxGrp.Items, Messages{"Author"});
+    help.ButHilfeClick();
+    EXPECT_EQ(ui.Messages, Messages{"Waehlen Sie direkt eines der Themen oben oder aus der Liste "
+                                    "und\rdruecken Sie unten OK."});
+    help.ButRegelnClick();
+    EXPECT_TRUE(regeln.Visible);
+}
+
+TEST_F(Help, RulesWindowUsesTheTypedNumberUnchanged) {
+    install.Write("Regeln/VXR5.txt", "rule 5\r\n");
+    regeln.RegelnWahlButtonClick();
+    regeln.EditVXR.Text = "5";
+    regeln.RegelnWahlButtonClick();
+    EXPECT_EQ(regeln.RegelnMemo.Lines[0], "rule 5");
+    regeln.EditVXR.Text = "05";
+    regeln.RegelnWahlButtonClick();
+    EXPECT_EQ(regeln.RegelnMemo.Lines[0], "rule 5");
+    regeln.HilfeButtonClick();
+    EXPECT_EQ(ui.Messages,
+              (Messages{"Geben Sie die Nummer der Regel ein, die Sie nachsehen wollen.\r"
+                        "Druecken Sie dann Auswaehlen.",
+                        "Fehler beim oeffnen des Textes: \r" + ini.vxPath + "Regeln\\VXR05.txt",
+                        "Geben Sie die Nummer der Regel ein, die Sie nachsehen wollen.\r"
+                        "Druecken Sie dann Auswaehlen. Das Regel-Verzeichnis\r"
+                        "rufen Sie ueber Hilfe Regelverzeichnis auf."}));
+}
+
+// The demo installation holds every file the help window and the viewer open, in both
+// languages, whatever case the windows write their names in.
+TEST(DemoInstallation, HasEveryTextAndListOfHelpAndViewer) {
+    ScriptedUi ui;
+    TApplication app;
+    TIniForm ini(ui, app, ToSystemPath(test::DemoDir()) + "\\System\\vx");
+    ASSERT_EQ(ui.Messages, Messages{});
+    TRegelnForm regeln(ui, ini);
+    THilfeForm help(ui, ini, regeln);
+    for (const HelpAction& action : kHelpActions) {
+        RunHelpAction(help, action.what);
+    }
+    for (const char* rule : {"1", "2", "3", "4", "5", "25"}) {
+        regeln.EditVXR.Text = rule;
+        regeln.RegelnWahlButtonClick();
+    }
+    EXPECT_EQ(ui.Messages, Messages{});
+
+    TFormOpenFree openFree(ui, ini);
+    TFormReadOnly viewer(ui, ini, openFree);
+    for (int language : {0, 1}) {
+        viewer.RadioGroupLang.ItemIndex = language;
+        viewer.OeffneRO();
+        for (const std::string& type : viewer.ComboBoxType.Items) {
+            viewer.ComboBoxType.Text = type;
+            viewer.ComboBoxTypeChange();
+            for (const std::string& element : viewer.ComboBoxSelect.Items) {
+                viewer.ComboBoxSelect.Text = element;
+                viewer.ComboBoxSelectChange();
+                viewer.ButtonOpenClick();
+                viewer.PageControl.ActivePageIndex = 1;
+                viewer.ButtonCloseClick();
+            }
+        }
+        for (const char* kind : {"Intro", "Abrev", "Lit", "FAQ"}) {
+            viewer.OpenExtern(kind, "", "");
+            viewer.PageControl.ActivePageIndex = 1;
+            viewer.ButtonCloseClick();
+        }
+    }
+    EXPECT_EQ(ui.Messages, Messages{});
+}
+
+}  // namespace
+}  // namespace vx
