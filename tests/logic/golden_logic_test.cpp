@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 namespace vx {
 namespace {
 
-struct CaseSpec {
+struct CaseScript {
     std::vector<std::string> steps;
     std::string session = "Breakfast";
     std::string base = "demo";
@@ -60,23 +60,23 @@ std::vector<std::string> Words(const std::string& text) {
     return words;
 }
 
-CaseSpec ReadCase(const fs::path& file) {
-    CaseSpec spec;
+CaseScript ReadCase(const fs::path& file) {
+    CaseScript script;
     for (const auto& line : Lines(file)) {
         if (line.empty() || line[0] == ';') {
             continue;
         }
         if (line.rfind("run=", 0) == 0) {
-            spec.steps = Words(line.substr(4));
+            script.steps = Words(line.substr(4));
         } else if (line.rfind("session=", 0) == 0) {
-            spec.session = line.substr(8);
+            script.session = line.substr(8);
         } else if (line.rfind("base=", 0) == 0) {
-            spec.base = line.substr(5);
+            script.base = line.substr(5);
         } else {
-            spec.edits.push_back(line);
+            script.edits.push_back(line);
         }
     }
-    return spec;
+    return script;
 }
 
 // Where a configuration file lives in the installation, relative to its root.
@@ -139,26 +139,26 @@ void ApplyEdit(const test::TempDir& dir, const std::string& session, const std::
     }
 }
 
-void Install(const test::TempDir& dir, const fs::path& caseDir, const CaseSpec& spec) {
-    const std::string iniDir = "Sessions/_2BR_" + spec.session + "/ini";
+void Install(const test::TempDir& dir, const fs::path& caseDir, const CaseScript& script) {
+    const std::string iniDir = "Sessions/_2BR_" + script.session + "/ini";
     dir.MakeDir(iniDir);
     dir.MakeDir("System");
-    if (spec.base == "demo") {
+    if (script.base == "demo") {
         const fs::path demo = test::DemoDir();
         test::CopyTree(demo / "Sessions" / "_2BR_Breakfast" / "ini", dir.path() / iniDir);
         fs::copy_file(demo / "System" / "DVXR.ini", dir.path() / "System" / "DVXR.ini");
     } else {
-        ASSERT_EQ(spec.base, "none");
+        ASSERT_EQ(script.base, "none");
     }
     for (const auto& entry : fs::directory_iterator(caseDir)) {
         const std::string name = entry.path().filename().string();
         if (entry.path().extension() == ".ini") {
-            fs::copy_file(entry.path(), dir.path() / PlaceOf(name, spec.session),
+            fs::copy_file(entry.path(), dir.path() / PlaceOf(name, script.session),
                           fs::copy_options::overwrite_existing);
         }
     }
-    for (const auto& edit : spec.edits) {
-        ApplyEdit(dir, spec.session, edit);
+    for (const auto& edit : script.edits) {
+        ApplyEdit(dir, script.session, edit);
     }
 }
 
@@ -169,13 +169,13 @@ struct Outcome {
     logic::TwoBRSettings settings;
 };
 
-void RunSteps(const test::TempDir& dir, const CaseSpec& spec, Outcome& out) {
+void RunSteps(const test::TempDir& dir, const CaseScript& script, Outcome& out) {
     out.settings.SessionsPath = dir.SystemPath() + "Sessions\\";
-    out.settings.SessionName = spec.session;
-    out.settings.Paths.BR2IniPath = out.settings.SessionsPath + "_2BR_" + spec.session + "\\ini";
+    out.settings.SessionName = script.session;
+    out.settings.Paths.BR2IniPath = out.settings.SessionsPath + "_2BR_" + script.session + "\\ini";
     LogicModel& m = *out.model;
     const std::string& iniPath = out.settings.Paths.BR2IniPath;
-    for (const auto& step : spec.steps) {
+    for (const auto& step : script.steps) {
         int result = 99;
         if (step == "Set2BRPaths") {
             result = logic::Set2BRPaths(out.settings, m, out.ui);
@@ -235,15 +235,15 @@ class LogicGolden : public testing::TestWithParam<std::string> {};
 
 TEST_P(LogicGolden, LoadsAsExpected) {
     const fs::path caseDir = test::TestDataDir() / "logic" / GetParam();
-    const CaseSpec spec = ReadCase(caseDir / "case.txt");
-    ASSERT_FALSE(spec.steps.empty()) << "case.txt names no step";
+    const CaseScript script = ReadCase(caseDir / "case.txt");
+    ASSERT_FALSE(script.steps.empty()) << "case.txt names no step";
     test::TempDir dir;
-    Install(dir, caseDir, spec);
+    Install(dir, caseDir, script);
     if (HasFatalFailure()) {
         return;
     }
     Outcome out;
-    RunSteps(dir, spec, out);
+    RunSteps(dir, script, out);
 
     const auto expectedMessages = test::ReadMessagesFile(caseDir / "messages.txt");
     EXPECT_EQ(test::FormatMessages(out.ui.Messages), test::FormatMessages(expectedMessages));
