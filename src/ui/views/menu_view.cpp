@@ -16,7 +16,8 @@ MenuView::MenuView(GuiHost& host, TMenueForm& menu)
     : FormView(host, menu, new QMainWindow), menu_(menu) {
     auto* main = static_cast<QMainWindow*>(window());
     for (const TMenu& m : menu_.Menus) {
-        QMenu* qmenu = main->menuBar()->addMenu(FromLatin1(m.Caption));
+        // Alt + the first letter opens a menu from the keyboard.
+        QMenu* qmenu = main->menuBar()->addMenu(QStringLiteral("&") + FromLatin1(m.Caption));
         for (const TMenuItem& item : m.Items) {
             if (item.IsSeparator()) {
                 qmenu->addSeparator();
