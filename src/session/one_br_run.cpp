@@ -152,6 +152,10 @@ std::unique_ptr<T> Allocate() {
     }
 }
 
+std::unique_ptr<TVxSETable> CreateSETable() {
+    return Allocate<TVxSETable>();
+}
+
 }  // namespace
 
 RunResult RunCycles(const TSatzArray& records, int count, const LineEvaluation& evaluate,
@@ -203,7 +207,8 @@ OneBROutcome RunOneBRSession(const TextList& session, TIniForm& ini, TResultForm
     if (reading.Stopped) {
         return outcome;
     }
-    const auto table = Allocate<TVxSETable>();
+    // The SE table lives for this run only; it is freed when the run ends.
+    const auto table = CreateSETable();
     if (!table) {
         ui.ShowMessage(kMsgNoSETable);
     } else {
