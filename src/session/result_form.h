@@ -1,12 +1,42 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
 #include "platform/form.h"
 
 namespace vx {
 
+// The result window: the report of the last 1BR run and the one before it, and the result
+// lists of the 2BR computation. Every memo is read-only for the person.
 class TResultForm : public TForm {
 public:
-    TResultForm() : TForm("TResultForm", "Result-Status") {}
+    TResultForm();
+
+    TProgressBar ProgressBarErgebnis;
+
+    TPageControl PageControl;     // "1BR", "2BR"
+    TPageControl PageControl1BR;  // "Result", "Last Results"
+    TPageControl PageControl2BR;  // "Results", "Session result", "TS results", "TS relations",
+                                  // "Mixed Relations"
+    TPageControl PageControlTS;   // one page per logic: "DefWW" ... "RL5"
+
+    TMemo ResultMemo;
+    TMemo Memo_Last_Results;
+    TMemo Memo_Results;
+    TMemo Memo_SessionResults;
+    TMemo Memo_DefWW, Memo_DefEW, Memo_DefDW, Memo_NewXW;
+    TMemo Memo_RL1, Memo_RL2, Memo_RL3, Memo_RL4, Memo_RL5;
+    TMemo Memo_TSRelations;
+    TMemo Memo_MixedRelations;
+
+    // The memos of the "TS results" pages, in page order.
+    std::vector<TMemo*> TSResultMemos();
+
+    // Shows the window with a new 1BR report on "Result"; "Last Results" receives the report
+    // that "Result" held.
+    void Show1BRReport(const std::vector<std::string>& lines);
 };
 
 }  // namespace vx

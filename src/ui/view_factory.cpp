@@ -10,6 +10,7 @@
 #include "ui/views/read_only_view.h"
 #include "ui/views/regeln_view.h"
 #include "ui/views/relations_view.h"
+#include "ui/views/result_view.h"
 #include "ui/views/s_save_as_view.h"
 #include "ui/views/vx_main_view.h"
 
@@ -28,6 +29,7 @@ void CreateViews(GuiHost& host, VxApp& app) {
     host.AddView(std::make_unique<SSaveAsView>(host, app.FormSSaveAs));
     host.AddView(std::make_unique<ReadOnlyView>(host, app.FormReadOnly));
     host.AddView(std::make_unique<OpenFreeView>(host, app.FormOpenFree));
+    host.AddView(std::make_unique<ResultView>(host, app.ResultForm));
     // Windows drawn with their caption only, until their own view exists.
     for (TForm* form : app.Forms()) {
         if (host.ViewOf(*form) == nullptr) {

@@ -1,0 +1,37 @@
+#include "app/ini_form.h"
+#include "cli/console_ui.h"
+#include "cli/vx_check.h"
+#include "platform/errors.h"
+#include "platform/host_path.h"
+#include "platform/text_list.h"
+#include "session/one_br_run.h"
+#include "session/result_form.h"
+
+namespace vx::cli {
+
+int Check1BR(CheckContext& context, const std::vector<std::string>& operands) {
+    const std::string path = context.Ini.SessionsPath + operands.front();
+    TextList session;
+    try {
+        if (!FileExists(path)) {
+            throw FileError("no such file");
+        }
+        session.LoadFromFile(path);
+    } catch (const FileError&) {
+        context.Messages.ShowMessage("vx-check: the session file " + path + " cannot be read");
+        return kExitNotStarted;
+    }
+    TResultForm resultForm;
+    const OneBROutcome outcome =
+        RunOneBRSession(session, context.Ini, resultForm, context.Messages);
+    if (!outcome.Reported) {
+        return kExitNotStarted;
+    }
+    for (const std::string& line : resultForm.ResultMemo.Lines.Lines()) {
+        context.Out << line << '\n';
+    }
+    context.Out.flush();
+    return outcome.Status.Status == kStatusOk ? kExitReportOk : kExitReportNotOk;
+}
+
+}  // namespace vx::cli

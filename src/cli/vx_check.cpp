@@ -1,0 +1,122 @@
+#include "cli/vx_check.h"
+
+#include <exception>
+#include <filesystem>
+#include <optional>
+
+#include "app/ini_form.h"
+#include "cli/console_ui.h"
+#include "platform/application.h"
+#include "platform/host_path.h"
+
+namespace vx::cli {
+namespace {
+
+using CheckCommand = int (*)(CheckContext&, const std::vector<std::string>&);
+
+struct CommandEntry {
+    const char* Name;
+    const char* Operands;  // as the usage names them, one word each
+    std::size_t OperandCount;
+    CheckCommand Run;
+};
+
+const CommandEntry kCommands[] = {
+    {"1br", "SESSION", 1, Check1BR},
+};
+
+const char* const kRootOption = "--root";
+
+std::string Usage() {
+    std::string usage = "usage:";
+    for (const CommandEntry& command : kCommands) {
+        usage += std::string("\r  vx-check [--root DIR] ") + command.Name + " " + command.Operands;
+    }
+    return usage;
+}
+
+struct Invocation {
+    std::string Root;  // empty: derived from the tool's own file name
+    const CommandEntry* Command = nullptr;
+    std::vector<std::string> Operands;
+};
+
+const CommandEntry* FindCommand(const std::string& name) {
+    for (const CommandEntry& command : kCommands) {
+        if (name == command.Name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+// Reads the arguments; an explanation of what is wrong goes to `error`.
+std::optional<Invocation> ReadArguments(const std::vector<std::string>& args, std::string& error) {
+    Invocation invocation;
+    std::size_t i = 0;
+    if (i < args.size() && args[i] == kRootOption) {
+        if (i + 1 >= args.size() || args[i + 1].empty()) {
+            error = "vx-check: --root needs a directory";
+            return std::nullopt;
+        }
+        invocation.Root = args[i + 1];
+        i += 2;
+    }
+    if (i >= args.size()) {
+        error = "vx-check: no command given";
+        return std::nullopt;
+    }
+    invocation.Command = FindCommand(args[i]);
+    if (invocation.Command == nullptr) {
+        error = "vx-check: unknown command or option: " + args[i];
+        return std::nullopt;
+    }
+    invocation.Operands.assign(args.begin() + static_cast<std::ptrdiff_t>(i + 1), args.end());
+    if (invocation.Operands.size() != invocation.Command->OperandCount) {
+        error = std::string("vx-check: ") + invocation.Command->Name + " takes " +
+                invocation.Command->Operands;
+        return std::nullopt;
+    }
+    return invocation;
+}
+
+// The file name vx-check would have inside the installation at `root` (a host directory).
+std::string ProgramFileInside(const std::string& root) {
+    auto directory = std::filesystem::absolute(root).lexically_normal();
+    if (directory.filename().empty()) {
+        directory = directory.parent_path();
+    }
+    return ToSystemPath(directory) + "\\System\\vx-check";
+}
+
+int Run(const Invocation& invocation, const std::string& programFileName, std::ostream& out,
+        ConsoleUi& ui) {
+    TApplication application;
+    TIniForm ini(ui, application,
+                 invocation.Root.empty() ? programFileName : ProgramFileInside(invocation.Root));
+    if (application.Terminated()) {
+        return kExitNotStarted;
+    }
+    CheckContext context{ini, ui, out};
+    return invocation.Command->Run(context, invocation.Operands);
+}
+
+}  // namespace
+
+int RunVxCheck(const std::vector<std::string>& args, const std::string& programFileName,
+               std::ostream& out, ConsoleUi& ui) {
+    std::string error;
+    const auto invocation = ReadArguments(args, error);
+    if (!invocation) {
+        ui.ShowMessage(error + "\r" + Usage());
+        return kExitNotStarted;
+    }
+    try {
+        return Run(*invocation, programFileName, out, ui);
+    } catch (const std::exception& failure) {
+        ui.ShowMessage(std::string("vx-check: ") + failure.what());
+        return kExitNotStarted;
+    }
+}
+
+}  // namespace vx::cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vx {
+class TIniForm;
+}
+
+namespace vx::cli {
+
+class ConsoleUi;
+
+// Exit status of vx-check.
+inline constexpr int kExitReportOk = 0;
+inline constexpr int kExitReportNotOk = 1;
+inline constexpr int kExitNotStarted = 2;
+
+// What a command of vx-check works with: the settings of the installation, the Ui that writes
+// the messages, and the stream for its results.
+struct CheckContext {
+    TIniForm& Ini;
+    ConsoleUi& Messages;
+    std::ostream& Out;
+};
+
+// vx-check 1br SESSION: the 1BR run of a saved session; the report to Out.
+int Check1BR(CheckContext& context, const std::vector<std::string>& operands);
+
+// vx-check [--root DIR] COMMAND OPERANDS...: `args` without the program name.
+// `programFileName` is the tool's own file name in the system's path form; the installation
+// root is derived from it as vx derives its own, unless --root names the installation.
+int RunVxCheck(const std::vector<std::string>& args, const std::string& programFileName,
+               std::ostream& out, ConsoleUi& ui);
+
+}  // namespace vx::cli

@@ -1,0 +1,231 @@
+#include "session/one_br_run.h"
+
+#include <memory>
+#include <new>
+
+#include "app/ini_form.h"
+#include "platform/controls.h"
+#include "platform/errors.h"
+#include "platform/host_path.h"
+#include "platform/strict_int.h"
+#include "platform/text_list.h"
+#include "platform/ui.h"
+#include "session/line_evaluation.h"
+#include "session/method_files.h"
+#include "session/one_br_report.h"
+#include "session/result_form.h"
+#include "session/session_lines.h"
+#include "textbase/tools.h"
+
+namespace vx {
+namespace {
+
+const char* const kMsgNoMethods =
+    "Es wurden keine Methoden aktiviert. Siehe vx\\System\\.ini\r___\r"
+    "No methods were activated. See vx\\System\\.ini";
+const char* const kMsgNoMemory =
+    "Die Berechnung ist nicht moeglich. Geben Sie Speicher frei\r indem Sie eine Anwendung "
+    "schliessen!\r___\rComputation is not possible. Free memory by closing some application.";
+const char* const kMsgNotSynchronized =
+    "Session Menue: vx ist nicht synchronoisiert. Am besten starten Sie das Programm neu.\r"
+    "Kontrollieren sie die Datei \\temp\\Aktses.ini\r___\r"
+    "Session Menue: vx isnt synchronized. Restart vx.\rCheck the file \\temp\\Aktses.ini";
+const char* const kMsgNoSETable =
+    "Es konnten nicht alle Objekte aktiviert werden.\rMachen Sie den Arbeitsspeicher frei.\r"
+    "___\rThere couldnt be activated all objects.\rFree your RAM.";
+const char* const kMsgResultFile =
+    "Fehler beim Oeffnen der Resultatdatei.\r___\rError opening the result file.";
+const char* const kMsgInternalError =
+    "Interner Fehler bei Berechnung.\r___\rInternal error at computation.";
+
+const char* const kRunStateIdle = "idle";
+const char* const kRunStateComputing = "Sescomputing";
+
+std::string MsgSecondHalf(int cycle) {
+    const std::string text = IntToStr(cycle);
+    return "Info: Anzahl Durchlaeufe ist in 2ter Haelfte hinaus: " + text + "\r" + "___" + "\r" +
+           "Info: Number of max. Iterations is over 2nd Half: " + text;
+}
+
+bool HasShortPart(const TSatzEntry& record) {
+    return record.TopicPart.size() < 4 || record.SentencePart.size() < 2 ||
+           record.XWPart.size() < 4;
+}
+
+// The progress bar follows the records of a pass; the events are let through now and then.
+class PassProgress {
+public:
+    PassProgress(TProgressBar* bar, int count, Ui& ui) : bar_(bar), ui_(ui) {
+        if (bar_ != nullptr) {
+            bar_->Min = 0;
+            bar_->Max = count;
+            bar_->Position = 0;
+        }
+    }
+    void Step(int done) {
+        if (bar_ == nullptr) {
+            return;
+        }
+        bar_->Position = done;
+        if (done % 64 == 0 || done == bar_->Max) {
+            ui_.ProcessEvents();
+        }
+    }
+
+private:
+    TProgressBar* bar_;
+    Ui& ui_;
+};
+
+struct PassOutcome {
+    int ErrorLine = 0;
+    bool Changed = false;
+};
+
+// One pass over the records, forward or backward. A conflict stops it at once; a syntax or
+// unknown error is noted and the pass goes on, so that only the last line's status survives.
+PassOutcome RunPass(const TSatzArray& records, int count, bool forward,
+                    const LineEvaluation& evaluate, TFehlerStatus& status, PassProgress& progress) {
+    PassOutcome pass;
+    for (int step = 1; step <= count; ++step) {
+        const int i = forward ? step : count - step + 1;
+        const TSatzEntry& record = records[i];
+        progress.Step(step);
+        if (record.TopicPart.empty()) {
+            continue;
+        }
+        pass.ErrorLine = 0;
+        if (HasShortPart(record)) {
+            status.Status = kStatusSyntax;
+        } else {
+            status = evaluate(record);
+        }
+        if (status.Status != kStatusOk) {
+            pass.ErrorLine = i;
+            if (status.Status == kStatusConflict && status.Value != 0 && status.Sentence != "0") {
+                return pass;
+            }
+            if (status.Status != kStatusSyntax) {
+                status.Status = kStatusUnknown;
+            }
+        }
+        if (status.Changed != "0") {
+            pass.Changed = true;
+        }
+    }
+    return pass;
+}
+
+RunResult EndOfRun(const TFehlerStatus& status, int errorLine, int cycle, Ui& ui) {
+    if (status.Status == kStatusUnknown) {
+        ui.ShowMessage(kMsgInternalError);
+    }
+    return {errorLine, cycle};
+}
+
+// Keeps RunState at "Sescomputing" for its lifetime.
+class ComputingState {
+public:
+    explicit ComputingState(TIniForm& ini) : ini_(ini) { ini_.RunState = kRunStateComputing; }
+    ~ComputingState() { ini_.RunState = kRunStateIdle; }
+    ComputingState(const ComputingState&) = delete;
+    ComputingState& operator=(const ComputingState&) = delete;
+
+private:
+    TIniForm& ini_;
+};
+
+void EmptyDefaultResultFile(const TIniForm& ini, Ui& ui) {
+    try {
+        WriteFileAtomic(ini.SessionsPath + "default.res", "");
+    } catch (const FileError&) {
+        ui.ShowMessage(kMsgResultFile);
+    }
+}
+
+template <typename T>
+std::unique_ptr<T> Allocate() {
+    try {
+        return std::make_unique<T>();
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+std::unique_ptr<TVxSETable> CreateSETable() {
+    return Allocate<TVxSETable>();
+}
+
+}  // namespace
+
+RunResult RunCycles(const TSatzArray& records, int count, const LineEvaluation& evaluate,
+                    TFehlerStatus& status, Ui& ui, TProgressBar* progressBar) {
+    const int maxCycles = 9 * count + 1;
+    int changes = 0;
+    int cycle = 0;
+    PassProgress progress(progressBar, count, ui);
+    while (cycle <= maxCycles && cycle <= changes) {
+        if (cycle > 0.5 * maxCycles) {
+            ui.ShowMessage(MsgSecondHalf(cycle));
+        }
+        const PassOutcome forward = RunPass(records, count, true, evaluate, status, progress);
+        if (status.Status != kStatusOk) {
+            return EndOfRun(status, forward.ErrorLine, cycle, ui);
+        }
+        const PassOutcome backward = RunPass(records, count, false, evaluate, status, progress);
+        if (status.Status < 0) {
+            return EndOfRun(status, backward.ErrorLine, cycle, ui);
+        }
+        if (forward.Changed || backward.Changed) {
+            ++changes;
+        }
+        ++cycle;
+    }
+    return {0, cycle};
+}
+
+OneBROutcome RunOneBRSession(const TextList& session, TIniForm& ini, TResultForm& resultForm,
+                             Ui& ui, MethodFileSource* files) {
+    OneBROutcome outcome;
+    if (session.Empty()) {
+        ui.ShowMessage(kMsgNoMethods);
+        ini.RunState = kRunStateIdle;
+        return outcome;
+    }
+    const auto records = Allocate<TSatzArray>();
+    if (!records) {
+        ui.ShowMessage(kMsgNoMemory);
+        return outcome;
+    }
+    if (ini.RunState != kRunStateIdle) {
+        ui.ShowMessage(kMsgNotSynchronized);
+        return outcome;
+    }
+    const ComputingState computing(ini);
+
+    const SessionReading reading = ReadSessionLines(session, *records, ui);
+    if (reading.Stopped) {
+        return outcome;
+    }
+    // The SE table lives for this run only; it is freed when the run ends.
+    const auto table = CreateSETable();
+    if (!table) {
+        ui.ShowMessage(kMsgNoSETable);
+    } else {
+        IndexedMethodFiles indexed;
+        TLineEvaluator evaluator(*table, TextBaseSettingsOf(ini), files ? *files : indexed, ui);
+        const LineEvaluation evaluate = [&evaluator](const TSatzEntry& record) {
+            return evaluator.EvaluateSessionLine(record.TopicPart, record.SentencePart,
+                                                 record.XWPart, record.Items);
+        };
+        outcome.Result = RunCycles(*records, reading.Count, evaluate, outcome.Status, ui,
+                                   &resultForm.ProgressBarErgebnis);
+        EmptyDefaultResultFile(ini, ui);
+    }
+    resultForm.Show1BRReport(
+        OneBRReportLines(outcome.Status, outcome.Result, table.get(), ui.ShortDateToday()));
+    outcome.Reported = true;
+    return outcome;
+}
+
+}  // namespace vx

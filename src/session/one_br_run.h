@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+
+#include "session/one_br_types.h"
+
+namespace vx {
+
+class MethodFileSource;
+class TIniForm;
+class TResultForm;
+class TextList;
+class Ui;
+struct TProgressBar;
+
+// Evaluates one line record (EvaluateSessionLine of the run's evaluator).
+using LineEvaluation = std::function<TFehlerStatus(const TSatzEntry&)>;
+
+// Forward and backward passes over records 1..count, cycle after cycle, until a cycle adds
+// no SE value or a pass ends with an error. `status` holds the status of the last evaluated
+// line. The progress bar, when given, follows the records of each pass.
+RunResult RunCycles(const TSatzArray& records, int count, const LineEvaluation& evaluate,
+                    TFehlerStatus& status, Ui& ui, TProgressBar* progress = nullptr);
+
+// What a 1BR run came to.
+struct OneBROutcome {
+    bool Reported = false;  // false when the run stopped before its report
+    TFehlerStatus Status;
+    RunResult Result;
+};
+
+// "Session start" of a 1BR session: reads the lines after the header of `session` into line
+// records, runs the cycles over a fresh SE table, empties Sessions\default.res and writes the
+// report into the result window. RunState is "Sescomputing" during the run and "idle" after
+// it. Method files come from `files`, or are read once per run when it is null.
+OneBROutcome RunOneBRSession(const TextList& session, TIniForm& ini, TResultForm& resultForm,
+                             Ui& ui, MethodFileSource* files = nullptr);
+
+}  // namespace vx

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include "cli/console_ui.h"
+#include "cli/vx_check.h"
+#include "onebr_golden.h"
+#include "platform/form.h"
+#include "platform/host_path.h"
+#include "platform/text_list.h"
+#include "support/golden.h"
+
+namespace fs = std::filesystem;
+
+namespace vx::cli {
+namespace {
+
+struct CheckRun {
+    int Exit = -1;
+    std::string Out;
+    std::string Err;
+};
+
+CheckRun Check(const std::vector<std::string>& args, const std::string& programFileName = {}) {
+    std::ostringstream out;
+    std::ostringstream err;
+    ConsoleUi ui(err);
+    ui.FixedDate = "06.12.2026";
+    CheckRun run;
+    run.Exit = RunVxCheck(args, programFileName, out, ui);
+    run.Out = out.str();
+    run.Err = err.str();
+    return run;
+}
+
+std::string ReportText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+// Every golden folder of the 1BR run through vx-check: each session in its own invocation;
+// the report of the last on standard output, every message on standard error.
+class VxCheckGolden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(VxCheckGolden, SameReportMessagesAndExitStatus) {
+    const auto caseDir = test::OneBRCasesDir() / GetParam();
+    const test::OneBRCase golden = test::ReadOneBRCase(caseDir);
+    test::TempInstallation install;
+    test::InstallOneBRCase(install, caseDir);
+
+    CheckRun last;
+    std::string messages;
+    for (const auto& session : golden.Runs) {
+        last = Check({"--root", install.path().string(), "1br", session});
+        messages += last.Err;
+    }
+    EXPECT_EQ(last.Exit, golden.Exit);
+    EXPECT_EQ(last.Out, last.Exit == kExitNotStarted ? "" : ReportText(golden.Result));
+    EXPECT_EQ(test::MarkRoot(messages, install.Root()), test::FormatMessages(golden.Messages));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, VxCheckGolden,
+                         ::testing::ValuesIn(test::GoldenCases(test::OneBRCasesDir())),
+                         test::GoldenName{});
+
+TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage) {
+    test::TempInstallation install;
+    const std::string root = install.path().string();
+    const std::vector<std::vector<std::string>> refused = {
+        {},      {"--root"},        {"--root", root}, {"--verbose", "1br", "S"},
+        {"1br"}, {"1br", "A", "B"}, {"3br", "A"},     {"1br", "A", "--root", root},
+    };
+    for (const auto& args : refused) {
+        const CheckRun run = Check(args, install.ProgramFileName());
+        EXPECT_EQ(run.Exit, kExitNotStarted) << ::testing::PrintToString(args);
+        EXPECT_EQ(run.Out, "");
+        EXPECT_NE(run.Err.find("usage:\n  vx-check [--root DIR] 1br SESSION\n--- end\n"),
+                  std::string::npos)
+            << run.Err;
+    }
+}
+
+TEST(VxCheckArguments, RootComesFromTheProgramsOwnPlaceWithoutTheOption) {
+    test::TempInstallation install;
+    install.Write("Sessions/Plain", "//vx2.0b, \r\nS254E1WW10:\r\n");
+    const CheckRun run = Check({"1br", "Plain"}, install.ProgramFileName());
+    EXPECT_EQ(run.Exit, kExitReportOk);
+    EXPECT_EQ(run.Out, ReportText({"//Session Results: vx2.0b, 06.12.2026", " ", "Result: ",
+                                   "OK, Zyklen: 2", " ", "SE-Results: ", "S254E1WW10"}));
+    EXPECT_EQ(run.Err, "");
+}
+
+TEST(VxCheckArguments, AMissingSessionOrInstallationDoesNotStart) {
+    test::TempInstallation install;
+    const CheckRun missing = Check({"--root", install.path().string() + "/", "1br", "Nothing"});
+    EXPECT_EQ(missing.Exit, kExitNotStarted);
+    EXPECT_EQ(test::MarkRoot(missing.Err, install.Root()),
+              "vx-check: the session file <root>Sessions\\Nothing cannot be read\n--- end\n");
+
+    const CheckRun noInstallation =
+        Check({"--root", (install.path() / "none").string(), "1br", "A"});
+    EXPECT_EQ(noInstallation.Exit, kExitNotStarted);
+    EXPECT_NE(noInstallation.Err.find("Error at reading the vx.ini file."), std::string::npos)
+        << noInstallation.Err;
+}
+
+TEST(ConsoleUiTest, QuestionsAndDialogsAreWrittenAndAnsweredCancel) {
+    std::ostringstream err;
+    ConsoleUi ui(err);
+    EXPECT_EQ(ui.AskYesNoCancel("Speichern?\r___\rSave?"), ModalResult::Cancel);
+    TForm dialog("TNeueSessionForm", "Neue Session");
+    EXPECT_EQ(ui.ShowModal(dialog), ModalResult::Cancel);
+    EXPECT_EQ(err.str(), "Speichern?\n___\nSave?\n--- end\nNeue Session\n--- end\n");
+    EXPECT_FALSE(ui.ShortDateToday().empty());
+}
+
+// The built program inside a copy of the demo installation, started as a person would.
+class VxCheckProgram : public ::testing::Test {
+protected:
+    VxCheckProgram() {
+        test::CopyTree(test::DemoDir(), demo.path());
+        fs::copy_file(VX_CHECK_PROGRAM, demo.path() / "System" / "vx-check");
+    }
+    CheckRun Start(const std::string& args) {
+        const fs::path out = demo.path() / "Temp" / "out.txt";
+        const fs::path err = demo.path() / "Temp" / "err.txt";
+        const std::string command = (demo.path() / "System" / "vx-check").string() + " " + args +
+                                    " >" + out.string() + " 2>" + err.string() + " </dev/null";
+        const int status = std::system(command.c_str());
+        CheckRun run;
+        run.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.Out = ReadFileBytes(ToSystemPath(out));
+        run.Err = ReadFileBytes(ToSystemPath(err));
+        return run;
+    }
+    test::TempDir demo;
+};
+
+TEST_F(VxCheckProgram, TheDemoConflictIsReportedWithLineAndCycle) {
+    const CheckRun run = Start("1br Conflict");
+    EXPECT_EQ(run.Exit, kExitReportNotOk);
+    EXPECT_EQ(run.Err, "");
+    TextList report;
+    report.SetText(run.Out);
+    ASSERT_EQ(report.Count(), 17) << run.Out;
+    EXPECT_EQ(report[0].rfind("//Session Results: vx2.0b, ", 0), 0u);
+    const std::vector<std::string> rest(report.Lines().begin() + 1, report.Lines().end());
+    EXPECT_EQ(rest,
+              (std::vector<std::string>{
+                  " ", "Result: ", "Error1: Fehler bei Satz: S254E9WW10 bei Zuweisung von W-Wert",
+                  "Bei Methode:  RE11 EQ WW20", "In Zeile: 3", "In Zyklus: 0", " ",
+                  "SE-Results: ", "S254E2WW10", "S254E3WW10", "S254E5WW10", "S30012E2WW10",
+                  "S254E10WW10", "S254E11WW10", "S254E12WW10", "S254E9WW10"}));
+    EXPECT_EQ(Start("--root " + demo.path().string() + " 1br Conflict").Out, run.Out);
+}
+
+}  // namespace
+}  // namespace vx::cli

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "app/ini_form.h"
+#include "platform/application.h"
+#include "platform/host_path.h"
+#include "platform/scripted_ui.h"
+#include "platform/text_list.h"
+#include "session/line_evaluation.h"
+#include "session/one_br_run.h"
+#include "session/result_form.h"
+#include "session/session_lines.h"
+#include "support/golden.h"
+#include "support/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace vx {
+namespace {
+
+// Runs on a copy of the demo installation.
+class DemoOneBR : public ::testing::Test {
+protected:
+    std::vector<std::string> Run(const TextList& session) {
+        RunOneBRSession(session, ini, resultForm, ui);
+        const auto& lines = resultForm.ResultMemo.Lines.Lines();
+        return {lines.begin() + 1, lines.end()};
+    }
+    std::string ProgramFileName() const { return demo.SystemPath() + "System\\vx"; }
+
+    test::TempDir demo;
+    const bool copied = (test::CopyTree(test::DemoDir(), demo.path()), true);
+    ScriptedUi ui;
+    TApplication application;
+    TIniForm ini{ui, application, ProgramFileName()};
+    TResultForm resultForm;
+};
+
+TEST_F(DemoOneBR, AMorningOfTopicsS207AndS254ComputesToItsFixedPoint) {
+    const TextList session{"//vx2.0b, ",          "S207E1WW10: RE3O1,",       "S207E4EW50: RE5M1,",
+                           "S254E1WW10: RE2O2,",  "S254E2WW10: RE3M1,RE5M1,", "S254E3WW10: RE7M1,",
+                           "S254E7WW10: RE11M1,", "S254E11WW10: RE9M1,"};
+    EXPECT_EQ(Run(session),
+              (std::vector<std::string>{
+                  " ", "Result: ", "OK, Zyklen: 2", " ", "SE-Results: ", "S207E1WW10", "S207E3WW10",
+                  "S207E2WW10", "S207E4EW50", "S207E5DW80", "S254E1WW10", "S254E2WW10",
+                  "S254E3WW10", "S254E5WW10", "S254E7WW10", "S254E11WW10", "S254E9WW20"}));
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST_F(DemoOneBR, ALineOfTopicS12HasATopicPartTooShortToBeComputed) {
+    const TextList session{"//vx2.0b, ", "S254E1WW10:", "S12E1WW10: RE2M1,"};
+    EXPECT_EQ(Run(session)[2], "Error3: Syntaxfehler in einem EingabeString");
+}
+
+// Every method that a relation file of the demo offers (M1, O1, O2) has its rule in the
+// topic's method file: the line it gives is evaluated without a message.
+TEST_F(DemoOneBR, EveryMethodOfferedByARelationFileHasItsRule) {
+    const std::regex relation(R"((S\d+)(E\d+), (\w\w\d\d), (R\w+):.*)");
+    const std::regex method(R"((M1|O1|O2):.*)");
+    int evaluated = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(demo.path())) {
+        const std::string name = entry.path().filename().string();
+        if (!entry.is_regular_file() || !std::regex_match(name, std::regex(R"(E\d+_\d\d\.txt)"))) {
+            continue;
+        }
+        TextList file;
+        file.LoadFromFile(ToSystemPath(entry.path()));
+        std::string lineStart;  // sentence, XW value and ": " + target of the current relation
+        for (const auto& line : file.Lines()) {
+            std::smatch match;
+            if (std::regex_match(line, match, relation)) {
+                lineStart =
+                    match[1].str() + match[2].str() + match[3].str() + ": " + match[4].str();
+                continue;
+            }
+            if (lineStart.empty() || !std::regex_match(line, match, method)) {
+                continue;
+            }
+            const std::string se = lineStart + match[1].str() + ",";
+            TVxSETable table;
+            IndexedMethodFiles files;
+            TLineEvaluator evaluator(table, TextBaseSettingsOf(ini), files, ui);
+            TSatzEntry record;
+            SplitSessionLine(se, 1, record, ui);
+            const TFehlerStatus status = evaluator.EvaluateSessionLine(
+                record.TopicPart, record.SentencePart, record.XWPart, record.Items);
+            EXPECT_EQ(status.Status, 1) << se;
+            EXPECT_EQ(ui.Messages, std::vector<std::string>{}) << se;
+            ui.Messages.clear();
+            ++evaluated;
+        }
+    }
+    EXPECT_GT(evaluated, 30);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace vx::test {
+
+// A golden folder of the 1BR run, tests/data/session/onebr/<case>/:
+//   case.txt     "run=" the sessions to run in order (files of install/Sessions/), and
+//                "exit=" the status vx-check gives for the last of them;
+//   install/     files copied over a temporary installation (System/vx.ini replaces the
+//                standard one), among them the method files and the sessions;
+//   result.txt   the lines of "Result" after the last run (absent: empty);
+//   last.txt     the lines of "Last Results" after the last run (absent: empty);
+//   messages.txt every message of the start-up and the runs, in order (absent: none); the
+//                installation root is written "<root>".
+struct OneBRCase {
+    std::vector<std::string> Runs;
+    int Exit = -1;
+    std::vector<std::string> Result;
+    std::vector<std::string> Last;
+    std::vector<std::string> Messages;
+};
+
+std::filesystem::path OneBRCasesDir();
+OneBRCase ReadOneBRCase(const std::filesystem::path& caseDir);
+// Copies the case's install/ folder over the installation; Sessions\default.res gets an old
+// content, so that a run must empty it.
+void InstallOneBRCase(const TempInstallation& install, const std::filesystem::path& caseDir);
+// `text` with every occurrence of the installation root written "<root>".
+std::string MarkRoot(std::string text, const std::string& root);
+std::vector<std::string> MarkRoot(std::vector<std::string> texts, const std::string& root);
+
+}  // namespace vx::test

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/ini_form.h"
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "platform/scripted_ui.h"
+#include "platform/text_list.h"
+#include "session/one_br_report.h"
+#include "session/one_br_run.h"
+#include "session/result_form.h"
+#include "support/temp_dir.h"
+
+namespace vx {
+namespace {
+
+// Records 1..count with parts long enough to be evaluated.
+std::unique_ptr<TSatzArray> Records(int count) {
+    auto records = std::make_unique<TSatzArray>();
+    for (int i = 1; i <= count; ++i) {
+        (*records)[i] = TSatzEntry{11, "S254", "E" + std::to_string(i), "WW10", {}};
+    }
+    return records;
+}
+
+TFehlerStatus Status(int status, std::string changed = "0") {
+    return TFehlerStatus{std::move(changed), status, 10, "S254E1WW10", "0"};
+}
+
+TEST(Cycles, EveryCycleThatAddsAValueRunsAnotherUntilTheLimitWithInfoInTheSecondHalf) {
+    for (const int count : {1, 2}) {
+        ScriptedUi ui;
+        TFehlerStatus status;
+        const auto records = Records(count);
+        const RunResult result = RunCycles(
+            *records, count, [](const TSatzEntry&) { return Status(1, "S254E1WW10"); }, status, ui);
+        const int maxCycles = 9 * count + 1;
+        EXPECT_EQ(result, (RunResult{0, maxCycles + 1}));
+        const int firstInfo = count == 1 ? 6 : 10;
+        ASSERT_EQ(static_cast<int>(ui.Messages.size()), maxCycles - firstInfo + 1);
+        EXPECT_EQ(ui.Messages[0], "Info: Anzahl Durchlaeufe ist in 2ter Haelfte hinaus: " +
+                                      std::to_string(firstInfo) +
+                                      "\r___\rInfo: Number of max. Iterations is "
+                                      "over 2nd Half: " +
+                                      std::to_string(firstInfo));
+    }
+}
+
+TEST(Cycles, AConflictStopsThePassAtOnceAndTheProgressBarFollowsThePasses) {
+    ScriptedUi ui;
+    TProgressBar bar;
+    TFehlerStatus status;
+    int evaluations = 0;
+    const RunResult result = RunCycles(
+        *Records(200), 200,
+        [&](const TSatzEntry& record) {
+            ++evaluations;
+            return record.SentencePart == "E150" ? Status(-1) : Status(1);
+        },
+        status, ui, &bar);
+    EXPECT_EQ(result, (RunResult{150, 0}));
+    EXPECT_EQ(evaluations, 150);
+    EXPECT_EQ(bar.Max, 200);
+    EXPECT_EQ(bar.Position, 150);
+    EXPECT_EQ(ui.ProcessEventsCalls, 2);
+}
+
+TEST(Report, StatusLinesWithoutTableOrForAConflictWithoutValue) {
+    const TFehlerStatus noValue{"0", -1, 0, "S254E1WW00", "0"};
+    EXPECT_EQ(OneBRReportLines(noValue, {1, 0}, nullptr, "1.2.2027"),
+              (std::vector<std::string>{"//Session Results: vx2.0b, 1.2.2027", " ", "Result: ", " ",
+                                        "SE-Results: "}));
+    const TFehlerStatus other{"0", 7, 0, "0", "0"};
+    EXPECT_EQ(OneBRReportLines(other, {0, 0}, nullptr, "").size(), 5u);
+}
+
+class Run : public ::testing::Test {
+protected:
+    test::TempInstallation install;
+    ScriptedUi ui;
+    TApplication application;
+    TIniForm ini{ui, application, install.ProgramFileName()};
+    TResultForm resultForm;
+    TextList session{"//vx2.0b, ", "S254E1WW10:"};
+};
+
+TEST_F(Run, ARunThatIsAlreadyComputingIsRefusedAndLeftAsItIs) {
+    ini.RunState = "Sescomputing";
+    EXPECT_FALSE(RunOneBRSession(session, ini, resultForm, ui).Reported);
+    EXPECT_EQ(ini.RunState, "Sescomputing");
+    EXPECT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.Messages[0].rfind("Session Menue: vx ist nicht synchronoisiert.", 0), 0u);
+    EXPECT_FALSE(resultForm.Visible);
+
+    // The empty session text sets it back to idle.
+    EXPECT_FALSE(RunOneBRSession(TextList{}, ini, resultForm, ui).Reported);
+    EXPECT_EQ(ini.RunState, "idle");
+}
+
+TEST_F(Run, AResultFileThatCannotBeWrittenIsReportedAndTheReportStillShown) {
+    install.MakeDir("Sessions/default.res");
+    const OneBROutcome outcome = RunOneBRSession(session, ini, resultForm, ui);
+    EXPECT_TRUE(outcome.Reported);
+    EXPECT_EQ(ui.Messages, std::vector<std::string>{
+                               "Fehler beim Oeffnen der Resultatdatei.\r___\rError opening the "
+                               "result file."});
+    EXPECT_EQ(resultForm.ResultMemo.Lines[3], "OK, Zyklen: 2");
+    EXPECT_EQ(resultForm.ProgressBarErgebnis.Position, 1);
+    EXPECT_TRUE(resultForm.Visible);
+}
+
+}  // namespace
+}  // namespace vx

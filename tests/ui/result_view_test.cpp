@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTabWidget>
+
+#include "gui_support.h"
+#include "platform/text_list.h"
+#include "session/one_br_run.h"
+#include "support/temp_dir.h"
+#include "ui/form_view.h"
+#include "ui/gui_host.h"
+
+namespace vx::qt {
+namespace {
+
+QStringList TabTexts(QTabWidget* tabs) {
+    QStringList texts;
+    for (int i = 0; i < tabs->count(); ++i) {
+        texts << tabs->tabText(i);
+    }
+    return texts;
+}
+
+TEST(ResultWindow, ARunShowsItsReportAndThePreviousOneInReadOnlyPages) {
+    vx::test::TempInstallation install;
+    GuiHost host;
+    host.Start(install.ProgramFileName());
+    ASSERT_TRUE(host.ShowMainWindow());
+    VxApp& app = host.app();
+    const auto run = [&](const TextList& session) {
+        host.Run([&] { RunOneBRSession(session, app.IniForm, app.ResultForm, host); });
+    };
+    run(TextList{"//vx2.0b, ", "S254E1WW10:", "S254E2WW20:"});
+    run(TextList{"//vx2.0b, ", "S254E3WW30:"});
+
+    QWidget* window = host.ViewOf(app.ResultForm)->window();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Result-Status");
+    EXPECT_EQ(TabTexts(window->findChild<QTabWidget*>("PageControl")), QStringList({"1BR", "2BR"}));
+    EXPECT_EQ(TabTexts(window->findChild<QTabWidget*>("PageControl1BR")),
+              QStringList({"Result", "Last Results"}));
+    EXPECT_EQ(TabTexts(window->findChild<QTabWidget*>("PageControl2BR")),
+              QStringList(
+                  {"Results", "Session result", "TS results", "TS relations", "Mixed Relations"}));
+    EXPECT_EQ(window->findChild<QTabWidget*>("PageControlTS")->count(), 9);
+
+    auto* result = window->findChild<QPlainTextEdit*>("ResultMemo");
+    auto* last = window->findChild<QPlainTextEdit*>("Memo_Last_Results");
+    ASSERT_NE(result, nullptr);
+    ASSERT_NE(last, nullptr);
+    EXPECT_TRUE(result->isReadOnly());
+    EXPECT_TRUE(window->findChild<QPlainTextEdit*>("Memo_RL5")->isReadOnly());
+    EXPECT_TRUE(result->toPlainText().endsWith("OK, Zyklen: 2\n \nSE-Results: \nS254E3WW30"));
+    EXPECT_TRUE(last->toPlainText().endsWith("SE-Results: \nS254E1WW10\nS254E2WW20"));
+    const auto* progress = window->findChild<QProgressBar*>("ProgressBarErgebnis");
+    EXPECT_EQ(progress->maximum(), 1);
+    EXPECT_EQ(progress->value(), 1);
+}
+
+}  // namespace
+}  // namespace vx::qt
