@@ -86,6 +86,16 @@ TEST_F(SessionGui, ANewSessionGetsAnActivatedRelationAndIsSaved) {
 }
 
 TEST_F(SessionGui, ChoosingTheTwoBRSessionWalksIntoItsDirectory) {
+    // A new session shows the header lines first; the lists chosen later must replace them.
+    test::OnNextModal([&](QWidget* dialog) {
+        Find<QLineEdit>(dialog, "EditNeueSession")->setText("First");
+        Find<QPushButton>(dialog, "ButtonOK")->click();
+    });
+    {
+        test::MessageBoxAnswerer advice;
+        Menu("NeueSes")->trigger();
+    }
+    host.Run([this] { host.app().SessionForm.Close(); });
     test::MessageBoxAnswerer answerer;
     bool chosen = false;
     test::OnNextModal([&](QWidget* dialog) {
@@ -106,6 +116,9 @@ TEST_F(SessionGui, ChoosingTheTwoBRSessionWalksIntoItsDirectory) {
     EXPECT_EQ(host.app().IniForm.IniState, 2);
     QWidget* session = Window(host.app().SessionForm);
     EXPECT_EQ(Find<QPlainTextEdit>(session, "MemoTS")->toPlainText().left(17), "//vx2.0b, 2BR TS ");
+    const QString sessionText = Find<QPlainTextEdit>(session, "Memo2BRSes")->toPlainText();
+    EXPECT_GT(host.app().SessionForm.Memo2BRSes.Lines.Count(), 1);
+    EXPECT_EQ(sessionText.count('\n') + 1, host.app().SessionForm.Memo2BRSes.Lines.Count());
 }
 
 }  // namespace
