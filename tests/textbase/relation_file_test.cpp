@@ -14,27 +14,14 @@ TextList Lines(std::initializer_list<std::string> lines) {
     return TextList(lines);
 }
 
-TEST(RelationFile, T1ClearsTheFlagsBeforeItAndLaterMarkersCountAgain) {
-    const auto reading = ReadRelationFile(
-        Lines({kKey + "RE1: a", "M1:", "T1:", "LzB1:", "", kKey + "RE2: b", "T1:"}), kKey);
-    ASSERT_EQ(reading.Entries.size(), 1u);
-    EXPECT_EQ(reading.Entries[0].Name, "RE1");
-    EXPECT_EQ(reading.Entries[0].Flags,
-              (std::array<bool, 6>{false, false, false, false, false, true}));
-    EXPECT_TRUE(reading.ActivationClosed);
-    EXPECT_EQ(reading.SyntaxErrorLine, 0);
-}
-
-TEST(RelationFile, NamesEndAtTheColonOrAfterThirteenCharacters) {
+TEST(RelationFile, AHeaderWithNothingAfterTheKeyNamesNoRelation) {
     const auto reading =
-        ReadRelationFile(Lines({kKey + "RS30012E1234:x", "O1:", "", kKey + "RS30012E12345:x",
-                                "O1:", "", kKey, "O2:", "", kKey + ":", "M1:"}),
-                         kKey);
-    ASSERT_EQ(reading.Entries.size(), 4u);
-    EXPECT_EQ(reading.Entries[0].Name, "RS30012E1234");
-    EXPECT_EQ(reading.Entries[1].Name, "RS30012E12345");
-    EXPECT_EQ(reading.Entries[2].Name, "");
-    EXPECT_EQ(reading.Entries[3].Name, "");
+        ReadRelationFile(Lines({kKey, "O2:", "", kKey + ":", "M1:", "T1:", "M1:"}), kKey);
+    ASSERT_EQ(reading.Entries.size(), 2u);
+    EXPECT_EQ(reading.Entries[0].Name, "");
+    EXPECT_EQ(reading.Entries[1].Flags,
+              (std::array<bool, 6>{true, false, false, false, false, false}));
+    EXPECT_TRUE(reading.ActivationClosed);
 }
 
 TEST(RelationFile, TenThousandBlocksFillTheStoreAndCountTheRest) {
