@@ -18,9 +18,16 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
                                     sentencePart);
           }),
       HilfeForm(ui, IniForm, RegelnForm),
+      SessionForm(ui, IniForm, NeueSessionForm, WahleDlgBoxForm, FormSaveAs),
+      WahleDlgBoxForm(ui, IniForm),
+      FormSaveAs(ui),
+      NeueSessionForm(ui),
       Vater2MethodenForm(ui, IniForm),
       RegelnForm(ui, IniForm),
-      WWRelForm(ui, IniForm),
+      WWRelForm(ui, IniForm, SessionForm.Links(),
+                [this](const std::string& kind, const std::string& title, const std::string& path) {
+                    FormReadOnly.OpenExtern(kind, title, path);
+                }),
       WWRelReadForm(ui, IniForm),
       FormSSaveAs(ui, IniForm),
       vxCfgForm(IniForm),

@@ -39,6 +39,11 @@ public:
     int ProcessEventsCalls = 0;
 
     bool AllAnswersUsed() const { return answers_.empty() && dialogs_.empty(); }
+    // Forgets the answers and dialog actions that nothing asked for.
+    void DropQueued() {
+        answers_.clear();
+        dialogs_.clear();
+    }
     void ClearRecords();
 
 private:

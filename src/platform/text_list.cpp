@@ -1,5 +1,7 @@
 #include "platform/text_list.h"
 
+#include <algorithm>
+
 #include "platform/errors.h"
 #include "platform/host_path.h"
 
@@ -16,6 +18,22 @@ void CheckIndex(int i, int count, const char* what) {
 }  // namespace
 
 TextList::TextList(std::initializer_list<std::string> lines) : lines_(lines) {}
+
+TextList& TextList::operator=(const TextList& other) {
+    if (this != &other) {
+        lines_ = other.lines_;
+        revision_ = std::max(revision_, other.revision_) + 1;
+    }
+    return *this;
+}
+
+TextList& TextList::operator=(TextList&& other) noexcept {
+    if (this != &other) {
+        lines_ = std::move(other.lines_);
+        revision_ = std::max(revision_, other.revision_) + 1;
+    }
+    return *this;
+}
 
 const std::string& TextList::operator[](int i) const {
     if (i < 0 || i >= Count()) {

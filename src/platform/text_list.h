@@ -13,6 +13,12 @@ class TextList {
 public:
     TextList() = default;
     TextList(std::initializer_list<std::string> lines);
+    TextList(const TextList&) = default;
+    TextList(TextList&&) = default;
+    // Replacing the lines is a change: the revision grows beyond both lists' revisions, so
+    // that a view which showed either of them redraws.
+    TextList& operator=(const TextList& other);
+    TextList& operator=(TextList&& other) noexcept;
 
     int Count() const { return static_cast<int>(lines_.size()); }
     bool Empty() const { return lines_.empty(); }

@@ -1,20 +1,79 @@
 #pragma once
 
+#include <string>
+
+#include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/text_list.h"
+#include "platform/ui.h"
+#include "textbase/window_links.h"
 
 namespace vx {
 
+class TFormSaveAs;
+class TIniForm;
+class TNeueSessionForm;
+class TWahleDlgBoxForm;
+
+// The session window: holds the open session's lists and creates, chooses, saves, renames
+// and closes sessions. Page "BR1" holds the 1BR lists, page "BR2" those of a 2BR session.
 class TSessionForm : public TForm {
 public:
-    TSessionForm() : TForm("TSessionForm", "Session") {}
-    void Neu() {}
-    void WaehleSession() {}
-    void Speichern() {}
-    void SpeichernUnterSes() {}
+    TSessionForm(Ui& ui, TIniForm& ini, TNeueSessionForm& neueSession,
+                 TWahleDlgBoxForm& wahleDlgBox, TFormSaveAs& saveAs);
+
+    TPageControl PageControl;     // "BR1", "BR2"
+    TPageControl PageControlBR1;  // "Session", "BV Interprt", "Chains LnB", "Chains LzB"
+    TMemo SessionMemo, InterprtMemo, MemoLK, MemoLzB;
+    TButton SessionStartButton, SessionHelpButton;
+    TPageControl PageControlBR2;  // "Sesssion 2BR", "TS 2BR", "TH 2BR"
+    TMemo Memo2BRSes, MemoTS, MemoTH;
+    TButton ButtonTSStart;
+    TComboBox ComboBoxSelectLogic;
+
+    // The open session.
+    std::string SessionFilePath;  // the sessions directory until a session is named
+    std::string BVPath;           // Sessions\default.ipr until a session is chosen or saved
+    std::string SesName;
+    std::string SessionDir;  // directory of a 2BR session, with a trailing backslash
+    unsigned char Opened = 0;
+
+    void Neu();
+    void WaehleSession();
+    void Speichern();
+    void SpeichernUnterSes();
+    // Closing discards the session text and the BV list without asking.
+    void FormClose() override;
+    // Names the open session in Temp\AktSes.ini.
+    void WriteActiveSession();
+    void SessionHelpButtonClick();
+    // The computations are wired in by their own windows.
     void SessionStartButtonClick() {}
     void ButtonTSStartClick() {}
-    // 1 while a session is open.
-    unsigned char Opened = 0;
+
+    // The lists the relations window writes into, with the opened flag.
+    SessionLinks Links();
+
+private:
+    // The save question of "new"; false when the open session could not be saved.
+    bool SaveBeforeNew();
+    void ResetLists();
+    // Reads the chosen session file into its list; false after the open message.
+    bool OpenChosenFile();
+    void OpenCompanionFiles();
+    void Open2BRConfiguration();
+    void ReportUpgradeMarkers();
+    void Save1BR();
+    void Save2BR();
+    // Writes the list when it holds more than its header line; false when that failed.
+    bool SaveIfNotOnlyHeader(const TMemo& memo, const std::string& path, const char* failure);
+    bool HasSessionPath() const;
+
+    Ui& ui_;
+    TIniForm& ini_;
+    TNeueSessionForm& neueSession_;
+    TWahleDlgBoxForm& wahleDlgBox_;
+    TFormSaveAs& saveAs_;
 };
 
 }  // namespace vx

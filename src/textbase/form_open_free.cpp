@@ -3,13 +3,10 @@
 #include "app/ini_form.h"
 
 namespace vx {
-namespace {
 
 const char* const kMsgNoFileSelected =
     "Fehler: Keine Datei selektiert oder\res existiert keine.\r___\r"
     "No File selected or there is any.";
-
-}  // namespace
 
 TFormOpenFree::TFormOpenFree(Ui& ui, const TIniForm& ini)
     : TForm("TFormOpenFree", "Open Free"), ui_(ui) {

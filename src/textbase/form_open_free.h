@@ -36,4 +36,7 @@ private:
     Ui& ui_;
 };
 
+// "Select" without a selected file; the session chooser shares it.
+extern const char* const kMsgNoFileSelected;
+
 }  // namespace vx

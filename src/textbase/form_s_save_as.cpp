@@ -5,8 +5,8 @@
 namespace vx {
 
 const char* const kMsgHelpSaveAsName =
-    "Geben Sie den neuen Dateinamen ein und druecken Sie OK.\r___\r"
-    "Input the new file name and press OK.";
+    "Geben Sie einen Namen mit maximal 8 Zeichen ein,\rohne eine Erweiterung \".xxx\".\r___\r"
+    "Edit the name with max 8 signs.\riwithout the extension .xxx";
 
 namespace {
 

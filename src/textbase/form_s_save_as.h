@@ -31,7 +31,7 @@ private:
     Ui& ui_;
 };
 
-// The help of the session's save-as dialog, which this dialog shows first.
+// The help of the session name dialogs (new session, save as), which this dialog shows first.
 extern const char* const kMsgHelpSaveAsName;
 
 }  // namespace vx

@@ -12,6 +12,8 @@
 #include "ui/views/relations_view.h"
 #include "ui/views/result_view.h"
 #include "ui/views/s_save_as_view.h"
+#include "ui/views/session_dialogs_view.h"
+#include "ui/views/session_view.h"
 #include "ui/views/vx_main_view.h"
 
 namespace vx::qt {
@@ -22,6 +24,10 @@ void CreateViews(GuiHost& host, VxApp& app) {
     host.AddView(std::make_unique<CfgView>(host, app.vxCfgForm));
     host.AddView(std::make_unique<VxMainView>(host, app.VxMainFormSaetze));
     host.AddView(std::make_unique<HilfeView>(host, app.HilfeForm));
+    host.AddView(std::make_unique<SessionView>(host, app.SessionForm));
+    host.AddView(std::make_unique<WahleDlgBoxView>(host, app.WahleDlgBoxForm));
+    host.AddView(std::make_unique<FormSaveAsView>(host, app.FormSaveAs));
+    host.AddView(std::make_unique<NeueSessionView>(host, app.NeueSessionForm));
     host.AddView(std::make_unique<RelationsView>(host, app.Vater2MethodenForm));
     host.AddView(std::make_unique<RegelnView>(host, app.RegelnForm));
     host.AddView(std::make_unique<RelationsView>(host, app.WWRelForm));

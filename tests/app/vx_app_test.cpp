@@ -109,7 +109,7 @@ TEST(DemoInstallation, TextMenuReachesTopicsViewerAndHelp) {
                   std::string(topic) + ":");
     }
     for (const char* se : {"S254E10", "S254E4", "S254E8", "S1123E4", "S12345E4", "S30012E1"}) {
-        app.WWRelForm.Visible = false;
+        app.WWRelForm.Close();
         topics.EditAktiviere.Text = se;
         topics.ButtonAktiviereClick();
         EXPECT_TRUE(app.WWRelForm.Visible) << se;

@@ -61,6 +61,23 @@ TEST(TextList, RevisionGrowsWithEveryChange) {
     EXPECT_EQ(list.Revision(), start + 3);
 }
 
+// A view remembers the revision it showed; a list put in place of another must not repeat it.
+TEST(TextList, AssigningAnotherListIsAChangeBeyondBothRevisions) {
+    TextList shown{"//vx2.0b, 2BRSession "};
+    shown.Add("x");
+    const auto seen = shown.Revision();
+    TextList loaded;
+    loaded.Add("S12E2WW10: ");
+    loaded.Add("S12E3WW10: ");
+    shown = loaded;
+    EXPECT_GT(shown.Revision(), seen);
+    EXPECT_GT(shown.Revision(), loaded.Revision());
+    const auto copied = shown.Revision();
+    shown = std::move(loaded);
+    EXPECT_GT(shown.Revision(), copied);
+    EXPECT_EQ(shown.Lines(), (std::vector<std::string>{"S12E2WW10: ", "S12E3WW10: "}));
+}
+
 TEST(TextList, MissingFileAndDirectoryThrowFileError) {
     test::TempDir dir;
     TextList list{"keep"};

@@ -5,6 +5,7 @@
 
 #include "app/ini_form.h"
 #include "platform/scripted_ui.h"
+#include "session_lists.h"
 #include "support/temp_dir.h"
 #include "textbase/form_open_free.h"
 #include "textbase/form_s_save_as.h"
@@ -85,7 +86,8 @@ TEST_F(Dialogs, SaveTopicAsNeedsANameAndShowsTwoHelps) {
 
 TEST_F(Dialogs, RelationsWindowsHaveFourTabsAndTheirHelps) {
     TVater2MethodenForm base(ui, ini);
-    TWWRelForm rel(ui, ini);
+    test::SessionLists session;
+    TWWRelForm rel(ui, ini, session.Links(), {});
     TWWRelReadForm read(ui, ini);
     std::vector<std::string> captions;
     for (const TTabSheet& page : base.WWPageControl.Pages) {

@@ -5,6 +5,7 @@
 
 #include "app/ini_form.h"
 #include "platform/scripted_ui.h"
+#include "session_lists.h"
 #include "support/temp_dir.h"
 #include "textbase/form_s_save_as.h"
 #include "textbase/vx_main_form_saetze.h"
@@ -43,7 +44,7 @@ class Topics : public ::testing::Test {
 protected:
     Topics()
         : ini(ui, app, install.ProgramFileName()),
-          rel(ui, ini),
+          rel(ui, ini, session.Links(), {}),
           relRead(ui, ini),
           saveAs(ui, ini),
           form(
@@ -83,6 +84,7 @@ protected:
     ScriptedUi ui;
     TApplication app;
     TIniForm ini;
+    test::SessionLists session;
     TWWRelForm rel;
     TWWRelReadForm relRead;
     TFormSSaveAs saveAs;
@@ -213,11 +215,15 @@ TEST_F(Topics, ActivationCountsTheRelationFilesOfTheSentencesType) {
     WriteRelationFiles("Text/Users/usr1101/RELATION/S1123", "E1", {"10", "20", "30", "40"});
     WriteRelationFiles("Text/EveryOne/RELATION/S20012", "E2", {"50", "60", "40"});
     for (const char* se : {"S254E4", "S254E8", "S254E9", "S1123E1", "S20012E2"}) {
-        rel.Visible = false;
+        rel.Close();
         Activate(se);
         EXPECT_TRUE(rel.Visible) << se;
     }
-    EXPECT_EQ(ui.Messages, Messages{});
+    // The relations window reads the four WW codes: E9 has no file for 40.
+    EXPECT_EQ(ui.Messages, Messages{"Fehler beim oeffnen der Relationen-Datei.\r"
+                                    "Kontrollieren Sie bitte die Konsistenz der Namen.\r___\r"
+                                    "Error on opening the relations file.\r"
+                                    "Check the consistency of the names."});
 }
 
 TEST_F(Topics, ActivationRefusesIncompleteSetsAndBadIdentifiers) {

@@ -12,6 +12,18 @@
 
 namespace vx::qt {
 
+namespace {
+
+// Object names of the controls of each value tab, in the order of the tabs.
+const char* const kRelationPageNames[] = {"RPageControlW", "RPageControlF", "RPageControlUn",
+                                          "RPageControlUr"};
+const char* const kTabPrefixes[] = {"W", "F", "Un", "Ur"};
+const char* const kMemoNames[] = {"WMemo", "FMemo", "UnMemo", "UrMemo"};
+const char* const kResetNames[] = {"WResetButton", "FResetButton", "UnResetButton",
+                                   "URResetButton"};
+
+}  // namespace
+
 RelationsView::RelationsView(GuiHost& host, TVater2MethodenForm& form)
     : FormView(host, form, NewWindow()), form_(form) {
     auto* valueTabs = new QTabWidget;
@@ -20,21 +32,29 @@ RelationsView::RelationsView(GuiHost& host, TVater2MethodenForm& form)
         const TVater2MethodenForm::TabControls controls = form.Tab(tab);
         auto* page = new QWidget;
         auto* relationPages = new QTabWidget;
+        relationPages->setObjectName(QString::fromLatin1(kRelationPageNames[tab]));
         relationPages->setMinimumHeight(90);
         relations_[static_cast<std::size_t>(tab)].widget = relationPages;
         auto* memo = new QPlainTextEdit;
+        memo->setObjectName(QString::fromLatin1(kMemoNames[tab]));
         auto* buttons = new QHBoxLayout;
-        const auto addButton = [&](TButton& model, Handler handler) {
+        const QString prefix = QString::fromLatin1(kTabPrefixes[tab]);
+        const auto addButton = [&](TButton& model, const QString& name, Handler handler) {
             auto* button = new QPushButton;
+            button->setObjectName(name);
             button->setAutoDefault(false);
             buttons->addWidget(button);
             Bind<ButtonBinding>(button, model, runner(), std::move(handler));
         };
-        addButton(controls.Aktiv, [&form, tab] { form.AktivButtonClick(tab); });
-        addButton(controls.Reset, [&form, tab] { form.ResetButtonClick(tab); });
-        addButton(controls.Help, [&form, tab] { form.HelpButtonClick(tab); });
+        addButton(controls.Aktiv, prefix + "AktivButton",
+                  [&form, tab] { form.AktivButtonClick(tab); });
+        addButton(controls.Reset, QString::fromLatin1(kResetNames[tab]),
+                  [&form, tab] { form.ResetButtonClick(tab); });
+        addButton(controls.Help, prefix + "HelpButton",
+                  [&form, tab] { form.HelpButtonClick(tab); });
         if (TButton* semiForm = form.ShowSemiFormButton(tab)) {
-            addButton(*semiForm, [&form, tab] { form.ShowSemiFormButtonClick(tab); });
+            addButton(*semiForm, QStringLiteral("ButtonShowSemiForm%1").arg(tab + 1),
+                      [&form, tab] { form.ShowSemiFormButtonClick(tab); });
         }
         buttons->addStretch();
         auto* layout = new QVBoxLayout(page);
@@ -63,6 +83,7 @@ void RelationsView::RebuildPages(RelationTabs& tabs, const TRelationPageControl&
         std::array<QCheckBox*, 6> boxes{};
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             boxes[i] = new QCheckBox(FromLatin1(relation.Boxes[i].Caption));
+            boxes[i]->setObjectName(FromLatin1(relation.Boxes[i].Caption));
             grid->addWidget(boxes[i], static_cast<int>(i / 3), static_cast<int>(i % 3));
         }
         tabs.widget->addTab(page, FromLatin1(relation.Caption));

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/vx_app.h"
+#include "platform/scripted_ui.h"
+#include "session/session_names.h"
+#include "support/golden.h"
+#include "support/temp_dir.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+TEST(SessionNames, TheBaseNameEndsAtTheFirstDot) {
+    EXPECT_EQ(SessionBaseName("abc.ses.bak"), "abc");
+    EXPECT_EQ(SessionBaseName("abc"), "abc");
+    EXPECT_TRUE(IsAcceptableSessionName(".hidden"));
+    EXPECT_TRUE(IsAcceptableSessionName("a..b"));
+}
+
+// The application on a copy of the demo installation.
+class DemoSessions : public ::testing::Test {
+protected:
+    DemoSessions() {
+        test::CopyTree(test::DemoDir(), dir.path());
+        app = std::make_unique<VxApp>(ui, dir.SystemPath() + "System\\vx");
+        ui.ClearRecords();
+    }
+    void Choose(const std::string& directory, const std::string& file) {
+        ui.QueueDialog(
+            [this, directory, file](ModalForm& dialog) {
+                auto& choose = dynamic_cast<TWahleDlgBoxForm&>(dialog);
+                EXPECT_EQ(choose.FileListBox.Directory, app->IniForm.SessionsPath);
+                if (!directory.empty()) {
+                    ASSERT_TRUE(choose.DirectoryListBox.Enter(directory));
+                    choose.DirectoryListBoxChange();
+                }
+                const auto& items = choose.FileListBox.Items;
+                const auto it = std::find(items.begin(), items.end(), file);
+                ASSERT_NE(it, items.end()) << file;
+                choose.FileListBox.ItemIndex = static_cast<int>(it - items.begin());
+                choose.ButtonSelectClick();
+            },
+            "TWahleDlgBoxForm");
+        app->MenueForm.Click("AuswaehlenSes");
+    }
+    void Activate(const std::string& se, std::vector<std::pair<int, int>> ticks, int tab) {
+        app->WWRelForm.Close();
+        app->VxMainFormSaetze.EditAktiviere.Text = se;
+        app->VxMainFormSaetze.ButtonAktiviereClick();
+        for (auto [page, box] : ticks) {
+            app->WWRelForm.Tab(tab)
+                .Relations.Pages.at(static_cast<std::size_t>(page))
+                .Boxes.at(static_cast<std::size_t>(box))
+                .Checked = true;
+        }
+        app->WWRelForm.AktivButtonClick(tab);
+    }
+
+    test::TempDir dir;
+    ScriptedUi ui;
+    std::unique_ptr<VxApp> app;
+};
+
+TEST_F(DemoSessions, TheFinishedTwoBRSessionLoadsItsConfigurationWithoutAMessage) {
+    Choose("_2BR_Breakfast", "Breakfast");
+    EXPECT_EQ(ui.Messages, Lines{});
+    EXPECT_EQ(app->IniForm.IniState, 2);
+    EXPECT_EQ(app->IniForm.BR2IniPath, app->IniForm.SessionsPath + "_2BR_Breakfast\\ini");
+    EXPECT_EQ(app->SessionForm.Memo2BRSes.Lines[0], "//vx2.0b, 2BRSession ");
+    EXPECT_EQ(app->SessionForm.MemoTS.Lines[0], "//vx2.0b, 2BR TS ");
+    EXPECT_EQ(app->SessionForm.MemoTS.Lines.Count(), app->SessionForm.Memo2BRSes.Lines.Count());
+    EXPECT_EQ(app->SessionForm.Caption, "Session Breakfast");
+}
+
+// The saved demo session is what the relations window writes for its sentences.
+TEST_F(DemoSessions, TheSavedOneBRSessionIsWhatActivationWrites) {
+    const std::string sessions = app->IniForm.SessionsPath;
+    TextList morning, bv, lnb, lzb;
+    morning.LoadFromFile(sessions + "Morning");
+    bv.LoadFromFile(sessions + "Morning.ipr");
+    lnb.LoadFromFile(sessions + "Morning.lnb");
+    lzb.LoadFromFile(sessions + "Morning.lzb");
+
+    ui.QueueDialog(
+        [](ModalForm& dialog) {
+            auto& neue = dynamic_cast<TNeueSessionForm&>(dialog);
+            neue.EditNeueSession.Text = "Replay";
+            neue.ButtonOKClick();
+        },
+        "TNeueSessionForm");
+    app->MenueForm.Click("NeueSes");
+    Activate("S12E1", {{0, 0}}, 0);
+    Activate("S12E2", {{0, 0}}, 0);
+    Activate("S254E2", {{0, 0}, {0, 3}, {1, 0}}, 0);
+    Activate("S254E3", {{0, 0}, {0, 4}}, 0);
+    Activate("S254E5", {{0, 0}}, 0);
+    Activate("S254E6", {{0, 5}, {1, 2}}, 0);
+    Activate("S254E7", {{0, 0}}, 0);
+    Activate("S254E4", {{0, 0}, {0, 1}}, 0);
+    app->MenueForm.Click("SpeichernSes");
+    ASSERT_EQ(ui.Messages.size(), 1u);  // the advice of a new session
+
+    for (const auto& [name, expected] :
+         std::vector<std::pair<std::string, TextList*>>{{"Replay", &morning},
+                                                        {"Replay.ipr", &bv},
+                                                        {"Replay.lnb", &lnb},
+                                                        {"Replay.lzb", &lzb}}) {
+        TextList written;
+        written.LoadFromFile(sessions + name);
+        EXPECT_EQ(written.Lines(), expected->Lines()) << name;
+    }
+    app->SessionForm.Close();
+    ui.ClearRecords();
+    Choose("", "Morning");
+    EXPECT_EQ(ui.Messages, Lines{});
+    EXPECT_EQ(app->SessionForm.SessionMemo.Lines.Lines(), morning.Lines());
+    EXPECT_EQ(app->SessionForm.MemoLzB.Lines.Lines(), lzb.Lines());
+}
+
+// Saving into a sessions directory that cannot be written keeps the old files.
+TEST_F(DemoSessions, AReadOnlySessionsDirectoryKeepsTheOldFiles) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "the superuser writes into read-only directories";
+    }
+    Choose("", "Morning");
+    const fs::path sessions = dir.path() / "Sessions";
+    const std::string before = dir.Read("Sessions/Morning");
+    app->SessionForm.SessionMemo.Lines.Add("S254E9WW10: RE11M1,");
+    fs::permissions(sessions,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    app->MenueForm.Click("SpeichernSes");
+    fs::permissions(sessions, fs::perms::owner_write, fs::perm_options::add);
+    const std::string check = "Bitte Namen kontrollieren.\r___\rError saving the session file for ";
+    EXPECT_EQ(ui.Messages,
+              (Lines{"Fehler beim Speichern der Session Methoden.\rBitte Namen kontrollieren.",
+                     "Fehler beim Speichern der Session Hilfsdatei: fuer BV.\r" + check +
+                         "BV.\rCheck the name.",
+                     "Fehler beim Speichern der Session Hilfsdatei: fuer LnB.\r" + check +
+                         "LnB.\rCheck the name.",
+                     "Fehler beim Speichern der Session Hilfsdatei: fuer LzB.\r" + check +
+                         "LzB.\rCheck the name."}));
+    EXPECT_EQ(dir.Read("Sessions/Morning"), before);
+}
+
+}  // namespace
+}  // namespace vx

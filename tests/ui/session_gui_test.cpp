@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "gui_support.h"
+#include "support/golden.h"
+#include "support/temp_dir.h"
+#include "ui/form_view.h"
+#include "ui/gui_host.h"
+#include "ui/views/menu_view.h"
+
+namespace vx::qt {
+namespace {
+
+// The demo installation with the Qt views: the person's path through a session.
+class SessionGui : public ::testing::Test {
+protected:
+    SessionGui() {
+        vx::test::CopyTree(vx::test::DemoDir(), dir.path());
+        host.Start(dir.SystemPath() + "System\\vx");
+        EXPECT_TRUE(host.ShowMainWindow());
+    }
+    QAction* Menu(const char* name) {
+        return static_cast<MenuView*>(host.ViewOf(host.app().MenueForm))->Action(name);
+    }
+    QWidget* Window(const TForm& form) { return host.ViewOf(form)->window(); }
+    template <typename W>
+    W* Find(QWidget* window, const char* name) {
+        W* widget = window->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    vx::test::TempDir dir;
+    GuiHost host;
+};
+
+TEST_F(SessionGui, ANewSessionGetsAnActivatedRelationAndIsSaved) {
+    test::MessageBoxAnswerer answerer;
+    bool named = false;
+    test::OnNextModal([&](QWidget* dialog) {
+        named = true;
+        Find<QLineEdit>(dialog, "EditNeueSession")->setText("Gui1");
+        Find<QPushButton>(dialog, "ButtonOK")->click();
+    });
+    Menu("NeueSes")->trigger();
+    ASSERT_TRUE(named);
+    QWidget* session = Window(host.app().SessionForm);
+    ASSERT_TRUE(session->isVisible());
+    EXPECT_EQ(session->windowTitle(), "Session Gui1");
+    auto* sessionMemo = Find<QPlainTextEdit>(session, "SessionMemo");
+    EXPECT_EQ(sessionMemo->toPlainText(), "//vx2.0b, ");
+    EXPECT_FALSE(sessionMemo->isReadOnly());
+
+    Menu("VxMain")->trigger();
+    QWidget* topics = Window(host.app().VxMainFormSaetze);
+    Find<QLineEdit>(topics, "EditAktiviere")->setText("S254E2");
+    Find<QPushButton>(topics, "ButtonAktiviere")->click();
+    QWidget* relations = Window(host.app().WWRelForm);
+    ASSERT_TRUE(relations->isVisible());
+    EXPECT_EQ(relations->windowTitle(), "S254E2");
+    auto* pages = Find<QTabWidget>(relations, "RPageControlW");
+    ASSERT_EQ(pages->count(), 3);
+    EXPECT_EQ(pages->tabText(0), "RE3");
+    auto* m1 = Find<QCheckBox>(pages->widget(0), "M1");
+    auto* o1 = Find<QCheckBox>(pages->widget(0), "O1");
+    EXPECT_TRUE(m1->isEnabled());
+    EXPECT_FALSE(o1->isEnabled());
+    m1->setChecked(true);
+    Find<QPushButton>(relations, "WAktivButton")->click();
+    EXPECT_EQ(sessionMemo->toPlainText(), "//vx2.0b, \nS254E2WW10: RE3M1,");
+
+    // The person adds a condition by hand before saving.
+    sessionMemo->moveCursor(QTextCursor::End);
+    sessionMemo->insertPlainText("\nS12E1WW10: ");
+    Menu("SpeichernSes")->trigger();
+    EXPECT_EQ(dir.Read("Sessions/Gui1"), "//vx2.0b, \r\nS254E2WW10: RE3M1,\r\nS12E1WW10: \r\n");
+    ASSERT_EQ(answerer.Texts.size(), 1u);  // the advice of a new session
+    EXPECT_EQ(answerer.Texts[0].substr(0, 37), "Als einen der ersten Schritte ueberde");
+}
+
+TEST_F(SessionGui, ChoosingTheTwoBRSessionWalksIntoItsDirectory) {
+    // A new session shows the header lines first; the lists chosen later must replace them.
+    test::OnNextModal([&](QWidget* dialog) {
+        Find<QLineEdit>(dialog, "EditNeueSession")->setText("First");
+        Find<QPushButton>(dialog, "ButtonOK")->click();
+    });
+    {
+        test::MessageBoxAnswerer advice;
+        Menu("NeueSes")->trigger();
+    }
+    host.Run([this] { host.app().SessionForm.Close(); });
+    test::MessageBoxAnswerer answerer;
+    bool chosen = false;
+    test::OnNextModal([&](QWidget* dialog) {
+        chosen = true;
+        auto* dirs = Find<QListWidget>(dialog, "DirectoryListBox");
+        const auto found = dirs->findItems("_2BR_Breakfast", Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        emit dirs->itemActivated(found[0]);
+        auto* files = Find<QListWidget>(dialog, "FileListBox");
+        const auto file = files->findItems("Breakfast", Qt::MatchExactly);
+        ASSERT_EQ(file.size(), 1);
+        files->setCurrentItem(file[0]);
+        Find<QPushButton>(dialog, "ButtonSelect")->click();
+    });
+    Menu("AuswaehlenSes")->trigger();
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(answerer.Texts, std::vector<std::string>{});
+    EXPECT_EQ(host.app().IniForm.IniState, 2);
+    QWidget* session = Window(host.app().SessionForm);
+    EXPECT_EQ(Find<QPlainTextEdit>(session, "MemoTS")->toPlainText().left(17), "//vx2.0b, 2BR TS ");
+    const QString sessionText = Find<QPlainTextEdit>(session, "Memo2BRSes")->toPlainText();
+    EXPECT_GT(host.app().SessionForm.Memo2BRSes.Lines.Count(), 1);
+    EXPECT_EQ(sessionText.count('\n') + 1, host.app().SessionForm.Memo2BRSes.Lines.Count());
+}
+
+}  // namespace
+}  // namespace vx::qt
