@@ -18,7 +18,7 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
                                     sentencePart);
           }),
       HilfeForm(ui, IniForm, RegelnForm),
-      SessionForm(ui, IniForm, NeueSessionForm, WahleDlgBoxForm, FormSaveAs),
+      SessionForm(ui, IniForm, NeueSessionForm, WahleDlgBoxForm, FormSaveAs, ResultForm),
       WahleDlgBoxForm(ui, IniForm),
       FormSaveAs(ui),
       NeueSessionForm(ui),

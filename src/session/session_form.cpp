@@ -9,6 +9,8 @@
 #include "platform/ini_file.h"
 #include "session/form_save_as.h"
 #include "session/neue_session_form.h"
+#include "session/one_br_run.h"
+#include "session/result_form.h"
 #include "session/session_names.h"
 #include "session/wahle_dlg_box_form.h"
 
@@ -172,7 +174,8 @@ TButton Button(const char* caption) {
 }  // namespace
 
 TSessionForm::TSessionForm(Ui& ui, TIniForm& ini, TNeueSessionForm& neueSession,
-                           TWahleDlgBoxForm& wahleDlgBox, TFormSaveAs& saveAs)
+                           TWahleDlgBoxForm& wahleDlgBox, TFormSaveAs& saveAs,
+                           TResultForm& resultForm)
     : TForm("TSessionForm", "Session"),
       SessionStartButton(Button("Session start")),
       SessionHelpButton(Button("Help")),
@@ -183,7 +186,8 @@ TSessionForm::TSessionForm(Ui& ui, TIniForm& ini, TNeueSessionForm& neueSession,
       ini_(ini),
       neueSession_(neueSession),
       wahleDlgBox_(wahleDlgBox),
-      saveAs_(saveAs) {
+      saveAs_(saveAs),
+      resultForm_(resultForm) {
     PageControl.Pages = {TabSheet("BR1"), TabSheet("BR2")};
     PageControlBR1.Pages = {TabSheet("Session"), TabSheet("BV Interprt"), TabSheet("Chains LnB"),
                             TabSheet("Chains LzB")};
@@ -482,6 +486,16 @@ void TSessionForm::FormClose() {
     SessionMemo.Lines.Clear();
     InterprtMemo.Lines.Clear();
     Opened = 0;
+}
+
+void TSessionForm::SessionStartButtonClick() {
+    RunOneBRSession(SessionMemo.Lines, ini_, resultForm_, ui_);
+}
+
+void TSessionForm::ButtonTSStartClick() {
+    if (TSStart) {
+        TSStart();
+    }
 }
 
 }  // namespace vx

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/controls.h"
@@ -13,6 +14,7 @@ namespace vx {
 class TFormSaveAs;
 class TIniForm;
 class TNeueSessionForm;
+class TResultForm;
 class TWahleDlgBoxForm;
 
 // The session window: holds the open session's lists and creates, chooses, saves, renames
@@ -20,7 +22,7 @@ class TWahleDlgBoxForm;
 class TSessionForm : public TForm {
 public:
     TSessionForm(Ui& ui, TIniForm& ini, TNeueSessionForm& neueSession,
-                 TWahleDlgBoxForm& wahleDlgBox, TFormSaveAs& saveAs);
+                 TWahleDlgBoxForm& wahleDlgBox, TFormSaveAs& saveAs, TResultForm& resultForm);
 
     TPageControl PageControl;     // "BR1", "BR2"
     TPageControl PageControlBR1;  // "Session", "BV Interprt", "Chains LnB", "Chains LzB"
@@ -47,9 +49,11 @@ public:
     // Names the open session in Temp\AktSes.ini.
     void WriteActiveSession();
     void SessionHelpButtonClick();
-    // The computations are wired in by their own windows.
-    void SessionStartButtonClick() {}
-    void ButtonTSStartClick() {}
+    // "Session start": the 1BR run of the session text; the report goes to the result window.
+    void SessionStartButtonClick();
+    // "TS start": the 2BR computation, which lives above this window and is wired in.
+    void ButtonTSStartClick();
+    std::function<void()> TSStart;
 
     // The lists the relations window writes into, with the opened flag.
     SessionLinks Links();
@@ -74,6 +78,7 @@ private:
     TNeueSessionForm& neueSession_;
     TWahleDlgBoxForm& wahleDlgBox_;
     TFormSaveAs& saveAs_;
+    TResultForm& resultForm_;
 };
 
 }  // namespace vx

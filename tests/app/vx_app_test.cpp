@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include "app/vx_app.h"
 #include "platform/scripted_ui.h"
@@ -101,8 +102,8 @@ TEST(DemoInstallation, TextMenuReachesTopicsViewerAndHelp) {
     app.MenueForm.Click("VxMain");
     TVxMainFormSaetze& topics = app.VxMainFormSaetze;
     EXPECT_TRUE(topics.Visible);
-    EXPECT_EQ(topics.ComboBoxDF.Items, (std::vector<std::string>{"TS12", "TS254"}));
-    for (const char* topic : {"S12", "S207", "S254", "S1123", "S12345", "S30012"}) {
+    EXPECT_EQ(topics.ComboBoxDF.Items, (std::vector<std::string>{"TS120", "TS254"}));
+    for (const char* topic : {"S120", "S207", "S254", "S1123", "S12345", "S30012"}) {
         topics.SatzEdit.Text = topic;
         topics.ButtonOKClick();
         EXPECT_EQ(topics.VxMainMemo.Lines[0].substr(0, std::string(topic).size() + 1),
@@ -132,6 +133,44 @@ TEST(DemoInstallation, TextMenuReachesTopicsViewerAndHelp) {
                    "TFormSSaveAs");
     app.MenueForm.NewSClick();
     EXPECT_EQ(ui.Dialogs, std::vector<std::string>{"TFormSSaveAs"});
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+// The person's road through the demo: choose the saved 1BR session, press "Session start",
+// read the report; a second run moves the first report to "Last Results".
+TEST(DemoInstallation, SessionStartReportsTheDemoSession) {
+    test::TempDir dir;
+    test::CopyTree(test::DemoDir(), dir.path());
+    ScriptedUi ui;
+    VxApp app(ui, dir.SystemPath() + "System\\vx");
+    const auto choose = [](const std::string& name) {
+        return [name](ModalForm& form) {
+            auto& dialog = dynamic_cast<TWahleDlgBoxForm&>(form);
+            const auto& items = dialog.FileListBox.Items;
+            dialog.FileListBox.ItemIndex =
+                static_cast<int>(std::find(items.begin(), items.end(), name) - items.begin());
+            dialog.ButtonSelectClick();
+        };
+    };
+    ui.QueueDialog(choose("Morning"), "TWahleDlgBoxForm");
+    app.MenueForm.Click("AuswaehlenSes");
+    ASSERT_EQ(app.SessionForm.Opened, 1);
+    app.SessionForm.SessionStartButtonClick();
+    const TextList& report = app.ResultForm.ResultMemo.Lines;
+    EXPECT_TRUE(app.ResultForm.Visible);
+    EXPECT_EQ(report[0], "//Session Results: vx2.0b, " + ui.Date);
+    EXPECT_EQ(report[3], "OK, Zyklen: 2");
+    EXPECT_EQ(report[6], "S120E1WW10");
+    EXPECT_EQ(app.IniForm.RunState, "idle");
+
+    app.SessionForm.SessionStartButtonClick();
+    EXPECT_EQ(app.ResultForm.Memo_Last_Results.Lines, report);
+    EXPECT_TRUE(ui.Messages.empty()) << ui.Messages.front();
 }
 
 }  // namespace

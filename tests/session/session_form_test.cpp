@@ -97,8 +97,8 @@ TEST_F(DemoSessions, TheSavedOneBRSessionIsWhatActivationWrites) {
         },
         "TNeueSessionForm");
     app->MenueForm.Click("NeueSes");
-    Activate("S12E1", {{0, 0}}, 0);
-    Activate("S12E2", {{0, 0}}, 0);
+    Activate("S120E1", {{0, 0}}, 0);
+    Activate("S120E2", {{0, 0}}, 0);
     Activate("S254E2", {{0, 0}, {0, 3}, {1, 0}}, 0);
     Activate("S254E3", {{0, 0}, {0, 4}}, 0);
     Activate("S254E5", {{0, 0}}, 0);
