@@ -1,8 +1,7 @@
 #include "cli/console_ui.h"
 
-#include <ctime>
-
 #include "platform/form.h"
+#include "platform/system_date.h"
 
 namespace vx::cli {
 
@@ -28,12 +27,7 @@ std::string ConsoleUi::ShortDateToday() {
     if (FixedDate) {
         return *FixedDate;
     }
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[64];
-    const std::size_t size = std::strftime(text, sizeof text, "%x", &local);
-    return std::string(text, size);
+    return SystemShortDate();
 }
 
 }  // namespace vx::cli

@@ -1,12 +1,11 @@
 #include "ui/gui_host.h"
 
 #include <QApplication>
-#include <QDate>
-#include <QLocale>
 #include <QMessageBox>
 
 #include <algorithm>
 
+#include "platform/system_date.h"
 #include "ui/form_view.h"
 #include "ui/qt_text.h"
 
@@ -131,7 +130,7 @@ ModalResult GuiHost::ShowModal(ModalForm& form) {
 }
 
 std::string GuiHost::ShortDateToday() {
-    return ToLatin1(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    return SystemShortDate();
 }
 
 void GuiHost::ProcessEvents() {

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace vx {
+
+// Today's date in the system's short date format (the C library's date representation of
+// the locale the program runs in), the same for the GUI and the batch tool.
+std::string SystemShortDate();
+
+}  // namespace vx
