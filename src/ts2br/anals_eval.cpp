@@ -439,8 +439,7 @@ int TFormAnals2BR::EvaluateRowByWalk(int line, int row, std::string& error) {
     return value;
 }
 
-std::string TFormAnals2BR::WalkRows(const std::string& /*logicName*/, int line, int target,
-                                    int firstRow, std::string& verdict) {
+std::string TFormAnals2BR::WalkRows(int line, int target, int firstRow, std::string& verdict) {
     for (int row = firstRow; row <= rows_.Rows; ++row) {
         std::string error;
         const int value = EvaluateRowByWalk(line, row, error);
@@ -464,7 +463,7 @@ std::string TFormAnals2BR::ComputeLineTSByWalk(const std::string& LogicName, int
         verdict = Target == 40 ? MatchText(rows_, 1, Target) : Inconsistent(Target);
         return "OK";
     }
-    return WalkRows(LogicName, Line, Target, 1, verdict);
+    return WalkRows(Line, Target, 1, verdict);
 }
 
 // --- The compiled line
@@ -626,7 +625,7 @@ std::string TFormAnals2BR::ComputeLineTS(const std::string& LogicName, int Line,
     }
     ts::TSProgram program;
     if (!CompileLine(Line, rows_, program)) {
-        return WalkRows(LogicName, Line, Target, 1, verdict);
+        return WalkRows(Line, Target, 1, verdict);
     }
     const int target = program.IndexOfCode(Target);
     const std::optional<std::int32_t> power = Power(program.Base(), program.Columns());
@@ -643,7 +642,7 @@ std::string TFormAnals2BR::ComputeLineTS(const std::string& LogicName, int Line,
         verdict = MatchText(rows_, row, Target);
         return "OK";
     }
-    return WalkRows(LogicName, Line, Target, static_cast<int>(row), verdict);
+    return WalkRows(Line, Target, static_cast<int>(row), verdict);
 }
 
 }  // namespace vx

@@ -123,8 +123,7 @@ private:
     int PrescribedValue(int tsNumber) const;
     int ElementValue(int lineNumber, int layer, int k, int row);
     int EvaluateRowByWalk(int line, int row, std::string& error);
-    std::string WalkRows(const std::string& logicName, int line, int target, int firstRow,
-                         std::string& verdict);
+    std::string WalkRows(int line, int target, int firstRow, std::string& verdict);
     std::string MatchText(const LineRows& rows, std::int64_t row, int target) const;
     bool CompileLine(int line, const LineRows& rows, ts::TSProgram& program);
 

@@ -229,6 +229,11 @@ TEST(Evaluation, TheCombinationTable) {
     const LogicModel single = ts_workload::MakeLogic(ts_workload::RankedLogic({30, 40}));
     const Outcome outcome = RunBoth(single, {"S1E1:TS1uTS2"}, {{"S1E1", 30}});
     EXPECT_EQ(outcome.lines[0], "S1E1:TS1uTS2, MATCHES with SE-Target: 30 with:TS1=30 TS2=30 ");
+    // Without any value to enumerate a free TS has none: the line cannot be evaluated.
+    const LogicModel none = ts_workload::MakeLogic(ts_workload::RankedLogic({30}));
+    const Outcome failed = RunBoth(none, {"S1E1:TS1"}, {{"S1E1", 30}});
+    EXPECT_EQ(failed.results.back(), "line 1=Error compting part of TS: S1E1Cell:");
+    EXPECT_EQ(failed.messages.size(), 2u);  // the valence warning, then the zero total
 }
 
 }  // namespace
