@@ -421,10 +421,11 @@ std::string TFormAnals2BR::CollectUniqueTS(const std::string& logicName) {
     for (int i = 1; i < MemoSource.Lines.Count(); ++i) {
         TDepthStructe& line = DepthStructe(i);
         for (int l = 0; l <= line.MaxLayer; ++l) {
+            // Elements beyond the highest slot written are empty.
             const TAnalyzeLayer& layer = line.Layer(l);
-            for (int k = 1; k <= kMaxElements && layer.Elements[k].Order != 0; ++k) {
+            for (int k = 1; k <= layer.Touched; ++k) {
                 const TSubstrTS& term = layer.Elements[k];
-                if (term.IsBracket()) {
+                if (term.Order < 1 || term.IsBracket()) {
                     continue;
                 }
                 for (int u = 1; u <= kMaxUniqueTS; ++u) {
