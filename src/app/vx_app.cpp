@@ -32,7 +32,8 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
       FormSSaveAs(ui, IniForm),
       vxCfgForm(IniForm),
       FormReadOnly(ui, IniForm, FormOpenFree),
-      FormOpenFree(ui, IniForm) {
+      FormOpenFree(ui, IniForm),
+      FormAnals2BR(ui, IniForm) {
     WireMenu();
 }
 

@@ -1,0 +1,189 @@
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <random>
+
+#include "platform/scripted_ui.h"
+#include "ts2br/form_anals_2br.h"
+#include "ts2br/ts_text.h"
+#include "ts_workload.h"
+
+// (1) A DefWW run: 100 lines with 6 free TS each over four values (no 40, so Simple40 is off),
+//     with the compiled search and with the walk over the layers.
+// (2) Lines with 12 free TS over five values (244 140 625 rows): the pruned search against
+//     enumerating every row in order with the compiled line.
+namespace vx {
+namespace {
+
+using Search = TFormAnals2BR::RowSearch;
+
+struct Workload {
+    LogicModel logic;
+    std::vector<std::string> lines;  // result-list lines
+    std::map<std::string, int> targets;
+};
+
+// 100 lines, each with exactly six distinct free TS.
+Workload SixFreeTS(bool unreachableTargets) {
+    Workload w{ts_workload::MakeLogic(ts_workload::RankedLogic({10, 20, 30, 50})), {}, {}};
+    std::mt19937 rng(1907);
+    ts_workload::LineOptions options;
+    options.distinctTS = 6;
+    options.maxOperands = 4;
+    options.prescribedPercent = 0;
+    while (w.lines.size() < 100) {
+        const std::string part = ts_workload::RandomTSPart(rng, w.logic, options);
+        if (ts::CountDistinctTS(part) != "6") {
+            continue;
+        }
+        const std::string se = "S1E" + std::to_string(w.lines.size() + 1);
+        w.lines.push_back(se + ":" + part);
+        // 40 is no value of the logic: every row is tried. Otherwise one of its values.
+        w.targets[se] = unreachableTargets ? 40 : w.logic.WWType.ValueCode[1 + w.lines.size() % 4];
+    }
+    return w;
+}
+
+// The steps of "TS start" for the default WW logic; returns the number of matching lines.
+int RunDefWW(TFormAnals2BR& anals, const Workload& w, bool walk) {
+    anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare});
+    anals.MemoSource.Lines.Assign({TFormAnals2BR::kHeaderSource});
+    anals.MemoTarget.Lines.Assign({TFormAnals2BR::kHeaderTarget});
+    for (std::size_t k = 0; k < w.lines.size(); ++k) {
+        anals.MemoSource.Lines.Add(ts::SplitSETS(w.lines[k], "TS"));
+        anals.MemoPrepare.Lines.Add(w.lines[k] + ts::kOnSELine + std::to_string(k + 1));
+    }
+    if (anals.AnalyzeLogics("DefWW") != "OK" || anals.SyntaxCheckTS("DefWW") != 1 ||
+        anals.Analyze_TS("DefWW") != "OK") {
+        return -1;
+    }
+    anals.LogicsAnalysis[1].Name = "DefWW";
+    anals.IniAllComputeTS_2BRStructs();
+    int matches = 0;
+    for (int i = 1; i < anals.MemoSource.Lines.Count(); ++i) {
+        anals.IniTS(i);
+        std::string verdict;
+        const int target = w.targets.at(anals.DepthStructe(i).SE);
+        const std::string result = walk ? anals.ComputeLineTSByWalk("DefWW", i, target, verdict)
+                                        : anals.ComputeLineTS("DefWW", i, target, verdict);
+        matches += result == "OK" && verdict.find("MATCHES") != std::string::npos ? 1 : 0;
+    }
+    return matches;
+}
+
+void BM_DefWWRun(benchmark::State& state) {
+    const bool walk = state.range(0) == 1;
+    const Workload w = SixFreeTS(state.range(1) == 1);
+    ScriptedUi ui;
+    TFormAnals2BR anals(ui, w.logic, ts_workload::NoLogops(), ts_workload::NoLogops());
+    int matches = 0;
+    for (auto _ : state) {
+        matches = RunDefWW(anals, w, walk);
+        benchmark::DoNotOptimize(matches);
+    }
+    state.counters["matching_lines"] = matches;
+    state.counters["messages"] = static_cast<double>(ui.Messages.size());
+    state.SetLabel(std::string(walk ? "walk" : "compiled") +
+                   (state.range(1) == 1 ? ", every row tried" : ", targets among the values"));
+}
+BENCHMARK(BM_DefWWRun)
+    ->ArgsProduct({{0, 1}, {1, 0}})
+    ->ArgNames({"walk", "unreachable"})
+    ->Unit(benchmark::kMillisecond);
+
+// Lines with 12 free TS over the ranked logic 10 > 20 > 30 > 50 > 60.
+struct TwelveFree {
+    const char* part;
+    int target;
+};
+const TwelveFree kTwelveFree[] = {
+    // All twelve must be 60: the very last row.
+    {"TS1oTS2oTS3oTS4oTS5oTS6oTS7oTS8oTS9oTS10oTS11oTS12", 60},
+    {"(TS1=>TS2)u(TS3=>TS4)u(TS5=>TS6)u(TS7=>TS8)u(TS9=>TS10)u~(TS11<=>TS12)", 30},
+    {"(TS12uTS11)o(TS10u~TS9)o(TS8u~TS7)o(TS6uTS5uTS4)o~(TS3oTS2oTS1)", 50},
+    // No row gives 10: TS1 <=> ~TS1 is never better than 30.
+    {"(TS1<=>~TS1)u(TS2oTS3oTS4oTS5oTS6oTS7oTS8oTS9oTS10oTS11oTS12)", 10},
+    {"(TS1uTS2uTS3uTS4uTS5uTS6)=>~(TS7oTS8oTS9oTS10oTS11oTS12u(TS1<=>~TS1))", 10},
+    // Every TS against its own negation: never better than 30.
+    {"(TS1u~TS1)o(TS2u~TS2)o(TS3u~TS3)o(TS4u~TS4)o(TS5u~TS5)o(TS6u~TS6)o(TS7u~TS7)o(TS8u~TS8)o"
+     "(TS9u~TS9)o(TS10u~TS10)o(TS11u~TS11)o(TS12u~TS12)",
+     20},
+    // A cycle of equivalences closed by a negation: true nowhere.
+    {"(TS1<=>TS2)u(TS2<=>TS3)u(TS3<=>TS4)u(TS4<=>TS5)u(TS5<=>TS6)u(TS6<=>TS7)u(TS7<=>TS8)u"
+     "(TS8<=>TS9)u(TS9<=>TS10)u(TS10<=>TS11)u(TS11<=>TS12)u(TS12<=>~TS1)",
+     10},
+    // The same cycle without the negation: true when all twelve are 60, the last row but one
+    // block.
+    {"(TS1<=>TS2)u(TS2<=>TS3)u(TS3<=>TS4)u(TS4<=>TS5)u(TS5<=>TS6)u(TS6<=>TS7)u(TS7<=>TS8)u"
+     "(TS8<=>TS9)u(TS9<=>TS10)u(TS10<=>TS11)u(TS11<=>TS12)u(TS12<=>TS1)u~TS1",
+     10},
+};
+
+std::string ComputeTwelve(const TwelveFree& line, Search search) {
+    const LogicModel logic = ts_workload::MakeLogic(ts_workload::RankedLogic({10, 20, 30, 50, 60}));
+    Workload w{logic, {std::string("S2E1:") + line.part}, {{"S2E1", line.target}}};
+    ScriptedUi ui;
+    TFormAnals2BR anals(ui, w.logic, ts_workload::NoLogops(), ts_workload::NoLogops());
+    anals.Search = search;
+    anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare, w.lines[0] + "- on SE line:1"});
+    anals.MemoSource.Lines.Assign({TFormAnals2BR::kHeaderSource, ts::SplitSETS(w.lines[0], "TS")});
+    if (anals.AnalyzeLogics("DefWW") != "OK" || anals.Analyze_TS("DefWW") != "OK") {
+        return "analysis failed";
+    }
+    anals.LogicsAnalysis[1].Name = "DefWW";
+    anals.IniAllComputeTS_2BRStructs();
+    anals.IniTS(1);
+    std::string verdict;
+    const std::string result = anals.ComputeLineTS("DefWW", 1, line.target, verdict);
+    return result == "OK" ? verdict : result;
+}
+
+// Row by row over every row is the reference: its benchmark runs first and keeps its
+// verdicts; the pruned search must find the same verdict and first assignment.
+std::map<std::size_t, std::string>& ReferenceVerdicts() {
+    static std::map<std::size_t, std::string> verdicts;
+    return verdicts;
+}
+
+void BM_TwelveFreeTS(benchmark::State& state) {
+    const auto index = static_cast<std::size_t>(state.range(0));
+    const bool rowByRow = state.range(1) == 1;
+    std::string verdict;
+    for (auto _ : state) {
+        verdict =
+            ComputeTwelve(kTwelveFree[index], rowByRow ? Search::AllRowByRow : Search::ByTableSize);
+        benchmark::DoNotOptimize(verdict);
+    }
+    auto& reference = ReferenceVerdicts();
+    if (rowByRow) {
+        reference[index] = verdict;
+    } else if (reference.count(index) == 0) {
+        verdict += " (not compared: the row-by-row run was filtered out)";
+    } else if (verdict != reference[index]) {
+        state.SkipWithError(("differs from row by row: " + verdict).c_str());
+    }
+    state.SetLabel(verdict);
+}
+
+std::vector<std::int64_t> TwelveFreeLines() {
+    std::vector<std::int64_t> lines;
+    for (std::size_t i = 0; i < std::size(kTwelveFree); ++i) {
+        lines.push_back(static_cast<std::int64_t>(i));
+    }
+    return lines;
+}
+
+BENCHMARK(BM_TwelveFreeTS)
+    ->ArgsProduct({TwelveFreeLines(), {1}})
+    ->ArgNames({"line", "row_by_row"})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TwelveFreeTS)
+    ->ArgsProduct({TwelveFreeLines(), {0}})
+    ->ArgNames({"line", "row_by_row"})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vx
+
+BENCHMARK_MAIN();

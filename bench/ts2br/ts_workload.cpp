@@ -1,0 +1,213 @@
+#include "ts_workload.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+
+namespace vx::ts_workload {
+namespace {
+
+int Pick(std::mt19937& rng, int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(rng);
+}
+
+bool Chance(std::mt19937& rng, int percent) {
+    return Pick(rng, 1, 100) <= percent;
+}
+
+std::vector<std::string> SignsOf(const ts::TLogopTable& table) {
+    std::vector<std::string> signs;
+    for (const T_D_Logic& op : table) {
+        if (!op.Sign.empty()) {
+            signs.push_back(op.Sign);
+        }
+    }
+    return signs;
+}
+
+class LineMaker {
+public:
+    LineMaker(std::mt19937& rng, const LogicModel& logic, const LineOptions& options)
+        : rng_(rng),
+          options_(options),
+          unary_(SignsOf(logic.UnaryOpDefs)),
+          binary_(SignsOf(logic.BinaryOpDefs)) {
+        std::vector<int> numbers(99);
+        for (int i = 0; i < 99; ++i) {
+            numbers[static_cast<std::size_t>(i)] = i + 1;
+        }
+        std::shuffle(numbers.begin(), numbers.end(), rng_);
+        numbers.resize(static_cast<std::size_t>(options.distinctTS));
+        for (int number : numbers) {
+            std::string list;
+            if (Chance(rng_, options.prescribedPercent)) {
+                const int pick = Pick(rng_, 0, logic.WWType.Valence + 1);
+                const int code = pick < logic.WWType.Valence
+                                     ? logic.WWType.ValueCode[pick + 1]
+                                     : (pick == logic.WWType.Valence ? 40 : 99);
+                list = "[" + std::to_string(code) + "]";
+            }
+            terms_.push_back("TS" + std::to_string(number) + list);
+        }
+        used_.assign(terms_.size(), false);
+    }
+
+    std::string Line() {
+        std::string text = Expression(0);
+        for (std::size_t t = 0; t < terms_.size() && options_.useAll && !binary_.empty(); ++t) {
+            if (!used_[t]) {
+                text += Sign() + terms_[t];
+            }
+        }
+        return text;
+    }
+
+private:
+    std::string Sign() {
+        return binary_[static_cast<std::size_t>(
+            Pick(rng_, 0, static_cast<int>(binary_.size()) - 1))];
+    }
+
+    std::string Expression(int depth) {
+        std::string text = Operand(depth);
+        const int operands = Pick(rng_, 1, options_.maxOperands);
+        for (int i = 1; i < operands && !binary_.empty(); ++i) {
+            text += Sign();
+            text += Operand(depth);
+        }
+        return text;
+    }
+
+    std::string Operand(int depth) {
+        std::string text;
+        if (!unary_.empty() && Chance(rng_, 20)) {
+            text += unary_[static_cast<std::size_t>(
+                Pick(rng_, 0, static_cast<int>(unary_.size()) - 1))];
+        }
+        if (depth < options_.maxDepth && Chance(rng_, 30)) {
+            return text + "(" + Expression(depth + 1) + ")";
+        }
+        const auto term =
+            static_cast<std::size_t>(Pick(rng_, 0, static_cast<int>(terms_.size()) - 1));
+        used_[term] = true;
+        return text + terms_[term];
+    }
+
+    std::mt19937& rng_;
+    const LineOptions& options_;
+    std::vector<std::string> unary_;
+    std::vector<std::string> binary_;
+    std::vector<std::string> terms_;
+    std::vector<bool> used_;
+};
+
+}  // namespace
+
+LogicModel MakeLogic(const LogicSpec& spec) {
+    LogicModel model;
+    model.MiscLogic.IsMetalogic = "EMPTY";
+    TXW_Type& ww = model.WWType;
+    const int n = static_cast<int>(spec.codes.size());
+    ww.Name = "WW";
+    ww.Valence = static_cast<std::int16_t>(n);
+    for (int p = 1; p <= n; ++p) {
+        ww.ValueCode[p] = static_cast<std::uint16_t>(spec.codes[static_cast<std::size_t>(p - 1)]);
+    }
+    const auto code = [&](int p) { return spec.codes[static_cast<std::size_t>(p - 1)]; };
+    const auto u16 = [](int value) { return static_cast<std::uint16_t>(value); };
+    int j = 0;
+    for (const auto& [sign, op] : spec.unary) {
+        ++j;
+        model.UnaryOpDefs[j] = {"UN" + std::to_string(j), sign, "VXR25"};
+        TUnLogRel& rel = ww.LogRels.UnLogRel[j];
+        rel.Name = "UN" + std::to_string(j);
+        rel.Sign = sign;
+        rel.MultiRes = -1;
+        for (int p = 1; p <= n; ++p) {
+            rel.Table[p] = {u16(code(p)), u16(op(code(p))), 0, 0, 0};
+            rel.DblTable[p] = {u16(code(p)), u16(op(op(code(p)))), 0, 0, 0};
+        }
+    }
+    j = 0;
+    for (const auto& [sign, op] : spec.binary) {
+        ++j;
+        model.BinaryOpDefs[j] = {"BIN" + std::to_string(j), sign, "VXR25"};
+        TBinLogRel& rel = ww.LogRels.BinLogRel[j];
+        rel.Name = "BIN" + std::to_string(j);
+        rel.Sign = sign;
+        rel.MultiRes = -1;
+        for (int p = 1; p <= n; ++p) {
+            for (int q = 1; q <= n; ++q) {
+                rel.Table[TXW_Type::BinaryRowIndex(n, p, q)] = {
+                    u16(code(p)), u16(code(q)), u16(op(code(p), code(q))), 0, 0, 0};
+            }
+        }
+    }
+    return model;
+}
+
+LogicSpec RankedLogic(const std::vector<int>& codes) {
+    const auto rank = [codes](int c) {
+        return static_cast<int>(std::find(codes.begin(), codes.end(), c) - codes.begin());
+    };
+    const int last = static_cast<int>(codes.size()) - 1;
+    const auto neg = [codes, rank, last](int a) {
+        return codes[static_cast<std::size_t>(last - rank(a))];
+    };
+    const auto conj = [rank](int a, int b) { return rank(a) >= rank(b) ? a : b; };
+    const auto disj = [rank](int a, int b) { return rank(a) <= rank(b) ? a : b; };
+    const auto imp = [neg, disj](int a, int b) { return disj(neg(a), b); };
+    const auto eqv = [imp, conj](int a, int b) { return conj(imp(a, b), imp(b, a)); };
+    return {codes, {{"~", neg}}, {{"u", conj}, {"o", disj}, {"=>", imp}, {"<=>", eqv}}};
+}
+
+LogicModel RandomLogic(std::mt19937& rng, bool holes) {
+    std::vector<int> pool{10, 20, 30, 40, 50, 60, 70, 80};
+    std::shuffle(pool.begin(), pool.end(), rng);
+    pool.resize(static_cast<std::size_t>(Pick(rng, 2, 5)));
+    std::vector<std::string> binarySigns{"u", "o", "=>", "<=>", "x"};
+    std::shuffle(binarySigns.begin(), binarySigns.end(), rng);
+    binarySigns.resize(static_cast<std::size_t>(Pick(rng, 2, 4)));
+    std::vector<std::string> unarySigns{"~", "!"};
+    unarySigns.resize(static_cast<std::size_t>(Pick(rng, 1, 2)));
+
+    // Fixed random tables, drawn once per operator.
+    const auto randomResult = [&rng, pool, holes]() {
+        if (holes && Chance(rng, 3)) {
+            return Chance(rng, 50) ? 0 : 99;
+        }
+        return pool[static_cast<std::size_t>(Pick(rng, 0, static_cast<int>(pool.size()) - 1))];
+    };
+    LogicSpec spec{pool, {}, {}};
+    for (const std::string& sign : unarySigns) {
+        auto table = std::make_shared<std::map<int, int>>();
+        for (int c : pool) {
+            (*table)[c] = randomResult();
+        }
+        spec.unary.push_back({sign, [table](int a) {
+                                  const auto at = table->find(a);
+                                  return at == table->end() ? 0 : at->second;
+                              }});
+    }
+    for (const std::string& sign : binarySigns) {
+        auto table = std::make_shared<std::map<std::pair<int, int>, int>>();
+        for (int a : pool) {
+            for (int b : pool) {
+                (*table)[{a, b}] = randomResult();
+            }
+        }
+        spec.binary.push_back({sign, [table](int a, int b) { return table->at({a, b}); }});
+    }
+    return MakeLogic(spec);
+}
+
+const ts::TLogopTable& NoLogops() {
+    static const ts::TLogopTable kNone;
+    return kNone;
+}
+
+std::string RandomTSPart(std::mt19937& rng, const LogicModel& logic, const LineOptions& options) {
+    return LineMaker(rng, logic, options).Line();
+}
+
+}  // namespace vx::ts_workload

@@ -1,0 +1,345 @@
+#include <gtest/gtest.h>
+
+#include "ts_fixture.h"
+#include "ts_workload.h"
+
+namespace vx {
+namespace {
+
+using test::AnalsFixture;
+
+const std::string kParseFailed =
+    "Fehler: Parse der TS fehlgeschlagen bei DefWW\r\rError: Parsing of TS failed on: DefWW";
+
+class AnalysisTest : public ::testing::Test {
+protected:
+    AnalysisTest() : logic_(test::DemoLogic()), f_(logic_) {}
+
+    // Fills the work lists with one line per TS part and analyses them.
+    std::string Analyze(const std::vector<std::string>& parts) {
+        f_.anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare});
+        f_.anals.MemoSource.Lines.Assign({TFormAnals2BR::kHeaderSource});
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            const std::string line = "S1E" + std::to_string(k + 1) + ":" + parts[k];
+            f_.anals.MemoPrepare.Lines.Add(line + "- on SE line:" + std::to_string(k + 1));
+            f_.anals.MemoSource.Lines.Add(parts[k]);
+        }
+        return f_.anals.Analyze_TS("DefWW");
+    }
+    const TAnalyzeLayer& Layer(int line, int layer) {
+        return f_.anals.DepthStructe(line).Layer(layer);
+    }
+    std::string ParseOnly(const std::string& part) {
+        f_.anals.ResetAnalTSArrays();
+        f_.anals.ReadLogopsAccordingToLogicPar("DefWW");
+        return f_.anals.Parse_TS(part, 0, 0, 1, 0);
+    }
+
+    LogicModel logic_;
+    AnalsFixture f_;
+};
+
+TEST_F(AnalysisTest, TermsSignsAndTheirPrecedence) {
+    ASSERT_EQ(Analyze({"TS1uTS2<=>TS3"}), "OK");
+    const TAnalyzeLayer& top = Layer(1, 0);
+    EXPECT_EQ(top.Elements[1].TSNumber, 1);
+    EXPECT_EQ(top.Elements[2].TSNumber, 2);
+    EXPECT_EQ(top.Elements[3].Order, 3);
+    EXPECT_EQ(top.Elements[4].Order, 0);
+    EXPECT_EQ(top.BinLogops[1].Sign, "u");
+    EXPECT_EQ(top.BinLogops[1].OpIndex, 1);
+    EXPECT_EQ(top.BinLogops[2].Sign, "<=>");
+    EXPECT_EQ(top.BinLogops[2].OpIndex, 4);
+    EXPECT_EQ(top.BinLogops[3].OpIndex, 0);
+    EXPECT_EQ(top.SegCount, 1);
+    EXPECT_EQ(top.SegStart[1], 1);
+    EXPECT_EQ(top.SegEnd[1], 4);
+    EXPECT_EQ(top.SegLen[1], 2);
+    EXPECT_EQ(f_.anals.DepthStructe(1).SE, "S1E1");
+    EXPECT_EQ(f_.anals.DepthStructe(1).DistinctCount, 3);
+    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 0);
+}
+
+TEST_F(AnalysisTest, UnarySignBeforeABracket) {
+    ASSERT_EQ(Analyze({"~(TS1uTS2)oTS3"}), "OK");
+    const TSubstrTS& bracket = Layer(1, 0).Elements[1];
+    EXPECT_EQ(bracket.UnLogop, "~");
+    EXPECT_EQ(bracket.Content, "TS1uTS2");
+    EXPECT_EQ(bracket.StartPos, 2);
+    EXPECT_EQ(bracket.EndPos, 10);
+    EXPECT_EQ(bracket.Done, 1);
+    EXPECT_EQ(Layer(1, 0).Elements[2].TSNumber, 3);
+    EXPECT_EQ(Layer(1, 0).BinLogops[1].Sign, "o");
+    EXPECT_EQ(Layer(1, 1).Elements[1].TSNumber, 1);
+    EXPECT_EQ(Layer(1, 1).Elements[2].ParentOrder, 1);
+    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 1);
+}
+
+// Sibling brackets are numbered on across their layer, each bracket's content is one segment
+// whose elements carry the bracket's Order, and each bracket is parsed once.
+TEST_F(AnalysisTest, SiblingBracketsFormContiguousSegments) {
+    ASSERT_EQ(Analyze({"(TS1u(TS5oTS6))o(TS3u(TS7oTS8))oTS9"}), "OK");
+    const TAnalyzeLayer& one = Layer(1, 1);
+    std::vector<std::pair<int, int>> orderAndParent;
+    for (int k = 1; one.Elements[k].Order != 0; ++k) {
+        orderAndParent.emplace_back(one.Elements[k].Order, one.Elements[k].ParentOrder);
+    }
+    EXPECT_EQ(orderAndParent, (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, 2}, {4, 2}}));
+    EXPECT_EQ(one.SegCount, 2);
+    EXPECT_EQ(one.SegStart[2], 3);
+    EXPECT_EQ(one.SegEnd[1], 2);
+    EXPECT_EQ(one.SegEnd[2], 4);
+    EXPECT_EQ(one.BinLogops[2].OpIndex, 0);  // nothing follows the last element of a bracket
+    const TAnalyzeLayer& two = Layer(1, 2);
+    EXPECT_EQ(two.Elements[1].TSNumber, 5);
+    EXPECT_EQ(two.Elements[1].ParentOrder, 2);
+    EXPECT_EQ(two.Elements[3].TSNumber, 7);
+    EXPECT_EQ(two.Elements[3].ParentOrder, 4);
+    EXPECT_EQ(two.Elements[5].Order, 0);
+    EXPECT_EQ(two.SegCount, 2);
+    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 2);
+    EXPECT_EQ(f_.anals.DepthStructe(1).DistinctCount, 7);
+}
+
+TEST_F(AnalysisTest, EvaluationListsAndDistinctTS) {
+    ASSERT_EQ(Analyze({"TS4[20]uTS2o~TS4[20]", "TS1[10,30]uTS2[10,20,30]"}), "OK");
+    const TDepthStructe& one = f_.anals.DepthStructe(1);
+    EXPECT_EQ(one.UniqueTS[1].TSNumber, 4);
+    EXPECT_EQ(one.UniqueTS[1].Evals[1], 20);
+    EXPECT_EQ(one.UniqueTS[1].HasEval, 1);
+    EXPECT_EQ(one.UniqueTS[2].TSNumber, 2);
+    EXPECT_EQ(one.UniqueTS[2].HasEval, 0);
+    EXPECT_EQ(one.UniqueTS[3].TSNumber, 0);
+    const TDepthStructe& two = f_.anals.DepthStructe(2);
+    // One comma: the last number is the evaluation; two or more mark the line.
+    EXPECT_EQ(two.Layer(0).Elements[1].Evals[1], 30);
+    EXPECT_EQ(two.MultiEvalFlag, 1);
+    EXPECT_EQ(two.Layer(0).Elements[2].Evals[1], 10);
+    EXPECT_EQ(two.Layer(0).Elements[2].Evals[2], 20);
+}
+
+TEST_F(AnalysisTest, SameTSEvaluatedDifferently) {
+    const std::string box =
+        "Fehler: Parse der TS fehlgeschlagen bei Zeile 2 in :DefWW\rGleicher TS verschiedene "
+        "bewertet !\r\rError: Parsing of TS failed at line 2 at: DefWW\rSame TS evaluated "
+        "different !";
+    EXPECT_EQ(Analyze({"TS1uTS2", "TS1[20]uTS1[30]"}), "Analyze TS: Error parsing TS:");
+    EXPECT_EQ(Analyze({"TS1uTS2", "TS1[20]u(TS2oTS1)"}), "Analyze TS: Error parsing TS:");
+    EXPECT_EQ(f_.ui.Messages, (std::vector<std::string>{box, box}));
+}
+
+TEST_F(AnalysisTest, ParserMessages) {
+    const auto message = [&](const std::string& part) {
+        f_.ui.Messages.clear();
+        const std::string result = ParseOnly(part);
+        return result + "|" + (f_.ui.Messages.empty() ? "" : f_.ui.Messages.back());
+    };
+    const std::string abort =
+        "\rDie Analyse von wird abgebrochen. Bitte Fehler zuerst beheben.\r\r";
+    EXPECT_EQ(message("TS1u(x)"), "ERROR|Fehler: Leere Klammern: TS1u(x)Spalte: 5" + abort +
+                                      "Error: Empty Brackets: TS1u(x)Column: 5\rAnalysis "
+                                      "terminates. Resolve the error first.");
+    EXPECT_EQ(message("~~TS1"),
+              "ERROR|Fehler: Kein TS oder Klammern gefunden wo welche sein sollten: ~~TS1Spalte: "
+              "2" +
+                  abort +
+                  "Error: There was no TS or bracket encountered where there should be one: "
+                  "~~TS1Column: 2\rAnalysis terminates. Resolve the error first.");
+    // The beginning of the result and message of `part`, as long as `expected`.
+    const auto head = [&](const std::string& part, const std::string& expected) {
+        return message(part).substr(0, expected.size());
+    };
+    const std::string noTerm =
+        "ERROR|Fehler: Kein TS oder Klammern gefunden wo welche sein sollten: TS1TS2Spalte: 5\r";
+    EXPECT_EQ(head("TS1TS2", noTerm), noTerm);
+    EXPECT_EQ(message("(TS1uTS2"), "ERROR|Fehler: End-Klammer wurde nicht gefunden : (TS1uTS2" +
+                                       abort +
+                                       "Error: The bracket-end insied a bracket wasnt found: "
+                                       "(TS1uTS2\rAnalysis terminates. Resolve the error first.");
+    EXPECT_EQ(message("TSxuTS1"),
+              "ERROR|Fehler: TS Nummer konnte nicht konvertiert werden : TSxuTS1Spalte: 1" + abort +
+                  "Error: The TS Number couldnt be converted: TSxuTS1Column: 1\rAnalysis "
+                  "terminates. Resolve the error first.");
+    EXPECT_EQ(message("TS1[10]uTS2[]"),
+              "ERROR|Fehler: TS Bewertung konnte nicht konvertiert werden : TS1[10]uTS2[]Spalte: "
+              "13\rZu viele Bewertungen oder Nummer > 256. Die Analyse von wird abgebrochen. "
+              "Bitte Fehler zuerst beheben.\r\rError: The TS Number couldnt be converted: "
+              "TS1[10]uTS2[]Column: 13\rToo many evaluations or number > 256. Analysis "
+              "terminates. Resolve the error first.");
+    // A list without its "]" (also at the very end), a code beyond 16 bits, five values.
+    const std::string unclosed =
+        "ERROR|Fehler: TS Bewertung konnte nicht konvertiert werden : TS1uTS2[20Spalte: 8\r";
+    EXPECT_EQ(head("TS1uTS2[20", unclosed), unclosed);
+    const std::string unclosedAtEnd =
+        "ERROR|Fehler: TS Bewertung konnte nicht konvertiert werden : TS1[Spalte: 4\r";
+    EXPECT_EQ(head("TS1[", unclosedAtEnd), unclosedAtEnd);
+    EXPECT_EQ(message("TS1[70000]").substr(0, 6), "ERROR|");
+    EXPECT_EQ(message("TS1[1,2,3,4,5,6]").substr(0, 6), "ERROR|");
+    EXPECT_EQ(message("TS1[1,2,3,4,5]").substr(0, 3), "OK|");
+}
+
+TEST_F(AnalysisTest, TwoDigitTermNumbersAndTheStrayDigit) {
+    EXPECT_EQ(ParseOnly("TS123"), "OK");
+    EXPECT_EQ(Layer(1, 0).Elements[1].TSNumber, 12);
+    EXPECT_EQ(Layer(1, 0).Elements[2].Order, 0);
+    // The count of distinct TS rejects it before the parser runs.
+    EXPECT_EQ(Analyze({"TS123uTS4"}), "");
+    EXPECT_EQ(f_.ui.Messages.back(),
+              "Bei TS Voranalyze: Anzahl an UniqueTS nicht aufloesbar fuer:TS123uTS4 in "
+              "DefWW\r\rAt TS preanalysis: Number of UniqueTS not resolvable for:TS123uTS4 in "
+              "DefWW");
+}
+
+TEST_F(AnalysisTest, BracketDepthLimit) {
+    std::string eleven = "TS1uTS2";
+    for (int depth = 0; depth < 11; ++depth) {
+        eleven = "(" + eleven + ")uTS3";
+    }
+    EXPECT_EQ(Analyze({eleven}), "OK");
+    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 11);
+    const std::string twelve = "(" + eleven + ")uTS4";
+    EXPECT_EQ(Analyze({twelve}), "Analyze TS: Error parsing TS:" + twelve);
+    ASSERT_EQ(f_.ui.Messages.size(), 2u);
+    EXPECT_EQ(f_.ui.Messages[0].substr(0, 65),
+              "Fehler: Zu viele Klammerebenen gefunden: (TS1uTS2)uTS3Spalte: 15\r");
+    EXPECT_EQ(f_.ui.Messages[1], kParseFailed);
+    EXPECT_EQ(ParseOnly(twelve), "ERROR: too much bracket layers for this programm.");
+}
+
+TEST_F(AnalysisTest, LimitsOfTheTablesAreRefused) {
+    std::string hundred = "TS1";
+    for (int k = 2; k <= 100; ++k) {
+        hundred += "uTS" + std::to_string(k % 12 + 1);
+    }
+    EXPECT_EQ(Analyze({hundred}), "Analyze TS: Error parsing TS:" + hundred);
+    EXPECT_EQ(f_.ui.Messages[0].substr(0, 55),
+              "Fehler: Zu viele Elemente auf einer Klammerebene (hoech");
+    std::string ninetyNine = hundred.substr(0, hundred.rfind('u'));
+    EXPECT_EQ(Analyze({ninetyNine}), "OK");
+    EXPECT_EQ(Layer(1, 0).ElementCount(), 99);
+
+    std::string thirteen = "(TS1uTS2)";
+    for (int k = 2; k <= 13; ++k) {
+        thirteen += "o(TS1uTS2)";
+    }
+    f_.ui.Messages.clear();
+    EXPECT_EQ(Analyze({thirteen}), "Analyze TS: Error parsing TS:" + thirteen);
+    EXPECT_EQ(f_.ui.Messages[0].substr(0, 46), "Fehler: Zu viele Klammern auf einer Klammerebe");
+    EXPECT_EQ(Analyze({thirteen.substr(0, thirteen.rfind('o'))}), "OK");
+
+    std::vector<std::string> lines(101, "TS1");
+    EXPECT_EQ(Analyze(lines), "Analyze TS: More than 100 TS lines for Logic: DefWW");
+    lines.pop_back();
+    EXPECT_EQ(Analyze(lines), "OK");
+}
+
+TEST_F(AnalysisTest, SEPartsAndEmptyLists) {
+    f_.anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare, "S1E1TS1"});
+    f_.anals.MemoSource.Lines.Assign({TFormAnals2BR::kHeaderSource, "TS1"});
+    EXPECT_EQ(f_.anals.Analyze_TS("DefWW"),
+              "Analyze TS: Syntax Error in SE on line 1 for Logic: DefWW");
+    f_.anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare, "", ":TS1"});
+    EXPECT_EQ(f_.anals.Analyze_TS("DefWW"), "Analyze TS: Empty SE on line 2 for Logic: DefWW");
+    f_.anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare});
+    f_.anals.MemoSource.Lines.Assign({TFormAnals2BR::kHeaderSource});
+    EXPECT_EQ(f_.anals.Analyze_TS("DefWW"), "OK");
+    f_.anals.MemoSource.Lines.Clear();
+    EXPECT_EQ(f_.anals.Analyze_TS("DefWW"), "Analyze TS: No TS for Logic: DefWW");
+}
+
+TEST_F(AnalysisTest, SyntaxCheckOfTheWorkList) {
+    f_.anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare, "S1E1:TS1uTS2- on SE line:1",
+                                       "", "S1E2TS1- on SE line:3", "S1E3:TS1uTS2u- on SE line:4",
+                                       "S1E4:- on SE line:5"});
+    f_.anals.MemoTarget.Lines.Assign({TFormAnals2BR::kHeaderTarget});
+    EXPECT_EQ(f_.anals.SyntaxCheckTS("DefWW"), -1);
+    EXPECT_EQ(f_.anals.MemoTarget.Lines.Lines(),
+              (std::vector<std::string>{
+                  TFormAnals2BR::kHeaderTarget,
+                  "SyntaxCheckTS: Syntax Error separate SE from TS (missing sign : ?) on line: 3 "
+                  "for Logic: DefWW",
+                  "SyntaxCheckTS: Syntax Error in TS on line: 4 for Logic: DefWW: ERROR: number "
+                  "of TS is equal (or less) than number of bin Logops: number of TS must be one "
+                  "more!",
+                  "SyntaxCheckTS: Syntax Error in TS on line: 5 for Logic: DefWW: ERROR: empty TS "
+                  "part."}));
+    // A separation error alone is reported but does not fail the check.
+    f_.anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare, "S1E2TS1"});
+    EXPECT_EQ(f_.anals.SyntaxCheckTS("DefWW"), 1);
+}
+
+TEST_F(AnalysisTest, OperatorTablesByLogicName) {
+    LogicModel logic = test::DemoLogic();
+    logic.RLOpDefs[2].Binary[1] = {"PLUS", "+", "VXR25"};
+    ts::TLogopTable oneBR;
+    oneBR[1] = {"CONJUNCTION", "&", "VXR25"};
+    ScriptedUi ui;
+    TFormAnals2BR anals(ui, logic, ts_workload::NoLogops(), oneBR);
+    anals.ReadLogopsAccordingToLogicPar("RL2");
+    EXPECT_EQ(anals.ActiveBinaryOps[1].Sign, "+");
+    anals.ReadLogopsAccordingToLogicPar("RL5");
+    EXPECT_EQ(anals.ActiveBinaryOps[1].Sign, "+");
+    anals.ReadLogopsAccordingToLogicPar("1BR");
+    EXPECT_EQ(anals.ActiveBinaryOps[1].Sign, "&");
+    anals.ReadLogopsAccordingToLogicPar("DefDW");
+    EXPECT_EQ(anals.ActiveBinaryOps[3].Sign, "=>");
+    EXPECT_EQ(anals.ActiveUnaryOps[1].Sign, "~");
+    EXPECT_EQ(anals.Check_uLogop("~"), "~");
+    EXPECT_EQ(anals.Check_uLogop("u"), "");
+    EXPECT_EQ(anals.Check_binLogop("TS1<=>TS2", 4), "<=>");
+}
+
+TEST(LogicPreAnalysis, ValuesForTheEnumeration) {
+    LogicModel demo = test::DemoLogic();
+    AnalsFixture f(demo);
+    EXPECT_EQ(f.anals.AnalyzeLogics("All"), "OK");
+    const TLogicsAnalysis& entry = f.anals.LogicsAnalysis[1];
+    EXPECT_EQ(entry.Name, "DefWW");
+    EXPECT_TRUE(entry.Simple40);
+    EXPECT_EQ(entry.NumValues, 3);
+    EXPECT_EQ(std::vector<int>(entry.Values.begin(), entry.Values.end()),
+              (std::vector<int>{10, 20, 30, 0, 0}));
+    EXPECT_EQ(entry.OpFlag, 0);
+    EXPECT_TRUE(f.ui.Messages.empty());  // the demo's Is_Metalogic=NO names no meta logic
+
+    // Another logic in the same place: nothing of the first one is left over.
+    demo.WWType.ValueCode[4] = 50;
+    demo.WWType.LogRels.BinLogRel[2].MultiRes = 1;
+    EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
+    EXPECT_FALSE(entry.Simple40);
+    EXPECT_EQ(entry.NumValues, 4);
+    EXPECT_EQ(entry.Values[4], 50);
+    EXPECT_EQ(entry.OpFlag, 1);
+}
+
+TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
+    LogicModel logic = test::DemoLogic();
+    AnalsFixture f(logic);
+    logic.MiscLogic.IsMetalogic = "Default_WW";
+    EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
+    logic.MiscLogic.IsMetalogic = "Kleene";
+    EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "");
+    EXPECT_EQ(f.ui.Messages,
+              (std::vector<std::string>{
+                  "Bei Voranalyze: Angegebener MetaLogikname aus Main.ini stimmt mit keinem "
+                  "Logiknamen ueberein. Bitte zuerst korrigieren !\r\rAt TS preanalysis: Provided "
+                  "meta logic name doenst match with any logicname from ini. PLease correct "
+                  "first."}));
+    logic.MiscLogic.IsMetalogic = "EMPTY";
+    logic.WWType.Valence = 1;
+    f.ui.Messages.clear();
+    EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
+    EXPECT_EQ(f.anals.LogicsAnalysis[1].NumValues, 0);
+    EXPECT_EQ(f.ui.Messages,
+              (std::vector<std::string>{
+                  "Warnung bei Voranalyze von Logik DefWW : Die Wertigkeit der Logik ist < 2. "
+                  "Macht das Sinn?.. \r\rWarning at preanalysis of logic:DefWW The valence of the "
+                  "logicis less than 2. Does that make sense ?.."}));
+    logic.WWType.Valence = 0;
+    EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "Logic DefWW is empty.");
+    f.anals.ResetAnalLogicsFlags("DefWW");
+    EXPECT_EQ(f.anals.LogicsAnalysis[1].Name, "");
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/host_path.h"
+#include "platform/text_list.h"
+#include "support/golden.h"
+#include "support/temp_dir.h"
+#include "ts_fixture.h"
+
+namespace fs = std::filesystem;
+
+// Golden folders of the 2BR steps of the default WW logic: tests/data/ts2br/<suite>/<case>/
+//   lines.txt      the lines of the DefWW result list below its header line
+//   targets.txt    "<SE>=<value>": the target value of each SE (an SE without one: -1)
+//   Main.ini, Logic.ini   optional: they replace the demo session's files
+//   expected.txt   the result-list lines with their verdicts, a line "--- target" followed by
+//                  the findings of the syntax check, a line "--- results" followed by
+//                  "<step>=<result>" for every step run
+//   messages.txt   the message boxes in order (absent: none)
+// Every case runs twice, with the compiled search and with the walk over the layers; both
+// must give what the folder expects.
+namespace vx {
+namespace {
+
+std::vector<std::string> Lines(const fs::path& file) {
+    TextList text;
+    if (fs::exists(file)) {
+        text.LoadFromFile(ToSystemPath(file));
+    }
+    return text.Lines();
+}
+
+std::map<std::string, int> Targets(const fs::path& file) {
+    std::map<std::string, int> targets;
+    for (const std::string& line : Lines(file)) {
+        const auto eq = line.find('=');
+        if (eq != std::string::npos) {
+            targets[line.substr(0, eq)] = std::stoi(line.substr(eq + 1));
+        }
+    }
+    return targets;
+}
+
+LogicModel CaseLogic(const fs::path& caseDir, ScriptedUi& ui) {
+    test::TempDir dir;
+    test::CopyTree(test::DemoDir() / "Sessions" / "_2BR_Breakfast" / "ini", dir.path());
+    for (const char* file : {"Main.ini", "Logic.ini"}) {
+        if (fs::exists(caseDir / file)) {
+            fs::copy_file(caseDir / file, dir.path() / file, fs::copy_options::overwrite_existing);
+        }
+    }
+    return test::LoadLogic(dir.path(), ui);
+}
+
+std::vector<std::string> Flatten(const test::LogicRun& run) {
+    std::vector<std::string> out = run.lines;
+    out.push_back("--- target");
+    out.insert(out.end(), run.target.begin(), run.target.end());
+    out.push_back("--- results");
+    out.insert(out.end(), run.results.begin(), run.results.end());
+    return out;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+class GoldenTS2BR : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenTS2BR, Case) {
+    const fs::path caseDir = test::TestDataDir() / "ts2br" / GetParam();
+    ScriptedUi loadUi;
+    const LogicModel logic = CaseLogic(caseDir, loadUi);
+    ASSERT_EQ(loadUi.Messages, std::vector<std::string>{}) << "the case's logic must load";
+    const auto lines = Lines(caseDir / "lines.txt");
+    const auto targets = Targets(caseDir / "targets.txt");
+    const auto expected = Lines(caseDir / "expected.txt");
+    const auto messages = fs::exists(caseDir / "messages.txt")
+                              ? test::ReadMessagesFile(caseDir / "messages.txt")
+                              : std::vector<std::string>{};
+    for (auto evaluation : {test::Evaluation::Compiled, test::Evaluation::Walk}) {
+        test::AnalsFixture f(logic);
+        const auto actual = Flatten(test::RunDefWW(f.anals, lines, targets, evaluation));
+        EXPECT_EQ(actual, expected) << Joined(actual);
+        EXPECT_EQ(f.ui.Messages, messages) << test::FormatMessages(f.ui.Messages);
+    }
+}
+
+std::vector<std::string> AllCases() {
+    std::vector<std::string> cases;
+    for (const std::string& suite : test::GoldenCases(test::TestDataDir() / "ts2br")) {
+        for (const std::string& name : test::GoldenCases(test::TestDataDir() / "ts2br" / suite)) {
+            cases.push_back(suite + "/" + name);
+        }
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, GoldenTS2BR, ::testing::ValuesIn(AllCases()), test::GoldenName());
+
+}  // namespace
+}  // namespace vx
