@@ -159,8 +159,7 @@ std::string TFormAnals2BR::AnalyzeLogics(const std::string& Which) {
     return AnalyzeOneLogic(Which == "All" ? "DefWW" : Which);
 }
 
-// "EMPTY" and "NO" both say that the configuration has no meta logic; any other value must
-// name one of the logics of the configuration.
+// A meta logic other than "EMPTY" must name one of the logics of the configuration.
 bool TFormAnals2BR::IsConfiguredLogicName(const std::string& name) const {
     for (int k = 1; k <= kMaxLogicEntries; ++k) {
         if (name == logic_.VxLogicNames[k] ||
@@ -192,7 +191,7 @@ std::string TFormAnals2BR::AnalyzeOneLogic(const std::string& LogicName) {
         }
     }
     const std::string& meta = logic_.MiscLogic.IsMetalogic;
-    if (meta != "EMPTY" && meta != "NO" && !IsConfiguredLogicName(meta)) {
+    if (meta != "EMPTY" && !IsConfiguredLogicName(meta)) {
         return ShowError(kMsgMetaLogicName, "");
     }
     const int valence = std::min<int>(ww.Valence, kMaxValence);

@@ -300,7 +300,7 @@ TEST(LogicPreAnalysis, ValuesForTheEnumeration) {
     EXPECT_EQ(std::vector<int>(entry.Values.begin(), entry.Values.end()),
               (std::vector<int>{10, 20, 30, 0, 0}));
     EXPECT_EQ(entry.OpFlag, 0);
-    EXPECT_TRUE(f.ui.Messages.empty());  // the demo's Is_Metalogic=NO names no meta logic
+    EXPECT_TRUE(f.ui.Messages.empty());  // the demo names no meta logic
 
     // Another logic in the same place: nothing of the first one is left over.
     demo.WWType.ValueCode[4] = 50;
