@@ -33,7 +33,8 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
       vxCfgForm(IniForm),
       FormReadOnly(ui, IniForm, FormOpenFree),
       FormOpenFree(ui, IniForm),
-      FormAnals2BR(ui, IniForm) {
+      FormAnals2BR(ui, IniForm, SessionForm, ResultForm) {
+    SessionForm.TSStart = [this] { FormAnals2BR.ButtonTSStartClick(); };
     WireMenu();
 }
 

@@ -16,13 +16,15 @@ using CheckCommand = int (*)(CheckContext&, const std::vector<std::string>&);
 
 struct CommandEntry {
     const char* Name;
-    const char* Operands;  // as the usage names them, one word each
+    const char* Operands;  // as the usage names them
     std::size_t OperandCount;
+    const char* Option;  // an option with a value that may follow the operands, or null
     CheckCommand Run;
 };
 
 const CommandEntry kCommands[] = {
-    {"1br", "SESSION", 1, Check1BR},
+    {"1br", "SESSION", 1, nullptr, Check1BR},
+    {"2br", "SESSION [--logic NAME]", 1, "--logic", Check2BR},
 };
 
 const char* const kRootOption = "--root";
@@ -50,6 +52,16 @@ const CommandEntry* FindCommand(const std::string& name) {
     return nullptr;
 }
 
+// The operands, optionally followed by the command's option and its non-empty value.
+bool OperandsFit(const CommandEntry& command, const std::vector<std::string>& operands) {
+    const std::size_t count = command.OperandCount;
+    if (operands.size() == count) {
+        return true;
+    }
+    return command.Option != nullptr && operands.size() == count + 2 &&
+           operands[count] == command.Option && !operands[count + 1].empty();
+}
+
 // Reads the arguments; an explanation of what is wrong goes to `error`.
 std::optional<Invocation> ReadArguments(const std::vector<std::string>& args, std::string& error) {
     Invocation invocation;
@@ -72,7 +84,7 @@ std::optional<Invocation> ReadArguments(const std::vector<std::string>& args, st
         return std::nullopt;
     }
     invocation.Operands.assign(args.begin() + static_cast<std::ptrdiff_t>(i + 1), args.end());
-    if (invocation.Operands.size() != invocation.Command->OperandCount) {
+    if (!OperandsFit(*invocation.Command, invocation.Operands)) {
         error = std::string("vx-check: ") + invocation.Command->Name + " takes " +
                 invocation.Command->Operands;
         return std::nullopt;

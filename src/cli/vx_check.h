@@ -28,6 +28,10 @@ struct CheckContext {
 // vx-check 1br SESSION: the 1BR run of a saved session; the report to Out.
 int Check1BR(CheckContext& context, const std::vector<std::string>& operands);
 
+// vx-check 2br SESSION [--logic NAME]: "TS start" of the 2BR session Sessions\_2BR_<SESSION>
+// with NAME (default "DefWW") as the logic selector; the result lists and the results to Out.
+int Check2BR(CheckContext& context, const std::vector<std::string>& operands);
+
 // vx-check [--root DIR] COMMAND OPERANDS...: `args` without the program name.
 // `programFileName` is the tool's own file name in the system's path form; the installation
 // root is derived from it as vx derives its own, unless --root names the installation.

@@ -288,11 +288,9 @@ void TSessionForm::Neu() {
     }
 }
 
-bool TSessionForm::OpenChosenFile() {
-    const std::string& name = wahleDlgBox_.FileName;
-    const bool twoBR = wahleDlgBox_.Is2BR;
-    const std::string path =
-        twoBR ? wahleDlgBox_.Directory + "\\" + name : ini_.SessionsPath + name;
+bool TSessionForm::OpenChosenFile(const std::string& name, bool twoBR,
+                                  const std::string& directory) {
+    const std::string path = twoBR ? directory + "\\" + name : ini_.SessionsPath + name;
     if (!LoadInto(twoBR ? Memo2BRSes : SessionMemo, path)) {
         ui_.ShowMessage(kMsgOpenFailed);
         return false;
@@ -301,7 +299,7 @@ bool TSessionForm::OpenChosenFile() {
     SessionFilePath = path;
     if (twoBR) {
         ini_.SessionName = name;
-        SessionDir = wahleDlgBox_.Directory + "\\";
+        SessionDir = directory + "\\";
         ini_.Session2BRPath = path;
     }
     return true;
@@ -314,27 +312,43 @@ void TSessionForm::WaehleSession() {
     }
     try {
         wahleDlgBox_.Start();
-        if (ui_.ShowModal(wahleDlgBox_) != ModalResult::Ok || !OpenChosenFile()) {
+        if (ui_.ShowModal(wahleDlgBox_) != ModalResult::Ok) {
             return;
+        }
+    } catch (const std::exception&) {
+        ui_.ShowMessage(kMsgOpenFailed);
+        return;
+    }
+    OpenSession(wahleDlgBox_.FileName, wahleDlgBox_.Is2BR, wahleDlgBox_.Directory);
+}
+
+bool TSessionForm::OpenSession(const std::string& fileName, bool is2BR,
+                               const std::string& directory) {
+    try {
+        if (!OpenChosenFile(fileName, is2BR, directory)) {
+            return false;
         }
         Caption = "Session " + SesName;
         Show();
         Opened = 1;
         WriteActiveSession();
-        if (wahleDlgBox_.Is2BR) {
-            Open2BRConfiguration();
+        bool ready = true;
+        if (is2BR) {
+            ready = Open2BRConfiguration();
         } else {
             OpenCompanionFiles();
         }
         if (ini_.IniState == 1) {
             ReportUpgradeMarkers();
         }
+        return ready;
     } catch (const std::exception&) {
         ui_.ShowMessage(kMsgOpenFailed);
+        return false;
     }
 }
 
-void TSessionForm::Open2BRConfiguration() {
+bool TSessionForm::Open2BRConfiguration() {
     if (FileExists(SessionFilePath + ".mpf")) {
         const std::string tsFile = SessionFilePath + ".TS";
         if (FileExists(tsFile)) {
@@ -343,10 +357,10 @@ void TSessionForm::Open2BRConfiguration() {
         SetHeader(MemoTH, kHeader2BRTH);
         if (ini_.Read2BRIni() == 1) {
             ini_.IniState = 2;
-        } else {
-            ui_.ShowMessage(kMsg2BRIniFailed);
+            return true;
         }
-        return;
+        ui_.ShowMessage(kMsg2BRIniFailed);
+        return false;
     }
     const std::string iniDir = SessionDir + "ini\\";
     if (!FileExists(iniDir + "main.ini")) {
@@ -360,6 +374,7 @@ void TSessionForm::Open2BRConfiguration() {
     } else {
         ui_.ShowMessage(kMsgNoUpdateRules);
     }
+    return false;
 }
 
 void TSessionForm::OpenCompanionFiles() {

@@ -42,6 +42,11 @@ public:
 
     void Neu();
     void WaehleSession();
+    // Opens the session file `fileName` as choosing it does: a 2BR session from `directory`
+    // (its 2BR directory, without a trailing backslash) with its 2BR configuration, any other
+    // from the sessions directory with its companion files. True when the session opened and,
+    // for a 2BR session, its 2BR configuration was read.
+    bool OpenSession(const std::string& fileName, bool is2BR, const std::string& directory);
     void Speichern();
     void SpeichernUnterSes();
     // Closing discards the session text and the BV list without asking.
@@ -63,9 +68,10 @@ private:
     bool SaveBeforeNew();
     void ResetLists();
     // Reads the chosen session file into its list; false after the open message.
-    bool OpenChosenFile();
+    bool OpenChosenFile(const std::string& name, bool twoBR, const std::string& directory);
     void OpenCompanionFiles();
-    void Open2BRConfiguration();
+    // True when the 2BR configuration was read.
+    bool Open2BRConfiguration();
     void ReportUpgradeMarkers();
     void Save1BR();
     void Save2BR();

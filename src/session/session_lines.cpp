@@ -49,7 +49,9 @@ std::string MsgNoFinalComma(int n, bool sentenceReference) {
            "\r" + "The computation will not be correct !!!";
 }
 
-std::string MsgTooManyLines(int n) {
+}  // namespace
+
+std::string MsgTooManySessionLines(int n) {
     const std::string line = IntToStr(n);
     const std::string limit = IntToStr(kSatzRecords);
     return "Die Session hat zu viele Zeilen: Zeile " + line + " liegt ueber der Grenze von " +
@@ -58,13 +60,15 @@ std::string MsgTooManyLines(int n) {
            " lines.\rThe computation is not carried out.";
 }
 
-std::string MsgTooManyItems(int n) {
+std::string MsgTooManyRelations(int n) {
     const std::string line = IntToStr(n);
     const std::string limit = IntToStr(kSatzItems);
     return "Fehler in Zeile " + line + "\rDie Zeile hat mehr als " + limit +
            " Relationen.\rDie Berechnung wird nicht ausgefuehrt.\r___\rError in line " + line +
            "\rThe line has more than " + limit + " relations.\rThe computation is not carried out.";
 }
+
+namespace {
 
 bool IsXWSignStart(char c) {
     return c == 'W' || c == 'D' || c == 'E';
@@ -104,7 +108,7 @@ bool SplitItems(const std::string& line, std::size_t colon, int n, TSatzEntry& r
             const bool sentenceReference = line[pos] == 'S';
             const bool closed = ReadUpTo(line, pos, ',', item);
             if (k > kSatzItems) {
-                ui.ShowMessage(MsgTooManyItems(n));
+                ui.ShowMessage(MsgTooManyRelations(n));
                 return false;
             }
             record.Items[k] = std::move(item);
@@ -163,7 +167,7 @@ SessionReading ReadSessionLines(const TextList& session, TSatzArray& records, Ui
             continue;
         }
         if (reading.Count == kSatzRecords) {
-            ui.ShowMessage(MsgTooManyLines(n));
+            ui.ShowMessage(MsgTooManySessionLines(n));
             reading.Stopped = true;
             return reading;
         }

@@ -26,4 +26,9 @@ struct SessionReading {
 // or one with more than 32 relation items stops the run.
 SessionReading ReadSessionLines(const TextList& session, TSatzArray& records, Ui& ui);
 
+// The refusals of a session list beyond its limits, naming list line `n`: a line beyond the
+// 1024 records, and a line with more than 32 relation items.
+std::string MsgTooManySessionLines(int n);
+std::string MsgTooManyRelations(int n);
+
 }  // namespace vx

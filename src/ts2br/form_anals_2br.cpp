@@ -26,8 +26,12 @@ constexpr std::uint16_t kValue40 = 40;
 
 }  // namespace
 
-TFormAnals2BR::TFormAnals2BR(Ui& ui, const TIniForm& ini)
-    : TFormAnals2BR(ui, ini.Logic, ini.DefaultUnaryOps, ini.DefaultBinaryOps) {}
+TFormAnals2BR::TFormAnals2BR(Ui& ui, TIniForm& ini, TSessionForm& session, TResultForm& result)
+    : TFormAnals2BR(ui, ini.Logic, ini.DefaultUnaryOps, ini.DefaultBinaryOps) {
+    ini_ = &ini;
+    session_ = &session;
+    result_ = &result;
+}
 
 TFormAnals2BR::TFormAnals2BR(Ui& ui, const LogicModel& logic, const ts::TLogopTable& unary1BR,
                              const ts::TLogopTable& binary1BR)
@@ -35,7 +39,8 @@ TFormAnals2BR::TFormAnals2BR(Ui& ui, const LogicModel& logic, const ts::TLogopTa
       ui_(ui),
       logic_(logic),
       unary1BR_(unary1BR),
-      binary1BR_(binary1BR) {}
+      binary1BR_(binary1BR),
+      seArray_(std::make_unique<T2BRSEArray>()) {}
 
 TFormAnals2BR::~TFormAnals2BR() = default;
 

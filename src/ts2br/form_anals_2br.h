@@ -10,11 +10,14 @@
 #include "platform/form.h"
 #include "platform/one_based.h"
 #include "ts2br/analysis_structs.h"
+#include "ts2br/se_array_2br.h"
 #include "ts2br/ts_text.h"
 
 namespace vx {
 
 class TIniForm;
+class TResultForm;
+class TSessionForm;
 class Ui;
 
 namespace ts {
@@ -23,15 +26,41 @@ class TSProgram;
 
 // The analysis unit of the 2BR computation. It checks the TS lines of a logic (work lists
 // MemoPrepare, MemoSource, MemoTarget), parses each into its layers, pre-analyses the logic,
-// and evaluates a line against its target value. The driver of "TS start" fills the work
+// and evaluates a line against its target value. Its driver, "TS start" of the session
+// window, sorts the TS lines into the result lists of the result window, fills the work
 // lists, calls the steps in order and writes the verdicts into the result lists.
 class TFormAnals2BR : public TForm {
 public:
-    TFormAnals2BR(Ui& ui, const TIniForm& ini);
-    // `unary1BR` and `binary1BR` are the operator sets of the 1BR logic.
+    // The analysis unit with its driver, over the session window's 2BR lists and the result
+    // window.
+    TFormAnals2BR(Ui& ui, TIniForm& ini, TSessionForm& session, TResultForm& result);
+    // The analysis alone: the driver does nothing. `unary1BR` and `binary1BR` are the
+    // operator sets of the 1BR logic.
     TFormAnals2BR(Ui& ui, const LogicModel& logic, const ts::TLogopTable& unary1BR,
                   const ts::TLogopTable& binary1BR);
     ~TFormAnals2BR() override;
+
+    // --- The driver of "TS start"
+    // Sorts the TS lines into the nine result lists and computes the selected logic; a run
+    // is ignored while a computation runs.
+    void ButtonTSStartClick();
+    std::string ComputeTS(const std::string& LogicName);
+    // "ok", "No entry for this logic !" or "ERROR__SeparateSE_from_TS__TmpStr".
+    std::string Copy_TSDefWW_ToAnal();
+    std::string MakeComputeAlgs(const std::string& LogicName);
+    std::string Compute_TS_ForALogik(const std::string& LogicName);
+    void Ini_2BR_SEArray();
+    // Reads the session's SE list into the SE array: "OK" or "SEempty" (or the error of a
+    // list beyond its limits).
+    std::string Parse2BR_SE(const std::string& Mode);
+    // The target value of TS line `Line` from the SE array, -1 if none.
+    int GetTargetXWfromSession(int Line);
+
+    // How the last "TS start" ended: refused with a message before any line of the logic was
+    // checked, or every computed line MATCHES (also when none was computed), or a line is
+    // INCONSISTENT, has no target or has an error.
+    enum class TSStartEnd { Refused, AllMatch, NotAllMatch };
+    TSStartEnd LastTSStart = TSStartEnd::Refused;
 
     // Work lists, each starting with its header line.
     TMemo MemoPrepare;  // "//prepare for Anal": prepared line i + "- on SE line:" + k
@@ -126,6 +155,13 @@ private:
     std::string WalkRows(int line, int target, int firstRow, std::string& verdict);
     std::string MatchText(const LineRows& rows, std::int64_t row, int target) const;
     bool CompileLine(int line, const LineRows& rows, ts::TSProgram& program);
+    // Driver steps.
+    bool SortTSLines();
+    std::string ComputeTSSteps(const std::string& logicName);
+    // False when the computation of a line failed.
+    bool ComputeLines(const std::string& logicName);
+    int ResultLineOf(int line) const;
+    void ShowResultWindow(bool linesComputed);
 
     Ui& ui_;
     const LogicModel& logic_;
@@ -135,6 +171,11 @@ private:
     std::array<std::unique_ptr<TDepthStructe>, kMaxTSLines> lines_;
     int tableNV_ = 0;  // NV the combination table was filled with; 0: not filled
     LineRows rows_;    // of the line being computed
+    // The driver's windows; null for the analysis alone.
+    TIniForm* ini_ = nullptr;
+    TSessionForm* session_ = nullptr;
+    TResultForm* result_ = nullptr;
+    std::unique_ptr<T2BRSEArray> seArray_;
 };
 
 }  // namespace vx

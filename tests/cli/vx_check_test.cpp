@@ -73,14 +73,27 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
     test::TempInstallation install;
     const std::string root = install.path().string();
     const std::vector<std::vector<std::string>> refused = {
-        {},      {"--root"},        {"--root", root}, {"--verbose", "1br", "S"},
-        {"1br"}, {"1br", "A", "B"}, {"3br", "A"},     {"1br", "A", "--root", root},
+        {},
+        {"--root"},
+        {"--root", root},
+        {"--verbose", "1br", "S"},
+        {"1br"},
+        {"1br", "A", "B"},
+        {"3br", "A"},
+        {"1br", "A", "--root", root},
+        {"1br", "A", "--logic", "DefWW"},
+        {"2br"},
+        {"2br", "A", "--logic"},
+        {"2br", "A", "--logic", ""},
+        {"2br", "--logic", "DefWW", "A"},
+        {"2br", "A", "--logic", "DefWW", "B"},
     };
     for (const auto& args : refused) {
         const CheckRun run = Check(args, install.ProgramFileName());
         EXPECT_EQ(run.Exit, kExitNotStarted) << ::testing::PrintToString(args);
         EXPECT_EQ(run.Out, "");
-        EXPECT_NE(run.Err.find("usage:\n  vx-check [--root DIR] 1br SESSION\n--- end\n"),
+        EXPECT_NE(run.Err.find("usage:\n  vx-check [--root DIR] 1br SESSION\n"
+                               "  vx-check [--root DIR] 2br SESSION [--logic NAME]\n--- end\n"),
                   std::string::npos)
             << run.Err;
     }
@@ -108,6 +121,71 @@ TEST(VxCheckArguments, AMissingSessionOrInstallationDoesNotStart) {
     EXPECT_EQ(noInstallation.Exit, kExitNotStarted);
     EXPECT_NE(noInstallation.Err.find("Error at reading the vx.ini file."), std::string::npos)
         << noInstallation.Err;
+}
+
+std::string FileText(const fs::path& file) {
+    return fs::exists(file) ? ReadFileBytes(ToSystemPath(file)) : "";
+}
+
+// The golden folders of "TS start", tests/data/ts_start/<case>/, each run on the demo session
+// Breakfast with the case's files in its directory:
+//   case.txt     "logic=" the selector (absent: DefWW), "exit=" the status of vx-check;
+//   session/     files copied over Sessions/_2BR_Breakfast/ (the SE list "Breakfast", the TS
+//                list "Breakfast.TS", ini/*.ini);
+//   results.txt  standard output: the result lists that hold more than their header line,
+//                "--- results" and the lines of Memo_Results;
+//   messages.txt standard error: the messages of the run (absent: none).
+class VxCheckTSStartGolden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(VxCheckTSStartGolden, ResultListsMessagesAndExitStatus) {
+    const fs::path caseDir = test::TestDataDir() / "ts_start" / GetParam();
+    std::string logic = "DefWW";
+    int exit = -1;
+    TextList caseLines;
+    caseLines.LoadFromFile(ToSystemPath(caseDir / "case.txt"));
+    for (const std::string& line : caseLines.Lines()) {
+        if (line.rfind("logic=", 0) == 0) {
+            logic = line.substr(6);
+        } else if (line.rfind("exit=", 0) == 0) {
+            exit = std::stoi(line.substr(5));
+        }
+    }
+    test::TempDir install;
+    test::CopyTree(test::DemoDir(), install.path());
+    test::CopyTree(caseDir / "session", install.path() / "Sessions" / "_2BR_Breakfast");
+
+    const CheckRun run =
+        Check({"--root", install.path().string(), "2br", "Breakfast", "--logic", logic});
+    EXPECT_EQ(run.Out, FileText(caseDir / "results.txt"));
+    EXPECT_EQ(run.Err, FileText(caseDir / "messages.txt"));
+    EXPECT_EQ(run.Exit, exit);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, VxCheckTSStartGolden,
+                         ::testing::ValuesIn(test::GoldenCases(test::TestDataDir() / "ts_start")),
+                         test::GoldenName{});
+
+// A session that is missing, or whose set-up is unfinished, does not start and writes nothing.
+TEST(VxCheckTSStart, ASessionThatCannotBeOpenedForTSStartDoesNotStart) {
+    test::TempDir install;
+    test::CopyTree(test::DemoDir(), install.path());
+    const std::string root = install.path().string();
+    const CheckRun missing = Check({"--root", root, "2br", "Lunch"});
+    EXPECT_EQ(missing.Exit, kExitNotStarted);
+    EXPECT_EQ(missing.Out, "");
+    EXPECT_EQ(test::MarkRoot(missing.Err, install.SystemPath()),
+              "Fehler beim Oeffnen oder Schliessen der Session.\n"
+              "Dateinamen pruefen oder die Appliktion erneut starten...\n___\n"
+              "Error opening or closing the session.\nCheck filename or restart the application.\n"
+              "--- end\nvx-check: the 2BR session <root>Sessions\\_2BR_Lunch\\Lunch cannot be "
+              "opened for TS start\n--- end\n");
+
+    fs::remove(install.path() / "Sessions" / "_2BR_Breakfast" / "Breakfast.mpf");
+    const CheckRun unfinished = Check({"--root", root, "2br", "Breakfast"});
+    EXPECT_EQ(unfinished.Exit, kExitNotStarted);
+    EXPECT_EQ(unfinished.Out, "");
+    EXPECT_NE(unfinished.Err.find("Upgrade Step3 isnt finished yet."), std::string::npos)
+        << unfinished.Err;
 }
 
 TEST(ConsoleUiTest, QuestionsAndDialogsAreWrittenAndAnsweredCancel) {
@@ -158,6 +236,19 @@ TEST_F(VxCheckProgram, TheDemoConflictIsReportedWithLineAndCycle) {
                   "SE-Results: ", "S254E2WW10", "S254E3WW10", "S254E5WW10", "S30012E2WW10",
                   "S254E10WW10", "S254E11WW10", "S254E12WW10", "S254E9WW10"}));
     EXPECT_EQ(Start("--root " + demo.path().string() + " 1br Conflict").Out, run.Out);
+}
+
+TEST_F(VxCheckProgram, TheDemoTwoBRSessionHasOneInconsistentLine) {
+    const CheckRun run = Start("2br Breakfast");
+    EXPECT_EQ(run.Exit, kExitReportNotOk);
+    EXPECT_EQ(run.Err, "");
+    EXPECT_EQ(run.Out,
+              "//DefWW Results:\n"
+              "S120E2:TS1, MATCHES with SE-Target: 10 with:TS1=10 \n"
+              "S120E3:TS1uTS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 \n"
+              "S120E5:~TS1=>TS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 \n"
+              "S120E6:TS1u~TS1, INCONSISTENT with SE-Target: 10\n"
+              "--- results\nOK\n");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -85,7 +86,7 @@ TEST_F(SessionGui, ANewSessionGetsAnActivatedRelationAndIsSaved) {
     EXPECT_EQ(answerer.Texts[0].substr(0, 37), "Als einen der ersten Schritte ueberde");
 }
 
-TEST_F(SessionGui, ChoosingTheTwoBRSessionWalksIntoItsDirectory) {
+TEST_F(SessionGui, ChoosingTheTwoBRSessionWalksIntoItsDirectoryAndTSStartGivesVerdicts) {
     // A new session shows the header lines first; the lists chosen later must replace them.
     test::OnNextModal([&](QWidget* dialog) {
         Find<QLineEdit>(dialog, "EditNeueSession")->setText("First");
@@ -119,6 +120,20 @@ TEST_F(SessionGui, ChoosingTheTwoBRSessionWalksIntoItsDirectory) {
     const QString sessionText = Find<QPlainTextEdit>(session, "Memo2BRSes")->toPlainText();
     EXPECT_GT(host.app().SessionForm.Memo2BRSes.Lines.Count(), 1);
     EXPECT_EQ(sessionText.count('\n') + 1, host.app().SessionForm.Memo2BRSes.Lines.Count());
+
+    Find<QPushButton>(session, "ButtonTSStart")->click();
+    EXPECT_EQ(answerer.Texts, std::vector<std::string>{});
+    QWidget* result = Window(host.app().ResultForm);
+    ASSERT_TRUE(result->isVisible());
+    const QStringList verdicts =
+        Find<QPlainTextEdit>(result, "Memo_DefWW")->toPlainText().split('\n');
+    ASSERT_EQ(verdicts.size(), 5);
+    EXPECT_EQ(verdicts[0], "//DefWW Results:");
+    EXPECT_TRUE(verdicts[1].startsWith("S120E2:TS1, MATCHES with SE-Target: 10"))
+        << verdicts[1].toStdString();
+    EXPECT_EQ(verdicts[4], "S120E6:TS1u~TS1, INCONSISTENT with SE-Target: 10");
+    EXPECT_EQ(Find<QPlainTextEdit>(result, "Memo_Results")->toPlainText(), "OK");
+    EXPECT_EQ(Find<QProgressBar>(result, "ProgressBarErgebnis")->value(), 4);
 }
 
 }  // namespace

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "app/ini_form.h"
+#include "platform/application.h"
+#include "platform/scripted_ui.h"
+#include "platform/text_list.h"
+#include "session/form_save_as.h"
+#include "session/neue_session_form.h"
+#include "session/result_form.h"
+#include "session/session_form.h"
+#include "session/wahle_dlg_box_form.h"
+#include "support/golden.h"
+#include "support/temp_dir.h"
+#include "ts2br/form_anals_2br.h"
+
+// "TS start" in the windows it works with; the lists and messages of its runs are covered by
+// the golden folders of tests/data/ts_start, run through vx-check.
+namespace vx {
+namespace {
+
+// Lets a test act where the run lets events through.
+class EventsUi : public ScriptedUi {
+public:
+    void ProcessEvents() override {
+        ScriptedUi::ProcessEvents();
+        if (During) {
+            During();
+        }
+    }
+    std::function<void()> During;
+};
+
+class TSStart : public ::testing::Test {
+protected:
+    TSStart()
+        : ini(ui, application, DemoProgram(dir)),
+          neueSession(ui),
+          wahleDlgBox(ui, ini),
+          saveAs(ui),
+          session(ui, ini, neueSession, wahleDlgBox, saveAs, result),
+          anals(ui, ini, session, result) {
+        session.TSStart = [this] { anals.ButtonTSStartClick(); };
+    }
+    // The program's file name inside a copy of the demo installation.
+    static std::string DemoProgram(const test::TempDir& target) {
+        test::CopyTree(test::DemoDir(), target.path());
+        return target.SystemPath() + "System\\vx";
+    }
+    bool OpenBreakfast() {
+        return session.OpenSession("Breakfast", true, ini.SessionsPath + "_2BR_Breakfast");
+    }
+
+    test::TempDir dir;
+    EventsUi ui;
+    TApplication application;
+    TIniForm ini;
+    TResultForm result;
+    TNeueSessionForm neueSession;
+    TWahleDlgBoxForm wahleDlgBox;
+    TFormSaveAs saveAs;
+    TSessionForm session;
+    TFormAnals2BR anals;
+};
+
+TEST_F(TSStart, TheProgressBarFollowsTheLinesAndAStartWhileRunningIsIgnored) {
+    ASSERT_TRUE(OpenBreakfast());
+    std::vector<int> positions;
+    std::vector<std::string> states;
+    ui.During = [&] {
+        positions.push_back(result.ProgressBarErgebnis.Position);
+        states.push_back(ini.RunState);
+        session.ButtonTSStartClick();
+    };
+    anals.Show();
+    session.ButtonTSStartClick();
+
+    EXPECT_EQ(positions, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(result.ProgressBarErgebnis.Max, 4);
+    EXPECT_EQ(states, std::vector<std::string>(4, "Sescomputing"));
+    EXPECT_EQ(ini.RunState, "idle");
+    EXPECT_EQ(result.Memo_DefWW.Lines.Count(), 5);
+    EXPECT_EQ(result.Memo_DefWW.Lines[4], "S120E6:TS1u~TS1, INCONSISTENT with SE-Target: 10");
+    EXPECT_EQ(result.Memo_Results.Lines.Lines(), std::vector<std::string>{"OK"});
+    EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::NotAllMatch);
+    EXPECT_TRUE(result.Visible);
+    EXPECT_EQ(result.PageControl.ActivePageIndex, 1);     // "2BR"
+    EXPECT_EQ(result.PageControl2BR.ActivePageIndex, 2);  // "TS results"
+    EXPECT_FALSE(anals.Visible);
+    EXPECT_EQ(ui.Messages, std::vector<std::string>{});
+}
+
+TEST_F(TSStart, EveryRunStartsTheResultListsAfreshAndReadsTheSEListAgain) {
+    ASSERT_TRUE(OpenBreakfast());
+    session.ButtonTSStartClick();
+    session.Memo2BRSes.Lines.Set(4, "S120E6WW20: ");
+    session.ButtonTSStartClick();
+    EXPECT_EQ(result.Memo_DefWW.Lines.Count(), 5);
+    EXPECT_EQ(result.Memo_DefWW.Lines[4],
+              "S120E6:TS1u~TS1, MATCHES with SE-Target: 20 with:TS1=10 ");
+    EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::AllMatch);
+}
+
+TEST(TwoBRSEList, VirtualSentenceRangeRelationsAndCommentAreRead) {
+    ScriptedUi ui;
+    const TextList list{"//vx2.0b, 2BRSession ",
+                        "S120E2 EW 50_FS7E1_F(Woche): RE3M1, RS254E2O1, // kettle on"};
+    auto entries = std::make_unique<T2BRSEArray>();
+    EXPECT_EQ(Read2BRSEList(list, "2BRMode", *entries, ui), "OK");
+    const T2BRSEEntry& entry = (*entries)[1];
+    EXPECT_EQ(entry.SText + entry.EText, "S120E2");
+    EXPECT_EQ(entry.SNumber, 120);
+    EXPECT_EQ(entry.XWType + std::to_string(entry.XWValue), "EW50");
+    EXPECT_EQ(entry.Virtual1 + "|" + entry.Virtual2 + "|" + entry.Range, "FS7E1|_F|Woche");
+    EXPECT_EQ(entry.VirtualFlag, 1);
+    EXPECT_EQ(entry.Relations[1] + "|" + entry.Relations[2] + "|" + entry.Relations[3],
+              "RE3M1|RS254E2O1|");
+    EXPECT_EQ(entry.Comment, "// kettle on");
+    EXPECT_EQ((*entries)[2].SText, "");
+    EXPECT_EQ(ui.Messages, std::vector<std::string>{});
+
+    auto other = std::make_unique<T2BRSEArray>();
+    Read2BRSEList(list, "1BRMode", *other, ui);
+    EXPECT_EQ((*other)[1].Virtual1 + (*other)[1].Range, "");
+}
+
+TEST(TwoBRSEList, AListBeyondItsLimitsIsRefused) {
+    ScriptedUi ui;
+    TextList list{"//vx2.0b, 2BRSession "};
+    std::string relations;
+    for (int k = 1; k <= 33; ++k) {
+        relations += "RE" + std::to_string(k) + "M1,";
+    }
+    list.Add("S1E1WW10:" + relations);
+    auto entries = std::make_unique<T2BRSEArray>();
+    EXPECT_NE(Read2BRSEList(list, "2BRMode", *entries, ui), "OK");
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.Messages[0].rfind("Fehler in Zeile 1\rDie Zeile hat mehr als 32 Relationen.", 0),
+              0u);
+
+    list.Assign({"//vx2.0b, 2BRSession "});
+    for (int k = 1; k <= kMaxSEEntries + 1; ++k) {
+        list.Add(k == 2 ? "" : "S1E" + std::to_string(k) + "WW10:");
+    }
+    entries = std::make_unique<T2BRSEArray>();
+    EXPECT_EQ(Read2BRSEList(list, "2BRMode", *entries, ui), "OK");
+    list.Add("S1E9999WW10:");
+    entries = std::make_unique<T2BRSEArray>();
+    EXPECT_NE(Read2BRSEList(list, "2BRMode", *entries, ui), "OK");
+    EXPECT_EQ(ui.Messages.back().rfind("Die Session hat zu viele Zeilen: Zeile 1026 ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace vx
