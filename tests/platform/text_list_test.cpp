@@ -1,11 +1,8 @@
+#include "platform/text_list.h"
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include "platform/errors.h"
 #include "platform/host_path.h"
-#include "platform/text_list.h"
 #include "support/temp_dir.h"
 
 namespace vx {
@@ -94,22 +91,17 @@ TEST(TextList, MissingFileAndDirectoryThrowFileError) {
 TEST(TextList, FailedSaveKeepsTheOldFile) {
     test::TempDir dir;
     dir.Write("session", "old\r\n");
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     TextList big;
     big.Add(std::string(1000, 'y'));
     bool threw = false;
-    try {
-        big.SaveToFile(dir.SystemPath() + "session");
-    } catch (const FileError&) {
-        threw = true;
+    {
+        test::WriteLimit limit(64);
+        try {
+            big.SaveToFile(dir.SystemPath() + "session");
+        } catch (const FileError&) {
+            threw = true;
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
     EXPECT_TRUE(threw);
     EXPECT_EQ(dir.Read("session"), "old\r\n");
     EXPECT_EQ(FindFiles(dir.SystemPath(), "*"), std::vector<std::string>{"session"});
