@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-#include <optional>
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
