@@ -191,13 +191,16 @@ std::string TFormAnals2BR::ComputeTSSteps(const std::string& logicName) {
 }
 
 std::string TFormAnals2BR::Copy_TSDefWW_ToAnal() {
-    const TextList& list = result_->Memo_DefWW.Lines;
+    return Copy_TSDefWW_ToAnal(result_->Memo_DefWW.Lines);
+}
+
+std::string TFormAnals2BR::Copy_TSDefWW_ToAnal(const TextList& list) {
     if (list.Empty()) {
         return "No entry for this logic !";
     }
-    MemoPrepare.Lines.Add(kHeaderPrepare);
-    MemoSource.Lines.Add(kHeaderSource);
-    MemoTarget.Lines.Add(kHeaderTarget);
+    MemoPrepare.Lines.Assign({kHeaderPrepare});
+    MemoSource.Lines.Assign({kHeaderSource});
+    MemoTarget.Lines.Assign({kHeaderTarget});
     for (int i = 1; i < list.Count(); ++i) {
         const std::string& line = list[i];
         if (line.empty() || line.front() == '/') {

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "ts2br/ts_line.h"
 #include "ts_fixture.h"
 #include "ts_workload.h"
 
 namespace vx {
 namespace {
 
-using test::Evaluation;
+using ts_workload::Evaluation;
 
 struct Outcome {
     std::vector<std::string> lines;
@@ -22,9 +21,11 @@ Outcome RunBoth(const LogicModel& logic, const std::vector<std::string>& lines,
                 TFormAnals2BR::RowSearch search = TFormAnals2BR::RowSearch::ByTableSize) {
     test::AnalsFixture compiled(logic);
     compiled.anals.Search = search;
-    const test::LogicRun run = test::RunDefWW(compiled.anals, lines, targets, Evaluation::Compiled);
+    const ts_workload::LogicRun run =
+        ts_workload::RunDefWW(compiled.anals, lines, targets, Evaluation::Compiled);
     test::AnalsFixture walked(logic);
-    const test::LogicRun reference = test::RunDefWW(walked.anals, lines, targets, Evaluation::Walk);
+    const ts_workload::LogicRun reference =
+        ts_workload::RunDefWW(walked.anals, lines, targets, Evaluation::Walk);
     EXPECT_EQ(run.lines, reference.lines);
     EXPECT_EQ(run.results, reference.results);
     EXPECT_EQ(compiled.ui.Messages, walked.ui.Messages);
@@ -234,39 +235,6 @@ TEST(Evaluation, TheCombinationTable) {
     const Outcome failed = RunBoth(none, {"S1E1:TS1"}, {{"S1E1", 30}});
     EXPECT_EQ(failed.results.back(), "line 1=Error compting part of TS: S1E1Cell:");
     EXPECT_EQ(failed.messages.size(), 2u);  // the valence warning, then the zero total
-}
-
-}  // namespace
-}  // namespace vx
-
-namespace vx {
-namespace {
-
-TEST(OneLine, VerdictTargetFindingsAndMessages) {
-    const LogicModel demo = test::DemoLogic();
-    TSLineOutcome outcome = ComputeTSLine(demo, "S1E1:TS1uTS2", 20);
-    EXPECT_EQ(outcome.Result, "OK");
-    EXPECT_EQ(outcome.Verdict, ", MATCHES with SE-Target: 20 with:TS1=20 TS2=10 ");
-    EXPECT_EQ(outcome.Messages, std::vector<std::string>{});
-
-    outcome = ComputeTSLine(demo, "S1E1:TS1uTS2u", 20);
-    EXPECT_EQ(outcome.Result, "ERROR");
-    EXPECT_EQ(outcome.Verdict, "");
-    EXPECT_EQ(outcome.Target,
-              (std::vector<std::string>{
-                  "SyntaxCheckTS: Syntax Error in TS on line: 1 for Logic: DefWW: ERROR: number of "
-                  "TS is equal (or less) than number of bin Logops: number of TS must be one "
-                  "more!"}));
-
-    outcome = ComputeTSLine(demo, "S1E1:TS1[20]uTS1", 20);
-    EXPECT_EQ(outcome.Result, "Analyze TS: Error parsing TS:");
-    EXPECT_EQ(outcome.Messages.size(), 1u);
-
-    outcome = ComputeTSLine(demo, "S1E1:TS1oTS2oTS3oTS4oTS5oTS6oTS7oTS8oTS9oTS10", -1);
-    EXPECT_EQ(outcome.Verdict, ", INCONSISTENT with SE-Target: -1");
-    EXPECT_EQ(outcome.Messages.size(), 1u);  // the warning of more than 20000 combinations
-
-    EXPECT_EQ(ComputeTSLine(demo, "S1E1TS1", 10).Result, "ERROR__SeparateSE_from_TS__TmpStr");
 }
 
 }  // namespace

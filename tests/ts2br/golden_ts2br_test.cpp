@@ -7,6 +7,7 @@
 #include "support/golden.h"
 #include "support/temp_dir.h"
 #include "ts_fixture.h"
+#include "ts_workload.h"
 
 namespace fs = std::filesystem;
 
@@ -53,7 +54,7 @@ LogicModel CaseLogic(const fs::path& caseDir, ScriptedUi& ui) {
     return test::LoadLogic(dir.path(), ui);
 }
 
-std::vector<std::string> Flatten(const test::LogicRun& run) {
+std::vector<std::string> Flatten(const ts_workload::LogicRun& run) {
     std::vector<std::string> out = run.lines;
     out.push_back("--- target");
     out.insert(out.end(), run.target.begin(), run.target.end());
@@ -83,9 +84,9 @@ TEST_P(GoldenTS2BR, Case) {
     const auto messages = fs::exists(caseDir / "messages.txt")
                               ? test::ReadMessagesFile(caseDir / "messages.txt")
                               : std::vector<std::string>{};
-    for (auto evaluation : {test::Evaluation::Compiled, test::Evaluation::Walk}) {
+    for (auto evaluation : {ts_workload::Evaluation::Compiled, ts_workload::Evaluation::Walk}) {
         test::AnalsFixture f(logic);
-        const auto actual = Flatten(test::RunDefWW(f.anals, lines, targets, evaluation));
+        const auto actual = Flatten(ts_workload::RunDefWW(f.anals, lines, targets, evaluation));
         EXPECT_EQ(actual, expected) << Joined(actual);
         EXPECT_EQ(f.ui.Messages, messages) << test::FormatMessages(f.ui.Messages);
     }
