@@ -41,9 +41,6 @@ const char* const kErrLines = "ERROR occured in TS computation. See TS-TAB for d
 const char* const kTargetNotFound = ", Error: TargetXW not found. ";
 const char* const kMatches = ", MATCHES";
 
-const char* const kRunStateIdle = "idle";
-const char* const kRunStateComputing = "Sescomputing";
-
 // Pages of the result window.
 constexpr int kPage2BR = 1;
 constexpr int kPageResults = 0;
@@ -70,19 +67,6 @@ const LogicList kLogicLists[] = {
 bool StartsWith(const std::string& text, std::string_view prefix) {
     return text.rfind(prefix, 0) == 0;
 }
-
-// RunState is "Sescomputing" for the lifetime of a run, so that no other computation starts
-// while the run lets events through.
-class ComputingState {
-public:
-    explicit ComputingState(TIniForm& ini) : ini_(ini) { ini_.RunState = kRunStateComputing; }
-    ~ComputingState() { ini_.RunState = kRunStateIdle; }
-    ComputingState(const ComputingState&) = delete;
-    ComputingState& operator=(const ComputingState&) = delete;
-
-private:
-    TIniForm& ini_;
-};
 
 }  // namespace
 
