@@ -88,12 +88,6 @@ std::string MsgStoreFull(const std::string& file, int leftOut) {
            " holds more than " + limit + " relations.\r" + count + " relations were left out.";
 }
 
-TButton Button(const char* caption) {
-    TButton button;
-    button.Caption = caption;
-    return button;
-}
-
 }  // namespace
 
 std::string NextRelationCode(const std::string& code) {
