@@ -10,6 +10,7 @@
 #include "ui/bindings.h"
 
 class QLabel;
+class QPushButton;
 
 namespace vx::qt {
 
@@ -36,6 +37,8 @@ protected:
     // Runs a handler of this window: edits in, handler (errors caught), every view redrawn.
     void Run(const Handler& handler);
     Runner runner();
+    // A button named `name` bound to `model`; Enter in the window never presses it.
+    QPushButton* NewButton(TButton& model, const QString& name, Handler handler);
 
     // A view may draw what no binding covers; called after the bindings are pulled/pushed.
     virtual void Pull() {}
@@ -69,5 +72,13 @@ public:
 
 // A top-level window for a view: a dialog that is shown modeless or run modally.
 QDialog* NewWindow();
+
+// A new widget with the object name that it is found by.
+template <typename W>
+W* NewNamed(const char* name) {
+    auto* widget = new W;
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
 
 }  // namespace vx::qt
