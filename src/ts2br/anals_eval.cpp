@@ -126,6 +126,26 @@ std::optional<TableShape> ShapeFor(int nv) {
     }
 }
 
+// The result in the first row of operator `sign` of `type` whose operand cells are
+// `operands`; -1 when there is none.
+template <typename Rel, std::size_t N, std::size_t Operands>
+int LookUp(const TXW_Type& type, const OneBased<Rel, N>& rels, const std::string& sign,
+           const std::array<int, Operands>& operands) {
+    const int rows = std::min(type.Valence * type.Valence, kMaxTableRows);
+    for (int j = 1; j <= kMaxLogops; ++j) {
+        if (rels[j].Sign.str() != sign) {
+            continue;
+        }
+        for (int r = 1; r <= rows; ++r) {
+            const auto& row = rels[j].Table[r];
+            if (std::equal(operands.begin(), operands.end(), row.begin())) {
+                return row[Operands];
+            }
+        }
+    }
+    return -1;
+}
+
 }  // namespace
 
 // --- Combination table and the lists of a line
@@ -238,37 +258,11 @@ int TFormAnals2BR::PrescribedValue(int tsNumber) const {
 // --- Value table lookups (always the tables of the WW type)
 
 int TFormAnals2BR::ResolveUnLogop(const std::string& Sign, int Value) const {
-    const TXW_Type& ww = logic_.WWType;
-    const int rows = std::min(ww.Valence * ww.Valence, kMaxTableRows);
-    for (int j = 1; j <= kMaxLogops; ++j) {
-        const TUnLogRel& op = ww.LogRels.UnLogRel[j];
-        if (op.Sign.str() != Sign) {
-            continue;
-        }
-        for (int r = 1; r <= rows; ++r) {
-            if (op.Table[r][0] == Value) {
-                return op.Table[r][1];
-            }
-        }
-    }
-    return -1;
+    return LookUp(logic_.WWType, logic_.WWType.LogRels.UnLogRel, Sign, std::array{Value});
 }
 
 int TFormAnals2BR::ResolveBinLogop(const std::string& Sign, int Left, int Right) const {
-    const TXW_Type& ww = logic_.WWType;
-    const int rows = std::min(ww.Valence * ww.Valence, kMaxTableRows);
-    for (int j = 1; j <= kMaxLogops; ++j) {
-        const TBinLogRel& op = ww.LogRels.BinLogRel[j];
-        if (op.Sign.str() != Sign) {
-            continue;
-        }
-        for (int r = 1; r <= rows; ++r) {
-            if (op.Table[r][0] == Left && op.Table[r][1] == Right) {
-                return op.Table[r][2];
-            }
-        }
-    }
-    return -1;
+    return LookUp(logic_.WWType, logic_.WWType.LogRels.BinLogRel, Sign, std::array{Left, Right});
 }
 
 // --- The rows of a line
