@@ -126,24 +126,45 @@ std::optional<TableShape> ShapeFor(int nv) {
     }
 }
 
-// The result in the first row of operator `sign` of `type` whose operand cells are
-// `operands`; -1 when there is none.
-template <typename Rel, std::size_t N, std::size_t Operands>
+// Cell Result of the first row of operator `sign` of `type` whose operand cells `match`; -1
+// when there is none.
+template <std::size_t Result, typename Rel, std::size_t N, typename Match>
 int LookUp(const TXW_Type& type, const OneBased<Rel, N>& rels, const std::string& sign,
-           const std::array<int, Operands>& operands) {
+           Match match) {
     const int rows = std::min(type.Valence * type.Valence, kMaxTableRows);
     for (int j = 1; j <= kMaxLogops; ++j) {
-        if (rels[j].Sign.str() != sign) {
+        const Rel& op = rels[j];
+        if (op.Sign.str() != sign) {
             continue;
         }
         for (int r = 1; r <= rows; ++r) {
-            const auto& row = rels[j].Table[r];
-            if (std::equal(operands.begin(), operands.end(), row.begin())) {
-                return row[Operands];
+            const auto& row = op.Table[r];
+            if (match(row)) {
+                return row[Result];
             }
         }
     }
     return -1;
+}
+
+// Calls group(first, end) for each group of the elements start..last of a layer, in order: a
+// group closes where precedence drops (a smaller OpIndex binds more tightly), at the end of the
+// segment, and after every element of a line with one distinct TS. False when a call was.
+template <typename Group>
+bool ForEachGroup(const TAnalyzeLayer& layer, bool oneDistinctTS, int start, int last,
+                  Group group) {
+    int prevOp = 0;
+    int lastEnd = 0;
+    for (int cursor = start; cursor <= last && layer.Elements[cursor].Order != 0; ++cursor) {
+        const int curOp = cursor <= kMaxBinLogops ? layer.BinLogops[cursor].OpIndex : 0;
+        const bool closes = (prevOp > 0 && (prevOp < curOp || cursor == last)) || oneDistinctTS;
+        if (closes && !group(std::max(lastEnd + 1, start), cursor)) {
+            return false;
+        }
+        prevOp = curOp;
+        lastEnd = closes ? cursor : lastEnd;
+    }
+    return true;
 }
 
 }  // namespace
@@ -258,11 +279,14 @@ int TFormAnals2BR::PrescribedValue(int tsNumber) const {
 // --- Value table lookups (always the tables of the WW type)
 
 int TFormAnals2BR::ResolveUnLogop(const std::string& Sign, int Value) const {
-    return LookUp(logic_.WWType, logic_.WWType.LogRels.UnLogRel, Sign, std::array{Value});
+    return LookUp<1>(logic_.WWType, logic_.WWType.LogRels.UnLogRel, Sign,
+                     [Value](const TUnTableRow& row) { return row[0] == Value; });
 }
 
 int TFormAnals2BR::ResolveBinLogop(const std::string& Sign, int Left, int Right) const {
-    return LookUp(logic_.WWType, logic_.WWType.LogRels.BinLogRel, Sign, std::array{Left, Right});
+    return LookUp<2>(
+        logic_.WWType, logic_.WWType.LogRels.BinLogRel, Sign,
+        [Left, Right](const TBinTableRow& row) { return row[0] == Left && row[1] == Right; });
 }
 
 // --- The rows of a line
@@ -356,50 +380,42 @@ int TFormAnals2BR::EvalSegment(int Line, int Row, int Layer, int Segment, int St
             return -1;
         }
     } else {
-        int prevOp = 0;
-        int lastEnd = 0;
-        for (int cursor = StartElement; cursor <= last && layer.Elements[cursor].Order != 0;
-             ++cursor) {
-            const int curOp = cursor <= kMaxBinLogops ? layer.BinLogops[cursor].OpIndex : 0;
-            const bool closes =
-                (prevOp > 0 && (prevOp < curOp || cursor == last)) || line.DistinctCount == 1;
-            if (!closes) {
-                prevOp = curOp;
-                continue;
-            }
-            const int first = std::max(lastEnd + 1, StartElement);
-            int right = 0;
-            for (int k = cursor; k >= first; --k) {
-                const int value = ElementValue(Line, Layer, k, Row);
-                if (value < 0) {
-                    return -1;
+        const bool evaluated = ForEachGroup(
+            layer, line.DistinctCount == 1, StartElement, last, [&](int first, int end) {
+                int right = 0;
+                for (int k = end; k >= first; --k) {
+                    const int value = ElementValue(Line, Layer, k, Row);
+                    if (value < 0) {
+                        return false;
+                    }
+                    if (k == end) {
+                        right = value;
+                        continue;
+                    }
+                    const int tsNumber = layer.Elements[k].TSNumber;
+                    if (value == 0 || right == 0) {
+                        ui_.ShowMessage(MsgZeroOperand(tsNumber));
+                        return false;
+                    }
+                    right = ResolveBinLogop(layer.BinLogops[k].Sign, value, right);
+                    if (right == -1) {
+                        ui_.ShowMessage(MsgBinaryInGroup(tsNumber));
+                        return false;
+                    }
                 }
-                if (k == cursor) {
-                    right = value;
-                    continue;
+                if (total == 0) {
+                    total = right;
+                    return true;
                 }
-                const int tsNumber = layer.Elements[k].TSNumber;
-                if (value == 0 || right == 0) {
-                    ui_.ShowMessage(MsgZeroOperand(tsNumber));
-                    return -1;
-                }
-                right = ResolveBinLogop(layer.BinLogops[k].Sign, value, right);
-                if (right == -1) {
-                    ui_.ShowMessage(MsgBinaryInGroup(tsNumber));
-                    return -1;
-                }
-            }
-            if (total == 0) {
-                total = right;
-            } else {
                 total = ResolveBinLogop(layer.BinLogops[first - 1].Sign, total, right);
                 if (total == -1) {
-                    ui_.ShowMessage(MsgBinaryJoin(layer.Elements[cursor].TSNumber));
-                    return -1;
+                    ui_.ShowMessage(MsgBinaryJoin(layer.Elements[end].TSNumber));
+                    return false;
                 }
-            }
-            prevOp = curOp;
-            lastEnd = cursor;
+                return true;
+            });
+        if (!evaluated) {
+            return -1;
         }
     }
     if (parent != 0) {
@@ -495,20 +511,10 @@ public:
 
 private:
     void Groups(const TAnalyzeLayer& layer, int l, int start, int last) {
-        int prevOp = 0;
-        int lastEnd = 0;
         bool firstGroup = true;
-        for (int cursor = start; cursor <= last && layer.Elements[cursor].Order != 0; ++cursor) {
-            const int curOp = cursor <= kMaxBinLogops ? layer.BinLogops[cursor].OpIndex : 0;
-            const bool closes =
-                (prevOp > 0 && (prevOp < curOp || cursor == last)) || line_.DistinctCount == 1;
-            if (!closes) {
-                prevOp = curOp;
-                continue;
-            }
-            const int first = std::max(lastEnd + 1, start);
-            Load(layer, l, cursor);
-            for (int k = cursor - 1; k >= first; --k) {
+        ForEachGroup(layer, line_.DistinctCount == 1, start, last, [&](int first, int end) {
+            Load(layer, l, end);
+            for (int k = end - 1; k >= first; --k) {
                 Bin(layer, l, k);
             }
             if (firstGroup) {
@@ -517,9 +523,8 @@ private:
                 builder_.Join(layer.BinLogops[first - 1].Sign);
             }
             firstGroup = false;
-            prevOp = curOp;
-            lastEnd = cursor;
-        }
+            return true;
+        });
     }
 
     // The segment of layer l + 1 holding the content of bracket k of layer l, or 0.
