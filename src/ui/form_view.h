@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QObject>
 #include <cstdint>
 #include <memory>
@@ -39,6 +40,18 @@ protected:
     Runner runner();
     // A button named `name` bound to `model`; Enter in the window never presses it.
     QPushButton* NewButton(TButton& model, const QString& name, Handler handler);
+    // OK, Cancel and Hilfe of a dialog, right-aligned in a row.
+    template <typename Dialog>
+    QHBoxLayout* NewOkCancelHelpRow(Dialog& form) {
+        auto* row = new QHBoxLayout;
+        row->addStretch();
+        row->addWidget(NewButton(form.ButtonOK, "ButtonOK", [&form] { form.ButtonOKClick(); }));
+        row->addWidget(
+            NewButton(form.ButtonCancel, "ButtonCancel", [&form] { form.ButtonCancelClick(); }));
+        row->addWidget(
+            NewButton(form.ButtonHilfe, "ButtonHilfe", [&form] { form.ButtonHilfeClick(); }));
+        return row;
+    }
 
     // A view may draw what no binding covers; called after the bindings are pulled/pushed.
     virtual void Pull() {}

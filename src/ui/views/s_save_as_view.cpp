@@ -18,18 +18,11 @@ SSaveAsView::SSaveAsView(GuiHost& host, TFormSSaveAs& form) : FormView(host, for
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(new QLabel(QStringLiteral("Dateiname:")));
     nameRow->addWidget(name, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(NewButton(form.ButtonOK, "ButtonOK", [&form] { form.ButtonOKClick(); }));
-    buttons->addWidget(
-        NewButton(form.ButtonCancel, "ButtonCancel", [&form] { form.ButtonCancelClick(); }));
-    buttons->addWidget(
-        NewButton(form.ButtonHilfe, "ButtonHilfe", [&form] { form.ButtonHilfeClick(); }));
     auto* layout = new QVBoxLayout(window());
     layout->addWidget(path);
     layout->addWidget(directories, 1);
     layout->addLayout(nameRow);
-    layout->addLayout(buttons);
+    layout->addLayout(NewOkCancelHelpRow(form));
 
     Bind<DirectoryListBinding>(directories, path, form.DirectoryListBox, runner(), Handler{});
     Bind<EditBinding>(name, form.EditName, runner(), [&form] { form.ButtonOKClick(); });

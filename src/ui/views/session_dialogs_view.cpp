@@ -13,17 +13,10 @@ SessionNameView::SessionNameView(GuiHost& host, TSessionNameDialog& form, TLabel
     : FormView(host, form, NewWindow()) {
     auto* caption = new QLabel;
     auto* edit = NewNamed<QLineEdit>(nameWidget);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(NewButton(form.ButtonOK, "ButtonOK", [&form] { form.ButtonOKClick(); }));
-    buttons->addWidget(
-        NewButton(form.ButtonCancel, "ButtonCancel", [&form] { form.ButtonCancelClick(); }));
-    buttons->addWidget(
-        NewButton(form.ButtonHilfe, "ButtonHilfe", [&form] { form.ButtonHilfeClick(); }));
     auto* layout = new QVBoxLayout(window());
     layout->addWidget(caption);
     layout->addWidget(edit);
-    layout->addLayout(buttons);
+    layout->addLayout(NewOkCancelHelpRow(form));
     Bind<LabelBinding>(caption, label);
     Bind<EditBinding>(edit, name, runner(), [&form] { form.ButtonOKClick(); });
     window()->resize(360, 130);
