@@ -1,6 +1,5 @@
 #include "ui/views/session_dialogs_view.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
