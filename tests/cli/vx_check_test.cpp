@@ -123,10 +123,6 @@ TEST(VxCheckArguments, AMissingSessionOrInstallationDoesNotStart) {
         << noInstallation.Err;
 }
 
-std::string FileText(const fs::path& file) {
-    return fs::exists(file) ? ReadFileBytes(ToSystemPath(file)) : "";
-}
-
 // The golden folders of "TS start", tests/data/ts_start/<case>/, each run on the demo session
 // Breakfast with the case's files in its directory:
 //   case.txt     "logic=" the selector (absent: DefWW), "exit=" the status of vx-check;
@@ -141,9 +137,7 @@ TEST_P(VxCheckTSStartGolden, ResultListsMessagesAndExitStatus) {
     const fs::path caseDir = test::TestDataDir() / "ts_start" / GetParam();
     std::string logic = "DefWW";
     int exit = -1;
-    TextList caseLines;
-    caseLines.LoadFromFile(ToSystemPath(caseDir / "case.txt"));
-    for (const std::string& line : caseLines.Lines()) {
+    for (const std::string& line : test::LinesOf(caseDir / "case.txt")) {
         if (line.rfind("logic=", 0) == 0) {
             logic = line.substr(6);
         } else if (line.rfind("exit=", 0) == 0) {
@@ -156,8 +150,8 @@ TEST_P(VxCheckTSStartGolden, ResultListsMessagesAndExitStatus) {
 
     const CheckRun run =
         Check({"--root", install.path().string(), "2br", "Breakfast", "--logic", logic});
-    EXPECT_EQ(run.Out, FileText(caseDir / "results.txt"));
-    EXPECT_EQ(run.Err, FileText(caseDir / "messages.txt"));
+    EXPECT_EQ(run.Out, test::ReadBytes(caseDir / "results.txt"));
+    EXPECT_EQ(run.Err, test::ReadBytes(caseDir / "messages.txt"));
     EXPECT_EQ(run.Exit, exit);
 }
 

@@ -22,11 +22,13 @@ QStringList TabTexts(QTabWidget* tabs) {
     return texts;
 }
 
-TEST(ResultWindow, ARunShowsItsReportAndThePreviousOneInReadOnlyPages) {
+class ResultWindow : public test::GuiTest {
+protected:
+    ResultWindow() { Start(install.ProgramFileName()); }
     vx::test::TempInstallation install;
-    GuiHost host;
-    host.Start(install.ProgramFileName());
-    ASSERT_TRUE(host.ShowMainWindow());
+};
+
+TEST_F(ResultWindow, ARunShowsItsReportAndThePreviousOneInReadOnlyPages) {
     VxApp& app = host.app();
     const auto run = [&](const TextList& session) {
         host.Run([&] { RunOneBRSession(session, app.IniForm, app.ResultForm, host); });
@@ -34,7 +36,7 @@ TEST(ResultWindow, ARunShowsItsReportAndThePreviousOneInReadOnlyPages) {
     run(TextList{"//vx2.0b, ", "S254E1WW10:", "S254E2WW20:"});
     run(TextList{"//vx2.0b, ", "S254E3WW30:"});
 
-    QWidget* window = host.ViewOf(app.ResultForm)->window();
+    QWidget* window = Window(app.ResultForm);
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Result-Status");
     EXPECT_EQ(TabTexts(window->findChild<QTabWidget*>("PageControl")), QStringList({"1BR", "2BR"}));
