@@ -8,7 +8,7 @@
 #include "platform/scripted_ui.h"
 #include "session_lists.h"
 #include "support/golden.h"
-#include "support/temp_dir.h"
+#include "support/installed.h"
 #include "textbase/ww_rel_form.h"
 #include "textbase/ww_rel_read_form.h"
 
@@ -74,16 +74,13 @@ class RelationGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RelationGolden, EvaluateRelsLeavesTheExpectedTabs) {
     const fs::path caseDir = Suite() / GetParam();
-    test::TempInstallation install;
+    test::Installed installed;
+    auto& [install, ui, app, ini] = installed;
     test::CopyTree(caseDir / "files", install.path() / "RELATION" / "S254");
     std::istringstream call(test::ReadBytes(caseDir / "call.txt"));
     std::string window, topicPart, sentencePart, xwType;
     call >> window >> topicPart >> sentencePart >> xwType;
 
-    ScriptedUi ui;
-    TApplication app;
-    TIniForm ini(ui, app, install.ProgramFileName());
-    ui.ClearRecords();
     test::SessionLists session;
     TWWRelForm rel(ui, ini, session.Links(), {});
     TWWRelReadForm relRead(ui, ini);

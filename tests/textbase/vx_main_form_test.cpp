@@ -6,7 +6,7 @@
 #include "app/ini_form.h"
 #include "platform/scripted_ui.h"
 #include "session_lists.h"
-#include "support/temp_dir.h"
+#include "support/installed.h"
 #include "textbase/form_s_save_as.h"
 #include "textbase/vx_main_form_saetze.h"
 #include "textbase/ww_rel_form.h"
@@ -40,11 +40,10 @@ std::string CheckMessage(const std::string& se) {
 
 // The standard test installation: author 1..999, users 1000..9999 below Text\Users\,
 // groups 10000..19999 below Text\Groups\, everyone 20000..29999 below Text\EveryOne\.
-class Topics : public ::testing::Test {
+class Topics : public ::testing::Test, protected test::Installed {
 protected:
     Topics()
-        : ini(ui, app, install.ProgramFileName()),
-          rel(ui, ini, session.Links(), {}),
+        : rel(ui, ini, session.Links(), {}),
           relRead(ui, ini),
           saveAs(ui, ini),
           form(
@@ -80,10 +79,6 @@ protected:
         }
     }
 
-    test::TempInstallation install;
-    ScriptedUi ui;
-    TApplication app;
-    TIniForm ini;
     test::SessionLists session;
     TWWRelForm rel;
     TWWRelReadForm relRead;
@@ -136,12 +131,6 @@ TEST_F(Topics, InvalidAndUnresolvableNamesGiveTheirMessagesAndKeepTheMemo) {
                         kOpenTopicFailed}));
     EXPECT_EQ(form.VxMainMemo.Lines[0], "S12: author");
     EXPECT_EQ(form.LoadedTopic(), "S12");
-}
-
-TEST_F(Topics, TheTestNumberLoadsNothingAndSaysNothing) {
-    Choose("S30000");
-    EXPECT_EQ(form.VxMainMemo.Lines.Count(), 0);
-    EXPECT_EQ(ui.Messages, Messages{});
 }
 
 TEST_F(Topics, PagesRefuseTheOtherMode) {
