@@ -28,13 +28,10 @@ protected:
         const auto& lines = resultForm.ResultMemo.Lines.Lines();
         return {lines.begin() + 1, lines.end()};
     }
-    std::string ProgramFileName() const { return demo.SystemPath() + "System\\vx"; }
-
-    test::TempDir demo;
-    const bool copied = (test::CopyTree(test::DemoDir(), demo.path()), true);
+    test::DemoCopy demo;
     ScriptedUi ui;
     TApplication application;
-    TIniForm ini{ui, application, ProgramFileName()};
+    TIniForm ini{ui, application, demo.ProgramFileName()};
     TResultForm resultForm;
 };
 
