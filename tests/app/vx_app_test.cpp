@@ -20,24 +20,6 @@ TEST(VxApp, CreatesEveryWindowHiddenButTheMenu) {
     EXPECT_TRUE(ui.Messages.empty());
 }
 
-TEST(VxApp, AboutShowsTheSettingsObjectModally) {
-    test::TempInstallation install;
-    ScriptedUi ui;
-    VxApp app(ui, install.ProgramFileName());
-    std::string seen;
-    ui.QueueDialog(
-        [&seen](ModalForm& form) {
-            auto& ini = dynamic_cast<TIniForm&>(form);
-            seen = ini.VersionLabel.Caption + " / " + ini.BuildLabel.Caption;
-            ini.OKButtonClick();
-        },
-        "TIniForm");
-    app.MenueForm.Click("AboutvxHelp");
-    EXPECT_EQ(seen, "vx2.0b / build: 13.07.09");
-    EXPECT_FALSE(app.IniForm.Visible);
-    EXPECT_TRUE(ui.Unexpected.empty());
-}
-
 TEST(VxApp, StartUpFailureAsksToEnd) {
     test::TempInstallation install("[Paths]\r\n");
     ScriptedUi ui;

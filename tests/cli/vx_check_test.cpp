@@ -232,18 +232,5 @@ TEST_F(VxCheckProgram, TheDemoConflictIsReportedWithLineAndCycle) {
     EXPECT_EQ(Start("--root " + demo.path().string() + " 1br Conflict").Out, run.Out);
 }
 
-TEST_F(VxCheckProgram, TheDemoTwoBRSessionHasOneInconsistentLine) {
-    const CheckRun run = Start("2br Breakfast");
-    EXPECT_EQ(run.Exit, kExitReportNotOk);
-    EXPECT_EQ(run.Err, "");
-    EXPECT_EQ(run.Out,
-              "//DefWW Results:\n"
-              "S120E2:TS1, MATCHES with SE-Target: 10 with:TS1=10 \n"
-              "S120E3:TS1uTS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 \n"
-              "S120E5:~TS1=>TS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 \n"
-              "S120E6:TS1u~TS1, INCONSISTENT with SE-Target: 10\n"
-              "--- results\nOK\n");
-}
-
 }  // namespace
 }  // namespace vx::cli

@@ -35,18 +35,6 @@ protected:
     TResultForm resultForm;
 };
 
-TEST_F(DemoOneBR, AMorningOfTopicsS207AndS254ComputesToItsFixedPoint) {
-    const TextList session{"//vx2.0b, ",          "S207E1WW10: RE3O1,",       "S207E4EW50: RE5M1,",
-                           "S254E1WW10: RE2O2,",  "S254E2WW10: RE3M1,RE5M1,", "S254E3WW10: RE7M1,",
-                           "S254E7WW10: RE11M1,", "S254E11WW10: RE9M1,"};
-    EXPECT_EQ(Run(session),
-              (std::vector<std::string>{
-                  " ", "Result: ", "OK, Zyklen: 2", " ", "SE-Results: ", "S207E1WW10", "S207E3WW10",
-                  "S207E2WW10", "S207E4EW50", "S207E5DW80", "S254E1WW10", "S254E2WW10",
-                  "S254E3WW10", "S254E5WW10", "S254E7WW10", "S254E11WW10", "S254E9WW20"}));
-    EXPECT_TRUE(ui.Messages.empty());
-}
-
 TEST_F(DemoOneBR, ALineOfTopicS12HasATopicPartTooShortToBeComputed) {
     const TextList session{"//vx2.0b, ", "S254E1WW10:", "S12E1WW10: RE2M1,"};
     EXPECT_EQ(Run(session)[2], "Error3: Syntaxfehler in einem EingabeString");

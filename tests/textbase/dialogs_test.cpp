@@ -16,39 +16,7 @@
 namespace vx {
 namespace {
 
-const char* const kNoFileSelected =
-    "Fehler: Keine Datei selektiert oder\res existiert keine.\r___\r"
-    "No File selected or there is any.";
-
 class Dialogs : public ::testing::Test, protected test::Installed {};
-
-TEST_F(Dialogs, OpenFreeSelectsAFileBelowTheRootOrRefusesWithoutOne) {
-    install.Write("Lists/LKList.txt", "LK1\r\n");
-    TFormOpenFree chooser(ui, ini);
-    EXPECT_EQ(chooser.DirectoryListBox.Directory, ini.vxPath);
-    EXPECT_EQ(chooser.FileListBox.Directory, ini.vxPath);
-
-    chooser.ButtonSelectClick();  // nothing selected
-    EXPECT_EQ(chooser.ModalAnswer, ModalResult::None);
-
-    ASSERT_TRUE(chooser.DirectoryListBox.Enter("Log"));  // an empty directory
-    chooser.DirectoryListBoxChange();
-    EXPECT_TRUE(chooser.FileListBox.Items.empty());
-    chooser.FileListBox.ItemIndex = 0;
-    chooser.ButtonSelectClick();
-    EXPECT_EQ(chooser.ModalAnswer, ModalResult::None);
-    EXPECT_EQ(ui.Messages, (std::vector<std::string>{kNoFileSelected, kNoFileSelected}));
-
-    chooser.DirectoryListBox.Up();
-    ASSERT_TRUE(chooser.DirectoryListBox.Enter("Lists"));
-    chooser.DirectoryListBoxChange();
-    ASSERT_EQ(chooser.FileListBox.Items, std::vector<std::string>{"LKList.txt"});
-    chooser.FileListBox.ItemIndex = 0;
-    chooser.ButtonSelectClick();
-    EXPECT_EQ(chooser.ModalAnswer, ModalResult::Ok);
-    EXPECT_EQ(chooser.FileName, "LKList.txt");
-    EXPECT_EQ(chooser.FullPath, ini.vxPath + "Lists\\LKList.txt");
-}
 
 TEST_F(Dialogs, OpenFreeRefreshShowsFilesMadeSinceItWasCreated) {
     TFormOpenFree chooser(ui, ini);

@@ -243,27 +243,6 @@ TEST_F(Viewer, OpenExternOfCallersFilesAndItsFailure) {
                        root + "nothing.txt"});
 }
 
-TEST_F(Viewer, OpenFromLoadsTheChosenFileOrNothingOnCancel) {
-    ui.QueueDialog(
-        [](ModalForm& dialog) {
-            auto& chooser = dynamic_cast<TFormOpenFree&>(dialog);
-            chooser.DirectoryListBox.Enter("Lists");
-            chooser.DirectoryListBoxChange();
-            chooser.FileListBox.ItemIndex = 0;  // LKList.txt
-            chooser.ButtonSelectClick();
-        },
-        "TFormOpenFree");
-    viewer.ButtonOpenFromClick();
-    ui.QueueDialog(
-        [](ModalForm& dialog) { dynamic_cast<TFormOpenFree&>(dialog).ButtonCancelClick(); });
-    viewer.ButtonOpenFromClick();
-    EXPECT_EQ(Captions()[0], "LKList.txt");
-    EXPECT_EQ(viewer.MemoRO[0].Lines[0], "chains");
-    EXPECT_EQ(viewer.FirstFreeTab(), 1);
-    EXPECT_EQ(ui.Messages, Messages{});
-    EXPECT_TRUE(ui.Unexpected.empty());
-}
-
 TEST_F(Viewer, HugeOddAndBinaryDocumentsAreShownUnchanged) {
     std::string list = "<Regeln>\r\n";
     for (int i = 0; i < 100000; ++i) {
