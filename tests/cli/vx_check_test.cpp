@@ -99,16 +99,6 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
     }
 }
 
-TEST(VxCheckArguments, RootComesFromTheProgramsOwnPlaceWithoutTheOption) {
-    test::TempInstallation install;
-    install.Write("Sessions/Plain", "//vx2.0b, \r\nS254E1WW10:\r\n");
-    const CheckRun run = Check({"1br", "Plain"}, install.ProgramFileName());
-    EXPECT_EQ(run.Exit, kExitReportOk);
-    EXPECT_EQ(run.Out, ReportText({"//Session Results: vx2.0b, 06.12.2026", " ", "Result: ",
-                                   "OK, Zyklen: 2", " ", "SE-Results: ", "S254E1WW10"}));
-    EXPECT_EQ(run.Err, "");
-}
-
 TEST(VxCheckArguments, AMissingSessionOrInstallationDoesNotStart) {
     test::TempInstallation install;
     const CheckRun missing = Check({"--root", install.path().string() + "/", "1br", "Nothing"});
