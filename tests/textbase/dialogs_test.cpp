@@ -70,13 +70,5 @@ TEST_F(Dialogs, RelationsWindowsKeepTheirCaptionsAndShowTheirHelps) {
     EXPECT_EQ(ui.Messages.size(), 1u);
 }
 
-TEST(RelationPage, BoxesInMethodOrderStartDisabledAndUnticked) {
-    std::string boxes;
-    for (const TCheckBox& box : RelationPage("RS254E11").Boxes) {
-        boxes += box.Caption + (box.Enabled ? "+" : "-") + (box.Checked ? "x " : "o ");
-    }
-    EXPECT_EQ(boxes, "M1-o O1-o O2-o BV1-o LnB1-o LzB1-o ");
-}
-
 }  // namespace
 }  // namespace vx
