@@ -465,12 +465,21 @@ std::string TFormAnals2BR::WalkRows(int line, int target, int firstRow, std::str
     return "OK";
 }
 
+// A line with a prescribed 40 under Simple40 is 40 whatever its free TS: it is decided without
+// a search.
+bool TFormAnals2BR::StartLine(const std::string& logicName, int line, int target,
+                              std::string& verdict) {
+    verdict.clear();
+    rows_ = PrepareRows(logicName, line);
+    if (LineLists.Flag40) {
+        verdict = target == 40 ? MatchText(rows_, 1, target) : Inconsistent(target);
+    }
+    return LineLists.Flag40;
+}
+
 std::string TFormAnals2BR::ComputeLineTSByWalk(const std::string& LogicName, int Line, int Target,
                                                std::string& verdict) {
-    verdict.clear();
-    rows_ = PrepareRows(LogicName, Line);
-    if (LineLists.Flag40) {
-        verdict = Target == 40 ? MatchText(rows_, 1, Target) : Inconsistent(Target);
+    if (StartLine(LogicName, Line, Target, verdict)) {
         return "OK";
     }
     return WalkRows(Line, Target, 1, verdict);
@@ -616,10 +625,7 @@ bool TFormAnals2BR::CompileLine(int lineNumber, const LineRows& rows, ts::TSProg
 // is walked so that it reports exactly as the walk does.
 std::string TFormAnals2BR::ComputeLineTS(const std::string& LogicName, int Line, int Target,
                                          std::string& verdict) {
-    verdict.clear();
-    rows_ = PrepareRows(LogicName, Line);
-    if (LineLists.Flag40) {
-        verdict = Target == 40 ? MatchText(rows_, 1, Target) : Inconsistent(Target);
+    if (StartLine(LogicName, Line, Target, verdict)) {
         return "OK";
     }
     ts::TSProgram program;

@@ -152,6 +152,8 @@ private:
     bool IsConfiguredLogicName(const std::string& name) const;
     // Evaluation steps.
     LineRows PrepareRows(const std::string& logicName, int line);
+    // Prepares the rows of a line; true when the line is decided without them.
+    bool StartLine(const std::string& logicName, int line, int target, std::string& verdict);
     int CellCode(const LineRows& rows, std::int64_t row, int column) const;
     int PrescribedValue(int tsNumber) const;
     int ElementValue(int lineNumber, int layer, int k, int row);
