@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 
@@ -46,29 +47,12 @@ Workload SixFreeTS(bool unreachableTargets) {
 
 // The steps of "TS start" for the default WW logic; returns the number of matching lines.
 int RunDefWW(TFormAnals2BR& anals, const Workload& w, bool walk) {
-    anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare});
-    anals.MemoSource.Lines.Assign({TFormAnals2BR::kHeaderSource});
-    anals.MemoTarget.Lines.Assign({TFormAnals2BR::kHeaderTarget});
-    for (std::size_t k = 0; k < w.lines.size(); ++k) {
-        anals.MemoSource.Lines.Add(ts::SplitSETS(w.lines[k], "TS"));
-        anals.MemoPrepare.Lines.Add(w.lines[k] + ts::kOnSELine + std::to_string(k + 1));
-    }
-    if (anals.AnalyzeLogics("DefWW") != "OK" || anals.SyntaxCheckTS("DefWW") != 1 ||
-        anals.Analyze_TS("DefWW") != "OK") {
-        return -1;
-    }
-    anals.LogicsAnalysis[1].Name = "DefWW";
-    anals.IniAllComputeTS_2BRStructs();
-    int matches = 0;
-    for (int i = 1; i < anals.MemoSource.Lines.Count(); ++i) {
-        anals.IniTS(i);
-        std::string verdict;
-        const int target = w.targets.at(anals.DepthStructe(i).SE);
-        const std::string result = walk ? anals.ComputeLineTSByWalk("DefWW", i, target, verdict)
-                                        : anals.ComputeLineTS("DefWW", i, target, verdict);
-        matches += result == "OK" && verdict.find("MATCHES") != std::string::npos ? 1 : 0;
-    }
-    return matches;
+    const ts_workload::LogicRun run = ts_workload::RunDefWW(
+        anals, w.lines, w.targets,
+        walk ? ts_workload::Evaluation::Walk : ts_workload::Evaluation::Compiled);
+    return static_cast<int>(std::count_if(run.lines.begin(), run.lines.end(), [](const auto& line) {
+        return line.find(", MATCHES") != std::string::npos;
+    }));
 }
 
 void BM_DefWWRun(benchmark::State& state) {
@@ -121,21 +105,14 @@ const TwelveFree kTwelveFree[] = {
 
 std::string ComputeTwelve(const TwelveFree& line, Search search) {
     const LogicModel logic = ts_workload::MakeLogic(ts_workload::RankedLogic({10, 20, 30, 50, 60}));
-    Workload w{logic, {std::string("S2E1:") + line.part}, {{"S2E1", line.target}}};
+    const std::string resultLine = std::string("S2E1:") + line.part;
     ScriptedUi ui;
-    TFormAnals2BR anals(ui, w.logic, ts_workload::NoLogops(), ts_workload::NoLogops());
+    TFormAnals2BR anals(ui, logic, ts_workload::NoLogops(), ts_workload::NoLogops());
     anals.Search = search;
-    anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare, w.lines[0] + "- on SE line:1"});
-    anals.MemoSource.Lines.Assign({TFormAnals2BR::kHeaderSource, ts::SplitSETS(w.lines[0], "TS")});
-    if (anals.AnalyzeLogics("DefWW") != "OK" || anals.Analyze_TS("DefWW") != "OK") {
-        return "analysis failed";
-    }
-    anals.LogicsAnalysis[1].Name = "DefWW";
-    anals.IniAllComputeTS_2BRStructs();
-    anals.IniTS(1);
-    std::string verdict;
-    const std::string result = anals.ComputeLineTS("DefWW", 1, line.target, verdict);
-    return result == "OK" ? verdict : result;
+    const ts_workload::LogicRun run = ts_workload::RunDefWW(
+        anals, {resultLine}, {{"S2E1", line.target}}, ts_workload::Evaluation::Compiled);
+    const std::string verdict = run.lines[0].substr(resultLine.size());
+    return verdict.empty() ? run.results.back() : verdict;
 }
 
 // Row by row over every row is the reference: its benchmark runs first and keeps its

@@ -103,20 +103,21 @@ private:
 
 }  // namespace
 
-LogicModel MakeLogic(const LogicSpec& spec) {
+LogicModel MakeLogic(const LogicDefinition& definition) {
     LogicModel model;
     model.MiscLogic.IsMetalogic = "EMPTY";
     TXW_Type& ww = model.WWType;
-    const int n = static_cast<int>(spec.codes.size());
+    const int n = static_cast<int>(definition.codes.size());
     ww.Name = "WW";
     ww.Valence = static_cast<std::int16_t>(n);
     for (int p = 1; p <= n; ++p) {
-        ww.ValueCode[p] = static_cast<std::uint16_t>(spec.codes[static_cast<std::size_t>(p - 1)]);
+        ww.ValueCode[p] =
+            static_cast<std::uint16_t>(definition.codes[static_cast<std::size_t>(p - 1)]);
     }
-    const auto code = [&](int p) { return spec.codes[static_cast<std::size_t>(p - 1)]; };
+    const auto code = [&](int p) { return definition.codes[static_cast<std::size_t>(p - 1)]; };
     const auto u16 = [](int value) { return static_cast<std::uint16_t>(value); };
     int j = 0;
-    for (const auto& [sign, op] : spec.unary) {
+    for (const auto& [sign, op] : definition.unary) {
         ++j;
         model.UnaryOpDefs[j] = {"UN" + std::to_string(j), sign, "VXR25"};
         TUnLogRel& rel = ww.LogRels.UnLogRel[j];
@@ -129,7 +130,7 @@ LogicModel MakeLogic(const LogicSpec& spec) {
         }
     }
     j = 0;
-    for (const auto& [sign, op] : spec.binary) {
+    for (const auto& [sign, op] : definition.binary) {
         ++j;
         model.BinaryOpDefs[j] = {"BIN" + std::to_string(j), sign, "VXR25"};
         TBinLogRel& rel = ww.LogRels.BinLogRel[j];
@@ -146,7 +147,7 @@ LogicModel MakeLogic(const LogicSpec& spec) {
     return model;
 }
 
-LogicSpec RankedLogic(const std::vector<int>& codes) {
+LogicDefinition RankedLogic(const std::vector<int>& codes) {
     const auto rank = [codes](int c) {
         return static_cast<int>(std::find(codes.begin(), codes.end(), c) - codes.begin());
     };
@@ -178,16 +179,16 @@ LogicModel RandomLogic(std::mt19937& rng, bool holes) {
         }
         return pool[static_cast<std::size_t>(Pick(rng, 0, static_cast<int>(pool.size()) - 1))];
     };
-    LogicSpec spec{pool, {}, {}};
+    LogicDefinition definition{pool, {}, {}};
     for (const std::string& sign : unarySigns) {
         auto table = std::make_shared<std::map<int, int>>();
         for (int c : pool) {
             (*table)[c] = randomResult();
         }
-        spec.unary.push_back({sign, [table](int a) {
-                                  const auto at = table->find(a);
-                                  return at == table->end() ? 0 : at->second;
-                              }});
+        definition.unary.push_back({sign, [table](int a) {
+                                        const auto at = table->find(a);
+                                        return at == table->end() ? 0 : at->second;
+                                    }});
     }
     for (const std::string& sign : binarySigns) {
         auto table = std::make_shared<std::map<std::pair<int, int>, int>>();
@@ -196,9 +197,9 @@ LogicModel RandomLogic(std::mt19937& rng, bool holes) {
                 (*table)[{a, b}] = randomResult();
             }
         }
-        spec.binary.push_back({sign, [table](int a, int b) { return table->at({a, b}); }});
+        definition.binary.push_back({sign, [table](int a, int b) { return table->at({a, b}); }});
     }
-    return MakeLogic(spec);
+    return MakeLogic(definition);
 }
 
 const ts::TLogopTable& NoLogops() {
@@ -208,6 +209,57 @@ const ts::TLogopTable& NoLogops() {
 
 std::string RandomTSPart(std::mt19937& rng, const LogicModel& logic, const LineOptions& options) {
     return LineMaker(rng, logic, options).Line();
+}
+
+LogicRun RunDefWW(TFormAnals2BR& anals, const std::vector<std::string>& lines,
+                  const std::map<std::string, int>& targets, Evaluation evaluation) {
+    const std::string logic = "DefWW";
+    LogicRun run;
+    run.lines = lines;
+    const auto step = [&](const std::string& name, const std::string& result) {
+        run.results.push_back(name + "=" + result);
+        return result;
+    };
+    TextList list{"//DefWW Results:"};
+    for (const std::string& line : lines) {
+        list.Add(line);
+    }
+    if (const std::string copied = anals.Copy_TSDefWW_ToAnal(list); copied != "ok") {
+        step("Copy_TSDefWW_ToAnal", copied);
+        return run;
+    }
+    if (step("AnalyzeLogics", anals.AnalyzeLogics(logic)) != "OK") {
+        return run;
+    }
+    const int check = anals.SyntaxCheckTS(logic);
+    step("SyntaxCheckTS", std::to_string(check));
+    for (int i = 1; i < anals.MemoTarget.Lines.Count(); ++i) {
+        run.target.push_back(anals.MemoTarget.Lines[i]);
+    }
+    if (check != 1 || step("Analyze_TS", anals.Analyze_TS(logic)) != "OK") {
+        return run;
+    }
+    anals.MakeComputeAlgs(logic);
+    if (step("IniAllComputeTS_2BRStructs", anals.IniAllComputeTS_2BRStructs()) != "OK") {
+        return run;
+    }
+    for (int i = 1; i < anals.MemoSource.Lines.Count(); ++i) {
+        if (anals.MemoSource.Lines[i].empty()) {
+            continue;
+        }
+        anals.IniTS(i);
+        const auto found = targets.find(anals.DepthStructe(i).SE);
+        const int target = found == targets.end() ? -1 : found->second;
+        std::string verdict;
+        const std::string result = evaluation == Evaluation::Compiled
+                                       ? anals.ComputeLineTS(logic, i, target, verdict)
+                                       : anals.ComputeLineTSByWalk(logic, i, target, verdict);
+        run.lines[static_cast<std::size_t>(anals.ResultLineOf(i) - 1)] += verdict;
+        if (result != "OK") {
+            step("line " + std::to_string(i), result);
+        }
+    }
+    return run;
 }
 
 }  // namespace vx::ts_workload

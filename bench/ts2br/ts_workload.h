@@ -1,31 +1,33 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "logic/logic_model.h"
+#include "ts2br/form_anals_2br.h"
 #include "ts2br/ts_text.h"
 
-// Logics and TS lines made in code, for the benchmarks and the property tests of the 2BR
-// evaluation.
+// Logics and TS lines made in code, and the steps of "TS start" run on them, for the
+// benchmarks and the tests of the 2BR evaluation.
 namespace vx::ts_workload {
 
 // A logic given by its value codes and operator functions on codes; the unary operators come
 // first in table order, then the binary ones, each with its sign.
-struct LogicSpec {
+struct LogicDefinition {
     std::vector<int> codes;
     std::vector<std::pair<std::string, std::function<int(int)>>> unary;
     std::vector<std::pair<std::string, std::function<int(int, int)>>> binary;
 };
 
 // Fills the WW type (values, operator records and tables) and the operator definitions.
-LogicModel MakeLogic(const LogicSpec& spec);
+LogicModel MakeLogic(const LogicDefinition& definition);
 
 // Codes ranked by truth from the first (true) to the last (false): ~ reverses the rank,
 // u takes the lower, o the higher, => is ~a o b and <=> (a => b) u (b => a).
-LogicSpec RankedLogic(const std::vector<int>& codes);
+LogicDefinition RankedLogic(const std::vector<int>& codes);
 
 // A logic of valence 2..5 with random tables over random codes (40 among them now and then).
 // With `holes`, a few entries give 0 or a code the logic does not have, so that lookups fail.
@@ -45,5 +47,20 @@ struct LineOptions {
 // A random TS part over the signs of `logic`; every occurrence of a TS number carries the same
 // evaluation list (or none).
 std::string RandomTSPart(std::mt19937& rng, const LogicModel& logic, const LineOptions& options);
+
+enum class Evaluation { Compiled, Walk };
+
+// What the 2BR steps of the default WW logic left behind.
+struct LogicRun {
+    std::vector<std::string> lines;    // the result-list lines with their verdicts
+    std::vector<std::string> target;   // MemoTarget without its header
+    std::vector<std::string> results;  // "<step>=<result>" for each step run
+};
+
+// Runs the steps of "TS start" for the default WW logic on result-list lines (without the
+// header line): fills the work lists, pre-analyses the logic, checks, analyses, and evaluates
+// every line against the target of its SE (-1 when `targets` has none).
+LogicRun RunDefWW(TFormAnals2BR& anals, const std::vector<std::string>& lines,
+                  const std::map<std::string, int>& targets, Evaluation evaluation);
 
 }  // namespace vx::ts_workload

@@ -94,7 +94,7 @@ bool IsAbsolute(const std::string& path) {
 TIniForm::TIniForm(Ui& ui, TApplication& application, std::string programFileName)
     : TForm("TIniForm", "About vx"), ui_(ui), application_(application) {
     OKButton.Caption = "OK";
-    RunState = "idle";
+    RunState = kRunStateIdle;
     IniState = 1;
     ComputeMode.clear();
     DeriveRoot(programFileName);

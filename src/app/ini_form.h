@@ -16,6 +16,9 @@ namespace vx {
 
 class IniFile;
 
+inline constexpr const char* kRunStateIdle = "idle";
+inline constexpr const char* kRunStateComputing = "Sescomputing";
+
 // The settings object and About window. On creation it finds the installation root from the
 // program's own file name, reads and checks System\vx.ini and holds every installation path,
 // the owner-area ranges, users and groups, and the application-wide run and mode state.
@@ -58,7 +61,7 @@ public:
     std::string LastSessionName, LastSessionStatus, vxClosedCorrectly;
 
     // Application-wide state
-    std::string RunState;     // "idle", or "Sescomputing" while a session computes
+    std::string RunState;     // kRunStateIdle, or kRunStateComputing while a session computes
     int IniState = 1;         // 1: 1BR, 2: 2BR configuration loaded, 3: 3BR
     std::string ComputeMode;  // upgrade state: "", "1t".."4t", "1f".."4f"
     std::string SessionName;
@@ -105,6 +108,19 @@ private:
 
     Ui& ui_;
     TApplication& application_;
+};
+
+// RunState is "Sescomputing" for the lifetime of a run, so that no other computation starts
+// while the run lets events through.
+class ComputingState {
+public:
+    explicit ComputingState(TIniForm& ini) : ini_(ini) { ini_.RunState = kRunStateComputing; }
+    ~ComputingState() { ini_.RunState = kRunStateIdle; }
+    ComputingState(const ComputingState&) = delete;
+    ComputingState& operator=(const ComputingState&) = delete;
+
+private:
+    TIniForm& ini_;
 };
 
 }  // namespace vx

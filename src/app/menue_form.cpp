@@ -141,7 +141,7 @@ void TMenueForm::AboutvxHelpClick() {
 }
 
 void TMenueForm::SetBRStep1Click() {
-    const bool computing = ini_ != nullptr && ini_->RunState == "Sescomputing";
+    const bool computing = ini_ != nullptr && ini_->RunState == kRunStateComputing;
     const bool sessionOpen = targets_.SessionOpen && targets_.SessionOpen();
     if (!computing && sessionOpen) {
         Call(targets_.OpenSetBRWizard);

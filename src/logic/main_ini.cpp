@@ -1,3 +1,4 @@
+#include <limits>
 #include <optional>
 
 #include "logic/ini_reading.h"
@@ -160,6 +161,9 @@ const FixedType kFixedTypes[] = {
     {"DW", &LogicModel::InfoDW, false},
 };
 
+// The operator counts are bounded only above.
+constexpr int kAnyCount = std::numeric_limits<int>::min();
+
 const char* const kLogicNames[kMaxLogicEntries] = {
     "Default_WW", "Default_EW", "Default_DW", "Default_New_XW", "RL1",        "RL1",
     "RL1",        "RL1",        "Meta_Logic", "Meta_Logic",     "Meta_Logic", "Meta_Logic"};
@@ -219,6 +223,16 @@ private:
         }
         return value;
     }
+    // A count read as text: a number up to `most` (and not below `least`), else it stops.
+    std::optional<int> Count(const std::string& text, int least, int most,
+                             const std::string& outside) {
+        const auto count = Number(text);
+        if (count && (*count < least || *count > most)) {
+            Stop(outside);
+            return std::nullopt;
+        }
+        return count;
+    }
 
     bool ReadSwitches() {
         for (const auto& s : kSwitches) {
@@ -261,12 +275,9 @@ private:
         if (ops.NumberText == std::string(countKey) + "_Error") {
             return Stop(missingMessage);
         }
-        const auto count = Number(ops.NumberText);
+        const auto count = Count(ops.NumberText, kAnyCount, kMaxLogops, tooManyMessage);
         if (!count) {
             return false;
-        }
-        if (*count > kMaxLogops) {
-            return Stop(tooManyMessage);
         }
         ops.Number = *count;
         for (int i = 1; i <= ops.Number; ++i) {
@@ -323,12 +334,9 @@ private:
     bool ReadNewType() {
         const char* section = "Meta_Info_NewXW_Logic";
         m_.InfoNewXW.Number = Get(section, "Number_of_new_XWtypes", "EMPTY");
-        const auto number = Number(m_.InfoNewXW.Number);
+        const auto number = Count(m_.InfoNewXW.Number, 0, 1, kMsgNewXWTypes);
         if (!number) {
             return false;
-        }
-        if (*number < 0 || *number > 1) {
-            return Stop(kMsgNewXWTypes);
         }
         if (*number != 1) {
             return true;
@@ -354,12 +362,9 @@ private:
                          TDefault_unary_Logops& ops) {
         const std::string section = "RL" + N(i) + "_" + kind + "_Logops";
         ops.NumberText = Get(section, countKey, "EMPTY");
-        const auto count = Number(ops.NumberText);
+        const auto count = Count(ops.NumberText, kAnyCount, kMaxLogops, tooManyMessage);
         if (!count) {
             return false;
-        }
-        if (*count > kMaxLogops) {
-            return Stop(tooManyMessage);
         }
         ops.Number = *count;
         for (int j = 1; j <= kMaxLogops; ++j) {
@@ -391,12 +396,10 @@ private:
     bool ReadRangeLogics() {
         const char* section = "Meta_Info_Range_Logics";
         m_.RangeLogicsInfo.NumberText = Get(section, "Number_of_range_logics", "EMPTY");
-        const auto count = Number(m_.RangeLogicsInfo.NumberText);
+        const auto count =
+            Count(m_.RangeLogicsInfo.NumberText, 0, kMaxRangeLogics, kMsgRangeLogics);
         if (!count) {
             return false;
-        }
-        if (*count < 0 || *count > kMaxRangeLogics) {
-            return Stop(kMsgRangeLogics);
         }
         const int n = *count;
         for (int i = 1; i <= n; ++i) {

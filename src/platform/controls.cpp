@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include "platform/errors.h"
+
 namespace vx {
 namespace {
 const std::string kNothing;
@@ -22,6 +24,17 @@ const std::string& TListBox::SelectedText() const {
 void TComboBox::Select(int index) {
     ItemIndex = index;
     Text = At(Items, index);
+}
+
+bool LoadMemo(TMemo& memo, const std::string& path) {
+    TextList lines;
+    try {
+        lines.LoadFromFile(path);
+    } catch (const FileError&) {
+        return false;
+    }
+    memo.Lines = std::move(lines);
+    return true;
 }
 
 }  // namespace vx

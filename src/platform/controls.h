@@ -17,6 +17,12 @@ struct TControl {
 };
 
 struct TButton : TControl {};
+
+inline TButton Button(std::string caption) {
+    TButton button;
+    button.Caption = std::move(caption);
+    return button;
+}
 struct TLabel : TControl {};
 struct TGroupBox : TControl {};
 
@@ -59,6 +65,9 @@ struct TMemo : TControl {
     TextList Lines;
     bool ReadOnly = false;
 };
+
+// Loads a file into a memo; the memo keeps its lines when the file cannot be read.
+bool LoadMemo(TMemo& memo, const std::string& path);
 
 struct TProgressBar : TControl {
     int Min = 0;

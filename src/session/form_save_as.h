@@ -1,27 +1,18 @@
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/form.h"
-#include "platform/ui.h"
+#include "session/session_name_dialog.h"
 
 namespace vx {
 
 // "SaveAs": the modal dialog that names the session for "Session save as".
-class TFormSaveAs : public TForm {
+class TFormSaveAs : public TSessionNameDialog {
 public:
-    explicit TFormSaveAs(Ui& ui);
+    explicit TFormSaveAs(Ui& ui) : TSessionNameDialog("TFormSaveAs", "SaveAs", ui, EditSaveAs) {
+        LabelSaveAs.Caption = "Den Dateinamen eingeben:";
+    }
 
     TLabel LabelSaveAs;
     TEdit EditSaveAs;
-    TButton ButtonOK, ButtonCancel, ButtonHilfe;
-
-    // A refused name keeps the dialog open with its message.
-    void ButtonOKClick();
-    void ButtonCancelClick() { ModalAnswer = ModalResult::Cancel; }
-    void ButtonHilfeClick();
-
-private:
-    Ui& ui_;
 };
 
 }  // namespace vx

@@ -1,27 +1,19 @@
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/form.h"
-#include "platform/ui.h"
+#include "session/session_name_dialog.h"
 
 namespace vx {
 
 // "Neue Session": the modal dialog that names a new session.
-class TNeueSessionForm : public TForm {
+class TNeueSessionForm : public TSessionNameDialog {
 public:
-    explicit TNeueSessionForm(Ui& ui);
+    explicit TNeueSessionForm(Ui& ui)
+        : TSessionNameDialog("TNeueSessionForm", "Neue Session", ui, EditNeueSession) {
+        LabelNeueSession.Caption = "Dateinamen eingeben:";
+    }
 
     TLabel LabelNeueSession;
     TEdit EditNeueSession;
-    TButton ButtonOK, ButtonCancel, ButtonHilfe;
-
-    // A refused name keeps the dialog open with its message.
-    void ButtonOKClick();
-    void ButtonCancelClick() { ModalAnswer = ModalResult::Cancel; }
-    void ButtonHilfeClick();
-
-private:
-    Ui& ui_;
 };
 
 }  // namespace vx

@@ -38,9 +38,6 @@ const char* const kMsgResultFile =
 const char* const kMsgInternalError =
     "Interner Fehler bei Berechnung.\r___\rInternal error at computation.";
 
-const char* const kRunStateIdle = "idle";
-const char* const kRunStateComputing = "Sescomputing";
-
 std::string MsgSecondHalf(int cycle) {
     const std::string text = IntToStr(cycle);
     return "Info: Anzahl Durchlaeufe ist in 2ter Haelfte hinaus: " + text + "\r" + "___" + "\r" +
@@ -122,18 +119,6 @@ RunResult EndOfRun(const TFehlerStatus& status, int errorLine, int cycle, Ui& ui
     }
     return {errorLine, cycle};
 }
-
-// Keeps RunState at "Sescomputing" for its lifetime.
-class ComputingState {
-public:
-    explicit ComputingState(TIniForm& ini) : ini_(ini) { ini_.RunState = kRunStateComputing; }
-    ~ComputingState() { ini_.RunState = kRunStateIdle; }
-    ComputingState(const ComputingState&) = delete;
-    ComputingState& operator=(const ComputingState&) = delete;
-
-private:
-    TIniForm& ini_;
-};
 
 void EmptyDefaultResultFile(const TIniForm& ini, Ui& ui) {
     try {

@@ -153,24 +153,6 @@ void SetHeader(TMemo& memo, const char* header) {
     memo.Lines.Assign({header});
 }
 
-// Loads a file into a list; the list keeps its lines when the file cannot be read.
-bool LoadInto(TMemo& memo, const std::string& path) {
-    TextList lines;
-    try {
-        lines.LoadFromFile(path);
-    } catch (const FileError&) {
-        return false;
-    }
-    memo.Lines = std::move(lines);
-    return true;
-}
-
-TButton Button(const char* caption) {
-    TButton button;
-    button.Caption = caption;
-    return button;
-}
-
 }  // namespace
 
 TSessionForm::TSessionForm(Ui& ui, TIniForm& ini, TNeueSessionForm& neueSession,
@@ -291,7 +273,7 @@ void TSessionForm::Neu() {
 bool TSessionForm::OpenChosenFile(const std::string& name, bool twoBR,
                                   const std::string& directory) {
     const std::string path = twoBR ? directory + "\\" + name : ini_.SessionsPath + name;
-    if (!LoadInto(twoBR ? Memo2BRSes : SessionMemo, path)) {
+    if (!LoadMemo(twoBR ? Memo2BRSes : SessionMemo, path)) {
         ui_.ShowMessage(kMsgOpenFailed);
         return false;
     }
@@ -392,7 +374,7 @@ void TSessionForm::OpenCompanionFiles() {
         const std::string path = base + companion.extension;
         if (!FileExists(path)) {
             SetHeader(companion.memo, companion.header);
-        } else if (!LoadInto(companion.memo, path)) {
+        } else if (!LoadMemo(companion.memo, path)) {
             ui_.ShowMessage(companion.failure);
             SetHeader(companion.memo, companion.header);
         }

@@ -10,70 +10,52 @@
 namespace vx {
 namespace {
 
-const char* const kHelpW =
-    "Waehlen Sie die Karte \"Wahr\" (True), wenn Sie meinen, dass\r"
-    "ihr gewaehlter Satz E wahr ist. Stellen sie dann\rRelationen zu anderen E ein.\r"
-    "Druecken Sie \"Aktivieren\" (Activate), wenn Sie die Einstellungen in die\r"
-    "aktuelle Session schreiben wollen. Ist keine Relation gewaehlt,\r"
-    "wird nur der WW in die Session geschrieben. Dort koennen Sie\r"
-    "ggf. aktivierte Einstellungen loeschen oder aendern.\r"
-    "\"Reset\" setzt alle Einstellungen auf der Karte auf default zurueck.\r___\r"
-    "Choose the Tab True (wahr) if You think that your sentence E is true. Then set \r"
-    "relations to other sentences E if You want. Click activate (Aktivieren) if You \r"
-    "want to write these settings into session. If no relation is selected, only \r"
-    "the selected XW-value is written into the session. There You can change or delete these \r"
-    "settings later. Reset resets all selected settings (before they are written to the "
-    "session.";
-const char* const kHelpF =
-    "Waehlen Sie die Karte \"Falsch\", wenn Sie meinen, dass\r"
-    "ihr gewaehlter Satz E falsch ist. Stellen sie dann\rRelationen zu anderen E ein.\r"
-    "Druecken Sie \"Aktivieren\", wenn Sie die Einstellungen in die\r"
-    "aktuelle Session schreiben wollen. Ist keine Relation gewaehlt,\r"
-    "wird nur der WW in die Session geschrieben. Dort koennen Sie\r"
-    "ggf. aktivierte Einstellungen loeschen oder aendern.\r"
-    "\"Reset\" setzt alle Einstellungen auf der Karte auf default zurueck.\r___\r"
-    "Choose the Tab False (fFalsch) if You think that your sentence E is false. Then set \r"
-    "relations to other sentences E if You want. Click activate (Aktivieren) if You \r"
-    "want to write these settings into session. If no relation is selected, only \r"
-    "the selected XW-value is written into the session. There You can change or delete these \r"
-    "settings later. Reset resets all selected settings (before they are written to the "
-    "session.";
-const char* const kHelpUn =
-    "Waehlen Sie die Karte \"Unentscheidbar\", wenn Sie meinen, dass\r"
-    "ihr gewaehlter Satz E (aus irgendwelchen Gruenden) unentscheidbar\r"
-    "ist. Stellen sie dann Relationen zu anderen E ein.\r"
-    "Druecken Sie \"Aktivieren\", wenn Sie die Einstellungen in die\r"
-    "aktuelle Session schreiben wollen. Ist keine Relation gewaehlt,\r"
-    "wird nur der WW in die Session geschrieben. Dort koennen Sie\r"
-    "ggf. aktivierte Einstellungen loeschen oder aendern.\r"
-    "\"Reset\" setzt alle Einstellungen auf der Karte auf default zurueck.\r___\r"
-    "Choose the Tab Undecidable (Unentscheidbar) if You think that your sentence E is "
-    "undecidable.\r"
-    "Then set relations to other sentences E if You want. Click activate (Aktivieren) if You \r"
-    "want to write these settings into session. If no relation is selected, only \r"
-    "the selected XW-value is written into the session. There You can change and delete "
-    "these \r"
-    "settings later. Reset resets all selected settings (before they are written to the "
-    "session.";
-const char* const kHelpUr =
-    "Waehlen Sie die Karte \"Unbewertbar\", wenn Sie meinen, dass\r"
-    "ihr gewaehlter Satz E (aus irgendwelchen Gruenden) nicht bewertbar\r"
-    "ist. Stellen sie dann Relationen zu anderen E ein.\r"
-    "Druecken Sie \"Aktivieren\", wenn Sie die Einstellungen in die\r"
-    "aktuelle Session schreiben wollen. Ist keine Relation gewaehlt,\r"
-    "wird nur der WW in die Session geschrieben. Dort koennen Sie\r"
-    "ggf. aktivierte Einstellungen loeschen oder aendern.\r"
-    "\"Reset\" setzt alle Einstellungen auf der Karte auf default zurueck.\r___\r"
-    "Choose the Tab Not evaluable(Unbewertbar) if You think that your sentence E is not "
-    "evaluable.\r"
-    "Then set relations to other sentences E if You want. Click activate (Aktivieren) if You \r"
-    "want to write these settings into session. If no relation is selected, only \r"
-    "the selected XW-value is written into the session. There You can change and delete "
-    "these \r"
-    "settings later. Reset resets all selected settings (before they are written to the "
-    "session.";
+// The help of a tab: when to choose its card, then what activating and resetting do.
+std::string TabHelp(const char* whenDe, const char* activateDe, const char* whenEn,
+                    const char* changeEn) {
+    return std::string(whenDe) + "Druecken Sie \"Aktivieren\"" + activateDe +
+           ", wenn Sie die Einstellungen in die\r"
+           "aktuelle Session schreiben wollen. Ist keine Relation gewaehlt,\r"
+           "wird nur der WW in die Session geschrieben. Dort koennen Sie\r"
+           "ggf. aktivierte Einstellungen loeschen oder aendern.\r"
+           "\"Reset\" setzt alle Einstellungen auf der Karte auf default zurueck.\r___\r" +
+           whenEn +
+           "relations to other sentences E if You want. Click activate (Aktivieren) if You \r"
+           "want to write these settings into session. If no relation is selected, only \r"
+           "the selected XW-value is written into the session. There You can change " +
+           changeEn +
+           " delete these \r"
+           "settings later. Reset resets all selected settings (before they are written to the "
+           "session.";
+}
 
-const char* const kTabHelps[TVater2MethodenForm::kTabs] = {kHelpW, kHelpF, kHelpUn, kHelpUr};
+const std::string kTabHelps[TVater2MethodenForm::kTabs] = {
+    TabHelp("Waehlen Sie die Karte \"Wahr\" (True), wenn Sie meinen, dass\r"
+            "ihr gewaehlter Satz E wahr ist. Stellen sie dann\rRelationen zu anderen E ein.\r",
+            " (Activate)",
+            "Choose the Tab True (wahr) if You think that your sentence E is true. Then set \r",
+            "or"),
+    TabHelp("Waehlen Sie die Karte \"Falsch\", wenn Sie meinen, dass\r"
+            "ihr gewaehlter Satz E falsch ist. Stellen sie dann\rRelationen zu anderen E ein.\r",
+            "",
+            "Choose the Tab False (fFalsch) if You think that your sentence E is false. Then set "
+            "\r",
+            "or"),
+    TabHelp("Waehlen Sie die Karte \"Unentscheidbar\", wenn Sie meinen, dass\r"
+            "ihr gewaehlter Satz E (aus irgendwelchen Gruenden) unentscheidbar\r"
+            "ist. Stellen sie dann Relationen zu anderen E ein.\r",
+            "",
+            "Choose the Tab Undecidable (Unentscheidbar) if You think that your sentence E is "
+            "undecidable.\rThen set ",
+            "and"),
+    TabHelp("Waehlen Sie die Karte \"Unbewertbar\", wenn Sie meinen, dass\r"
+            "ihr gewaehlter Satz E (aus irgendwelchen Gruenden) nicht bewertbar\r"
+            "ist. Stellen sie dann Relationen zu anderen E ein.\r",
+            "",
+            "Choose the Tab Not evaluable(Unbewertbar) if You think that your sentence E is not "
+            "evaluable.\rThen set ",
+            "and"),
+};
 
 const char* const kWWCaptions[TVater2MethodenForm::kTabs] = {"Wahr", "Falsch", "Unentscheidbar",
                                                              "Unbewertbar"};
@@ -86,12 +68,6 @@ std::string MsgStoreFull(const std::string& file, int leftOut) {
     return "Die Relationen-Datei " + file + " enthaelt mehr als " + limit + " Relationen.\r" +
            count + " Relationen wurden nicht uebernommen.\r___\rThe relations file " + file +
            " holds more than " + limit + " relations.\r" + count + " relations were left out.";
-}
-
-TButton Button(const char* caption) {
-    TButton button;
-    button.Caption = caption;
-    return button;
 }
 
 }  // namespace

@@ -167,12 +167,6 @@ std::string MsgFileNotFound(const std::string& name) {
            ".txt\r___\rErr vxMainForm: File not found or unable to open:  \r" + name + ".txt";
 }
 
-TButton Button(const char* caption) {
-    TButton button;
-    button.Caption = caption;
-    return button;
-}
-
 // A selected sentence without surrounding blanks, line breaks and a trailing colon.
 std::string TrimSelection(const std::string& text) {
     const char* const kSpace = " \t\r\n";
@@ -241,17 +235,6 @@ void TVxMainFormSaetze::ReadDFList() {
         names.push_back(file.substr(0, file.size() - 4));
     }
     ComboBoxDF.Items = std::move(names);
-}
-
-bool TVxMainFormSaetze::LoadMemo(TMemo& memo, const std::string& path) {
-    TextList lines;
-    try {
-        lines.LoadFromFile(path);
-    } catch (const FileError&) {
-        return false;
-    }
-    memo.Lines = std::move(lines);
-    return true;
 }
 
 std::string TVxMainFormSaetze::ChooseTopicFile(const std::string& name, const std::string& area,

@@ -84,7 +84,6 @@ private:
     TextBaseSettings Settings() const;
     // The file of a topic for the choose operations, or empty after the area's message.
     std::string ChooseTopicFile(const std::string& name, const std::string& area, bool page2BR);
-    bool LoadMemo(TMemo& memo, const std::string& path);
     // The relation files of a sentence: "ok" and the XW type, or an empty result.
     std::string CheckRelationFiles(const SplitResult& split, const std::string& area,
                                    std::string& xwType);

@@ -116,12 +116,6 @@ std::string WithoutBlanks(std::string text) {
     return text;
 }
 
-TButton Button(const char* caption) {
-    TButton button;
-    button.Caption = caption;
-    return button;
-}
-
 }  // namespace
 
 TWWRelForm::TWWRelForm(Ui& ui, TIniForm& ini, SessionLinks session, OpenExternFunction openExtern)

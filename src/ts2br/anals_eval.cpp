@@ -126,6 +126,47 @@ std::optional<TableShape> ShapeFor(int nv) {
     }
 }
 
+// Cell Result of the first row of operator `sign` of `type` whose operand cells `match`; -1
+// when there is none.
+template <std::size_t Result, typename Rel, std::size_t N, typename Match>
+int LookUp(const TXW_Type& type, const OneBased<Rel, N>& rels, const std::string& sign,
+           Match match) {
+    const int rows = std::min(type.Valence * type.Valence, kMaxTableRows);
+    for (int j = 1; j <= kMaxLogops; ++j) {
+        const Rel& op = rels[j];
+        if (op.Sign.str() != sign) {
+            continue;
+        }
+        for (int r = 1; r <= rows; ++r) {
+            const auto& row = op.Table[r];
+            if (match(row)) {
+                return row[Result];
+            }
+        }
+    }
+    return -1;
+}
+
+// Calls group(first, end) for each group of the elements start..last of a layer, in order: a
+// group closes where precedence drops (a smaller OpIndex binds more tightly), at the end of the
+// segment, and after every element of a line with one distinct TS. False when a call was.
+template <typename Group>
+bool ForEachGroup(const TAnalyzeLayer& layer, bool oneDistinctTS, int start, int last,
+                  Group group) {
+    int prevOp = 0;
+    int lastEnd = 0;
+    for (int cursor = start; cursor <= last && layer.Elements[cursor].Order != 0; ++cursor) {
+        const int curOp = cursor <= kMaxBinLogops ? layer.BinLogops[cursor].OpIndex : 0;
+        const bool closes = (prevOp > 0 && (prevOp < curOp || cursor == last)) || oneDistinctTS;
+        if (closes && !group(std::max(lastEnd + 1, start), cursor)) {
+            return false;
+        }
+        prevOp = curOp;
+        lastEnd = closes ? cursor : lastEnd;
+    }
+    return true;
+}
+
 }  // namespace
 
 // --- Combination table and the lists of a line
@@ -238,37 +279,14 @@ int TFormAnals2BR::PrescribedValue(int tsNumber) const {
 // --- Value table lookups (always the tables of the WW type)
 
 int TFormAnals2BR::ResolveUnLogop(const std::string& Sign, int Value) const {
-    const TXW_Type& ww = logic_.WWType;
-    const int rows = std::min(ww.Valence * ww.Valence, kMaxTableRows);
-    for (int j = 1; j <= kMaxLogops; ++j) {
-        const TUnLogRel& op = ww.LogRels.UnLogRel[j];
-        if (op.Sign.str() != Sign) {
-            continue;
-        }
-        for (int r = 1; r <= rows; ++r) {
-            if (op.Table[r][0] == Value) {
-                return op.Table[r][1];
-            }
-        }
-    }
-    return -1;
+    return LookUp<1>(logic_.WWType, logic_.WWType.LogRels.UnLogRel, Sign,
+                     [Value](const TUnTableRow& row) { return row[0] == Value; });
 }
 
 int TFormAnals2BR::ResolveBinLogop(const std::string& Sign, int Left, int Right) const {
-    const TXW_Type& ww = logic_.WWType;
-    const int rows = std::min(ww.Valence * ww.Valence, kMaxTableRows);
-    for (int j = 1; j <= kMaxLogops; ++j) {
-        const TBinLogRel& op = ww.LogRels.BinLogRel[j];
-        if (op.Sign.str() != Sign) {
-            continue;
-        }
-        for (int r = 1; r <= rows; ++r) {
-            if (op.Table[r][0] == Left && op.Table[r][1] == Right) {
-                return op.Table[r][2];
-            }
-        }
-    }
-    return -1;
+    return LookUp<2>(
+        logic_.WWType, logic_.WWType.LogRels.BinLogRel, Sign,
+        [Left, Right](const TBinTableRow& row) { return row[0] == Left && row[1] == Right; });
 }
 
 // --- The rows of a line
@@ -362,50 +380,42 @@ int TFormAnals2BR::EvalSegment(int Line, int Row, int Layer, int Segment, int St
             return -1;
         }
     } else {
-        int prevOp = 0;
-        int lastEnd = 0;
-        for (int cursor = StartElement; cursor <= last && layer.Elements[cursor].Order != 0;
-             ++cursor) {
-            const int curOp = cursor <= kMaxBinLogops ? layer.BinLogops[cursor].OpIndex : 0;
-            const bool closes =
-                (prevOp > 0 && (prevOp < curOp || cursor == last)) || line.DistinctCount == 1;
-            if (!closes) {
-                prevOp = curOp;
-                continue;
-            }
-            const int first = std::max(lastEnd + 1, StartElement);
-            int right = 0;
-            for (int k = cursor; k >= first; --k) {
-                const int value = ElementValue(Line, Layer, k, Row);
-                if (value < 0) {
-                    return -1;
+        const bool evaluated = ForEachGroup(
+            layer, line.DistinctCount == 1, StartElement, last, [&](int first, int end) {
+                int right = 0;
+                for (int k = end; k >= first; --k) {
+                    const int value = ElementValue(Line, Layer, k, Row);
+                    if (value < 0) {
+                        return false;
+                    }
+                    if (k == end) {
+                        right = value;
+                        continue;
+                    }
+                    const int tsNumber = layer.Elements[k].TSNumber;
+                    if (value == 0 || right == 0) {
+                        ui_.ShowMessage(MsgZeroOperand(tsNumber));
+                        return false;
+                    }
+                    right = ResolveBinLogop(layer.BinLogops[k].Sign, value, right);
+                    if (right == -1) {
+                        ui_.ShowMessage(MsgBinaryInGroup(tsNumber));
+                        return false;
+                    }
                 }
-                if (k == cursor) {
-                    right = value;
-                    continue;
+                if (total == 0) {
+                    total = right;
+                    return true;
                 }
-                const int tsNumber = layer.Elements[k].TSNumber;
-                if (value == 0 || right == 0) {
-                    ui_.ShowMessage(MsgZeroOperand(tsNumber));
-                    return -1;
-                }
-                right = ResolveBinLogop(layer.BinLogops[k].Sign, value, right);
-                if (right == -1) {
-                    ui_.ShowMessage(MsgBinaryInGroup(tsNumber));
-                    return -1;
-                }
-            }
-            if (total == 0) {
-                total = right;
-            } else {
                 total = ResolveBinLogop(layer.BinLogops[first - 1].Sign, total, right);
                 if (total == -1) {
-                    ui_.ShowMessage(MsgBinaryJoin(layer.Elements[cursor].TSNumber));
-                    return -1;
+                    ui_.ShowMessage(MsgBinaryJoin(layer.Elements[end].TSNumber));
+                    return false;
                 }
-            }
-            prevOp = curOp;
-            lastEnd = cursor;
+                return true;
+            });
+        if (!evaluated) {
+            return -1;
         }
     }
     if (parent != 0) {
@@ -455,12 +465,21 @@ std::string TFormAnals2BR::WalkRows(int line, int target, int firstRow, std::str
     return "OK";
 }
 
+// A line with a prescribed 40 under Simple40 is 40 whatever its free TS: it is decided without
+// a search.
+bool TFormAnals2BR::StartLine(const std::string& logicName, int line, int target,
+                              std::string& verdict) {
+    verdict.clear();
+    rows_ = PrepareRows(logicName, line);
+    if (LineLists.Flag40) {
+        verdict = target == 40 ? MatchText(rows_, 1, target) : Inconsistent(target);
+    }
+    return LineLists.Flag40;
+}
+
 std::string TFormAnals2BR::ComputeLineTSByWalk(const std::string& LogicName, int Line, int Target,
                                                std::string& verdict) {
-    verdict.clear();
-    rows_ = PrepareRows(LogicName, Line);
-    if (LineLists.Flag40) {
-        verdict = Target == 40 ? MatchText(rows_, 1, Target) : Inconsistent(Target);
+    if (StartLine(LogicName, Line, Target, verdict)) {
         return "OK";
     }
     return WalkRows(Line, Target, 1, verdict);
@@ -501,20 +520,10 @@ public:
 
 private:
     void Groups(const TAnalyzeLayer& layer, int l, int start, int last) {
-        int prevOp = 0;
-        int lastEnd = 0;
         bool firstGroup = true;
-        for (int cursor = start; cursor <= last && layer.Elements[cursor].Order != 0; ++cursor) {
-            const int curOp = cursor <= kMaxBinLogops ? layer.BinLogops[cursor].OpIndex : 0;
-            const bool closes =
-                (prevOp > 0 && (prevOp < curOp || cursor == last)) || line_.DistinctCount == 1;
-            if (!closes) {
-                prevOp = curOp;
-                continue;
-            }
-            const int first = std::max(lastEnd + 1, start);
-            Load(layer, l, cursor);
-            for (int k = cursor - 1; k >= first; --k) {
+        ForEachGroup(layer, line_.DistinctCount == 1, start, last, [&](int first, int end) {
+            Load(layer, l, end);
+            for (int k = end - 1; k >= first; --k) {
                 Bin(layer, l, k);
             }
             if (firstGroup) {
@@ -523,9 +532,8 @@ private:
                 builder_.Join(layer.BinLogops[first - 1].Sign);
             }
             firstGroup = false;
-            prevOp = curOp;
-            lastEnd = cursor;
-        }
+            return true;
+        });
     }
 
     // The segment of layer l + 1 holding the content of bracket k of layer l, or 0.
@@ -617,10 +625,7 @@ bool TFormAnals2BR::CompileLine(int lineNumber, const LineRows& rows, ts::TSProg
 // is walked so that it reports exactly as the walk does.
 std::string TFormAnals2BR::ComputeLineTS(const std::string& LogicName, int Line, int Target,
                                          std::string& verdict) {
-    verdict.clear();
-    rows_ = PrepareRows(LogicName, Line);
-    if (LineLists.Flag40) {
-        verdict = Target == 40 ? MatchText(rows_, 1, Target) : Inconsistent(Target);
+    if (StartLine(LogicName, Line, Target, verdict)) {
         return "OK";
     }
     ts::TSProgram program;

@@ -47,6 +47,8 @@ public:
     std::string ComputeTS(const std::string& LogicName);
     // "ok", "No entry for this logic !" or "ERROR__SeparateSE_from_TS__TmpStr".
     std::string Copy_TSDefWW_ToAnal();
+    // The same from a result list of the default WW logic (its first line is the header).
+    std::string Copy_TSDefWW_ToAnal(const TextList& list);
     std::string MakeComputeAlgs(const std::string& LogicName);
     std::string Compute_TS_ForALogik(const std::string& LogicName);
     void Ini_2BR_SEArray();
@@ -55,6 +57,8 @@ public:
     std::string Parse2BR_SE(const std::string& Mode);
     // The target value of TS line `Line` from the SE array, -1 if none.
     int GetTargetXWfromSession(int Line);
+    // The result-list line that work-list line `line` was copied from.
+    int ResultLineOf(int line) const;
 
     // How the last "TS start" ended: refused with a message before any line of the logic was
     // checked, or every computed line MATCHES (also when none was computed), or a line is
@@ -148,6 +152,8 @@ private:
     bool IsConfiguredLogicName(const std::string& name) const;
     // Evaluation steps.
     LineRows PrepareRows(const std::string& logicName, int line);
+    // Prepares the rows of a line; true when the line is decided without them.
+    bool StartLine(const std::string& logicName, int line, int target, std::string& verdict);
     int CellCode(const LineRows& rows, std::int64_t row, int column) const;
     int PrescribedValue(int tsNumber) const;
     int ElementValue(int lineNumber, int layer, int k, int row);
@@ -160,7 +166,6 @@ private:
     std::string ComputeTSSteps(const std::string& logicName);
     // False when the computation of a line failed.
     bool ComputeLines(const std::string& logicName);
-    int ResultLineOf(int line) const;
     void ShowResultWindow(bool linesComputed);
 
     Ui& ui_;

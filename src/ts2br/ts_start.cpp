@@ -41,9 +41,6 @@ const char* const kErrLines = "ERROR occured in TS computation. See TS-TAB for d
 const char* const kTargetNotFound = ", Error: TargetXW not found. ";
 const char* const kMatches = ", MATCHES";
 
-const char* const kRunStateIdle = "idle";
-const char* const kRunStateComputing = "Sescomputing";
-
 // Pages of the result window.
 constexpr int kPage2BR = 1;
 constexpr int kPageResults = 0;
@@ -70,19 +67,6 @@ const LogicList kLogicLists[] = {
 bool StartsWith(const std::string& text, std::string_view prefix) {
     return text.rfind(prefix, 0) == 0;
 }
-
-// RunState is "Sescomputing" for the lifetime of a run, so that no other computation starts
-// while the run lets events through.
-class ComputingState {
-public:
-    explicit ComputingState(TIniForm& ini) : ini_(ini) { ini_.RunState = kRunStateComputing; }
-    ~ComputingState() { ini_.RunState = kRunStateIdle; }
-    ComputingState(const ComputingState&) = delete;
-    ComputingState& operator=(const ComputingState&) = delete;
-
-private:
-    TIniForm& ini_;
-};
 
 }  // namespace
 
@@ -191,13 +175,16 @@ std::string TFormAnals2BR::ComputeTSSteps(const std::string& logicName) {
 }
 
 std::string TFormAnals2BR::Copy_TSDefWW_ToAnal() {
-    const TextList& list = result_->Memo_DefWW.Lines;
+    return Copy_TSDefWW_ToAnal(result_->Memo_DefWW.Lines);
+}
+
+std::string TFormAnals2BR::Copy_TSDefWW_ToAnal(const TextList& list) {
     if (list.Empty()) {
         return "No entry for this logic !";
     }
-    MemoPrepare.Lines.Add(kHeaderPrepare);
-    MemoSource.Lines.Add(kHeaderSource);
-    MemoTarget.Lines.Add(kHeaderTarget);
+    MemoPrepare.Lines.Assign({kHeaderPrepare});
+    MemoSource.Lines.Assign({kHeaderSource});
+    MemoTarget.Lines.Assign({kHeaderTarget});
     for (int i = 1; i < list.Count(); ++i) {
         const std::string& line = list[i];
         if (line.empty() || line.front() == '/') {

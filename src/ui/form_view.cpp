@@ -1,5 +1,6 @@
 #include "ui/form_view.h"
 
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/gui_host.h"
@@ -44,6 +45,14 @@ void FormView::Run(const Handler& handler) {
 
 Runner FormView::runner() {
     return [this](const Handler& handler) { host_.Run(handler); };
+}
+
+QPushButton* FormView::NewButton(TButton& model, const QString& name, Handler handler) {
+    auto* button = new QPushButton;
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    Bind<ButtonBinding>(button, model, runner(), std::move(handler));
+    return button;
 }
 
 void FormView::PushToModel() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QObject>
 #include <cstdint>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "ui/bindings.h"
 
 class QLabel;
+class QPushButton;
 
 namespace vx::qt {
 
@@ -36,6 +38,20 @@ protected:
     // Runs a handler of this window: edits in, handler (errors caught), every view redrawn.
     void Run(const Handler& handler);
     Runner runner();
+    // A button named `name` bound to `model`; Enter in the window never presses it.
+    QPushButton* NewButton(TButton& model, const QString& name, Handler handler);
+    // OK, Cancel and Hilfe of a dialog, right-aligned in a row.
+    template <typename Dialog>
+    QHBoxLayout* NewOkCancelHelpRow(Dialog& form) {
+        auto* row = new QHBoxLayout;
+        row->addStretch();
+        row->addWidget(NewButton(form.ButtonOK, "ButtonOK", [&form] { form.ButtonOKClick(); }));
+        row->addWidget(
+            NewButton(form.ButtonCancel, "ButtonCancel", [&form] { form.ButtonCancelClick(); }));
+        row->addWidget(
+            NewButton(form.ButtonHilfe, "ButtonHilfe", [&form] { form.ButtonHilfeClick(); }));
+        return row;
+    }
 
     // A view may draw what no binding covers; called after the bindings are pulled/pushed.
     virtual void Pull() {}
@@ -69,5 +85,13 @@ public:
 
 // A top-level window for a view: a dialog that is shown modeless or run modally.
 QDialog* NewWindow();
+
+// A new widget with the object name that it is found by.
+template <typename W>
+W* NewNamed(const char* name) {
+    auto* widget = new W;
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
 
 }  // namespace vx::qt

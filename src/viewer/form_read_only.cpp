@@ -128,13 +128,9 @@ int TFormReadOnly::FirstFreeTab() const {
 }
 
 bool TFormReadOnly::LoadTab(int tab, const std::string& path, const std::string& title) {
-    TextList lines;
-    try {
-        lines.LoadFromFile(path);
-    } catch (const FileError&) {
+    if (!LoadMemo(MemoRO[static_cast<std::size_t>(tab)], path)) {
         return false;
     }
-    MemoRO[static_cast<std::size_t>(tab)].Lines = std::move(lines);
     // A document without a title would leave its tab counted as free.
     PageControl.Pages[static_cast<std::size_t>(tab)].Caption =
         title.empty() ? FileNamePart(path) : title;

@@ -1,7 +1,6 @@
 #include "viewer/hilfe_form.h"
 
 #include "app/ini_form.h"
-#include "platform/errors.h"
 #include "viewer/regeln_form.h"
 
 namespace vx {
@@ -47,12 +46,6 @@ constexpr ListFile kListFiles[] = {
     {"DynRulesImpl", "Fixed_dynRules_2BR.txt", kMsgDynRules},
 };
 
-TButton Button(const char* caption) {
-    TButton button;
-    button.Caption = caption;
-    return button;
-}
-
 }  // namespace
 
 THilfeForm::THilfeForm(Ui& ui, const TIniForm& ini, TRegelnForm& regeln)
@@ -82,14 +75,9 @@ void THilfeForm::OpenHelp() {
 }
 
 void THilfeForm::Load(const std::string& path, const char* message) {
-    TextList lines;
-    try {
-        lines.LoadFromFile(path);
-    } catch (const FileError&) {
+    if (!LoadMemo(HilfeMemo, path)) {
         ui_.ShowMessage(message);
-        return;
     }
-    HilfeMemo.Lines = std::move(lines);
 }
 
 void THilfeForm::ButEinfgClick() {

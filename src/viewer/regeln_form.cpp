@@ -1,7 +1,6 @@
 #include "viewer/regeln_form.h"
 
 #include "app/ini_form.h"
-#include "platform/errors.h"
 
 namespace vx {
 namespace {
@@ -30,14 +29,9 @@ void TRegelnForm::RegelnWahlButtonClick() {
         return;
     }
     const std::string path = root_ + "Regeln\\VXR" + EditVXR.Text + ".txt";
-    TextList lines;
-    try {
-        lines.LoadFromFile(path);
-    } catch (const FileError&) {
+    if (!LoadMemo(RegelnMemo, path)) {
         ui_.ShowMessage("Fehler beim oeffnen des Textes: \r" + path);
-        return;
     }
-    RegelnMemo.Lines = std::move(lines);
 }
 
 void TRegelnForm::HilfeButtonClick() {

@@ -3,7 +3,7 @@
 #include "app/ini_form.h"
 #include "app/menue_form.h"
 #include "platform/scripted_ui.h"
-#include "support/temp_dir.h"
+#include "support/installed.h"
 
 namespace vx {
 namespace {
@@ -13,32 +13,9 @@ const char* const kM3 =
     "Sie muessen zuerst eine Session geoeffnet haben um deren BR-Status aendern zu koennen.\r___\r"
     "You must have an open session to change the BR-status . ";
 
-TEST(MenueForm, MenuTreeHasItsCaptionsOrderAndStates) {
-    ScriptedUi ui;
-    TMenueForm menu(ui);
-    std::vector<std::string> shown;
-    for (const auto& m : menu.Menus) {
-        std::string line = m.Caption + ":";
-        for (const auto& item : m.Items) {
-            line += " " + item.Caption + (item.Enabled ? "" : "(off)");
-        }
-        shown.push_back(line);
-    }
-    EXPECT_EQ(shown,
-              (std::vector<std::string>{
-                  "File: Session new Session choose Session save Session save as Session delete - "
-                  "Result save - Thema S...(off) Methoden ...(off) formalisierte Meth. ...(off) -",
-                  "Text: VxMain ReadOnlys",
-                  "Options: Connections to(off) Configurations Set 1BR Logic Set BR Step",
-                  "Tools: Deploy",
-                  "Help: Help About vx",
-              }));
-    EXPECT_TRUE(menu.Visible);
-}
-
-class MenuWiring : public ::testing::Test {
+class MenuWiring : public ::testing::Test, protected test::Installed {
 protected:
-    MenuWiring() : ini(ui, app, install.ProgramFileName()), menu(ui) {
+    MenuWiring() : menu(ui) {
         MenuTargets t;
         const auto record = [this](const char* what) {
             return [this, what] { calls.push_back(what); };
@@ -58,10 +35,6 @@ protected:
         t.SessionOpen = [this] { return sessionOpen; };
         menu.Wire(ini, t);
     }
-    test::TempInstallation install;
-    ScriptedUi ui;
-    TApplication app;
-    TIniForm ini;
     TMenueForm menu;
     std::vector<std::string> calls;
     bool sessionOpen = false;

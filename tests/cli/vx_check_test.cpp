@@ -99,16 +99,6 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
     }
 }
 
-TEST(VxCheckArguments, RootComesFromTheProgramsOwnPlaceWithoutTheOption) {
-    test::TempInstallation install;
-    install.Write("Sessions/Plain", "//vx2.0b, \r\nS254E1WW10:\r\n");
-    const CheckRun run = Check({"1br", "Plain"}, install.ProgramFileName());
-    EXPECT_EQ(run.Exit, kExitReportOk);
-    EXPECT_EQ(run.Out, ReportText({"//Session Results: vx2.0b, 06.12.2026", " ", "Result: ",
-                                   "OK, Zyklen: 2", " ", "SE-Results: ", "S254E1WW10"}));
-    EXPECT_EQ(run.Err, "");
-}
-
 TEST(VxCheckArguments, AMissingSessionOrInstallationDoesNotStart) {
     test::TempInstallation install;
     const CheckRun missing = Check({"--root", install.path().string() + "/", "1br", "Nothing"});
@@ -121,10 +111,6 @@ TEST(VxCheckArguments, AMissingSessionOrInstallationDoesNotStart) {
     EXPECT_EQ(noInstallation.Exit, kExitNotStarted);
     EXPECT_NE(noInstallation.Err.find("Error at reading the vx.ini file."), std::string::npos)
         << noInstallation.Err;
-}
-
-std::string FileText(const fs::path& file) {
-    return fs::exists(file) ? ReadFileBytes(ToSystemPath(file)) : "";
 }
 
 // The golden folders of "TS start", tests/data/ts_start/<case>/, each run on the demo session
@@ -141,9 +127,7 @@ TEST_P(VxCheckTSStartGolden, ResultListsMessagesAndExitStatus) {
     const fs::path caseDir = test::TestDataDir() / "ts_start" / GetParam();
     std::string logic = "DefWW";
     int exit = -1;
-    TextList caseLines;
-    caseLines.LoadFromFile(ToSystemPath(caseDir / "case.txt"));
-    for (const std::string& line : caseLines.Lines()) {
+    for (const std::string& line : test::LinesOf(caseDir / "case.txt")) {
         if (line.rfind("logic=", 0) == 0) {
             logic = line.substr(6);
         } else if (line.rfind("exit=", 0) == 0) {
@@ -156,8 +140,8 @@ TEST_P(VxCheckTSStartGolden, ResultListsMessagesAndExitStatus) {
 
     const CheckRun run =
         Check({"--root", install.path().string(), "2br", "Breakfast", "--logic", logic});
-    EXPECT_EQ(run.Out, FileText(caseDir / "results.txt"));
-    EXPECT_EQ(run.Err, FileText(caseDir / "messages.txt"));
+    EXPECT_EQ(run.Out, test::ReadBytes(caseDir / "results.txt"));
+    EXPECT_EQ(run.Err, test::ReadBytes(caseDir / "messages.txt"));
     EXPECT_EQ(run.Exit, exit);
 }
 
@@ -236,19 +220,6 @@ TEST_F(VxCheckProgram, TheDemoConflictIsReportedWithLineAndCycle) {
                   "SE-Results: ", "S254E2WW10", "S254E3WW10", "S254E5WW10", "S30012E2WW10",
                   "S254E10WW10", "S254E11WW10", "S254E12WW10", "S254E9WW10"}));
     EXPECT_EQ(Start("--root " + demo.path().string() + " 1br Conflict").Out, run.Out);
-}
-
-TEST_F(VxCheckProgram, TheDemoTwoBRSessionHasOneInconsistentLine) {
-    const CheckRun run = Start("2br Breakfast");
-    EXPECT_EQ(run.Exit, kExitReportNotOk);
-    EXPECT_EQ(run.Err, "");
-    EXPECT_EQ(run.Out,
-              "//DefWW Results:\n"
-              "S120E2:TS1, MATCHES with SE-Target: 10 with:TS1=10 \n"
-              "S120E3:TS1uTS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 \n"
-              "S120E5:~TS1=>TS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 \n"
-              "S120E6:TS1u~TS1, INCONSISTENT with SE-Target: 10\n"
-              "--- results\nOK\n");
 }
 
 }  // namespace

@@ -73,16 +73,6 @@ protected:
     std::unique_ptr<TIniForm> ini;
 };
 
-TEST_F(DemoLogic, LoadsWithoutAnyMessage) {
-    EXPECT_EQ(ini->Read2BRIni(), 1);
-    EXPECT_EQ(ui.Messages, std::vector<std::string>{});
-    EXPECT_EQ(ini->IniState, 2);
-    EXPECT_EQ(ini->BR2IniPath, ini->SessionsPath + "_2BR_Breakfast\\ini");
-    EXPECT_EQ(ini->BR2SystemPath, ini->SessionsPath + "_2BR_Breakfast\\System");
-    EXPECT_EQ(ini->Logic.RangeArrays.Arrays[1].Def[7], "Sonntag");
-    EXPECT_EQ(ini->DefaultUnaryOps[1].Name, "NEGATION");
-}
-
 TEST_F(DemoLogic, WWIsStrongKleeneWithAnAbsorbingFourthValue) {
     ASSERT_EQ(ini->Read2BRIni(), 1);
     const TXW_Type& ww = ini->Logic.WWType;
@@ -132,16 +122,6 @@ TEST_F(DemoLogic, TheRangeLogicListsThePossibleResultsOfTwoPossibleStatements) {
     EXPECT_EQ(sw.BinaryRow(1, sw.PositionOf(10), possible)[2], 30);
     EXPECT_EQ(sw.BinaryRow(2, sw.PositionOf(20), possible)[2], 30);
     EXPECT_EQ(sw.UnaryRow(1, possible)[1], 30);
-}
-
-TEST_F(DemoLogic, UpgradeFilesLoadWithoutAnyMessage) {
-    ASSERT_EQ(ini->Read2BRIni(), 1);
-    EXPECT_EQ(ini->ReadDVXRIni(), 1);
-    EXPECT_EQ(ini->Process_DVXRini(), 1);
-    EXPECT_EQ(ini->UpgrSE22BR(), 1);
-    EXPECT_EQ(ini->ReadBVLKTH(), 0);
-    EXPECT_EQ(ui.Messages, std::vector<std::string>{});
-    EXPECT_EQ(ini->Logic.UpdSEInfo[3].UpdReference, "Logic.ini");
 }
 
 TEST(TwoBRLoading, ANewSessionKeepsNothingOfThePreviousOne) {

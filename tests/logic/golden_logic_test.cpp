@@ -36,38 +36,14 @@ struct CaseScript {
     std::vector<std::string> edits;
 };
 
-std::vector<std::string> Lines(const fs::path& file) {
-    TextList text;
-    if (fs::exists(file)) {
-        text.LoadFromFile(ToSystemPath(file));
-    }
-    return text.Lines();
-}
-
-std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : text + " ") {
-        if (c == ' ') {
-            if (!word.empty()) {
-                words.push_back(word);
-            }
-            word.clear();
-        } else {
-            word += c;
-        }
-    }
-    return words;
-}
-
 CaseScript ReadCase(const fs::path& file) {
     CaseScript script;
-    for (const auto& line : Lines(file)) {
+    for (const auto& line : test::LinesOf(file)) {
         if (line.empty() || line[0] == ';') {
             continue;
         }
         if (line.rfind("run=", 0) == 0) {
-            script.steps = Words(line.substr(4));
+            script.steps = test::Words(line.substr(4));
         } else if (line.rfind("session=", 0) == 0) {
             script.session = line.substr(8);
         } else if (line.rfind("base=", 0) == 0) {
@@ -113,7 +89,7 @@ void DeleteKey(const std::string& path, const std::string& section, const std::s
 }
 
 void ApplyEdit(const test::TempDir& dir, const std::string& session, const std::string& edit) {
-    const auto words = Words(edit);
+    const auto words = test::Words(edit);
     ASSERT_GE(words.size(), 2u) << edit;
     const std::string& op = words[0];
     const std::string relative = PlaceOf(words[1], session);
@@ -220,17 +196,6 @@ std::map<std::string, std::string> Cells(const test::TempDir& dir, const Outcome
     return cells;
 }
 
-std::vector<std::string> AllCases() {
-    std::vector<std::string> all;
-    const fs::path root = test::TestDataDir() / "logic";
-    for (const auto& suite : test::GoldenCases(root)) {
-        for (const auto& name : test::GoldenCases(root / suite)) {
-            all.push_back(suite + "/" + name);
-        }
-    }
-    return all;
-}
-
 class LogicGolden : public testing::TestWithParam<std::string> {};
 
 TEST_P(LogicGolden, LoadsAsExpected) {
@@ -251,7 +216,7 @@ TEST_P(LogicGolden, LoadsAsExpected) {
 
     const auto cells = Cells(dir, out);
     bool resultGiven = false;
-    for (const auto& line : Lines(caseDir / "expected.txt")) {
+    for (const auto& line : test::LinesOf(caseDir / "expected.txt")) {
         if (line.empty() || line[0] == ';') {
             continue;
         }
@@ -261,7 +226,7 @@ TEST_P(LogicGolden, LoadsAsExpected) {
         const std::string value = line.substr(eq + 1);
         if (name == "result") {
             std::vector<int> expected;
-            for (const auto& word : Words(value)) {
+            for (const auto& word : test::Words(value)) {
                 expected.push_back(std::stoi(word));
             }
             EXPECT_EQ(out.results, expected);
@@ -278,7 +243,10 @@ TEST_P(LogicGolden, LoadsAsExpected) {
     EXPECT_TRUE(resultGiven) << "expected.txt gives no result";
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, LogicGolden, testing::ValuesIn(AllCases()), test::GoldenName());
+INSTANTIATE_TEST_SUITE_P(Folders, LogicGolden,
+                         testing::ValuesIn(test::GoldenCasesInSuites(test::TestDataDir() /
+                                                                     "logic")),
+                         test::GoldenName());
 
 }  // namespace
 }  // namespace vx

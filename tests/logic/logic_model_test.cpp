@@ -59,13 +59,5 @@ TEST(LogicModel, ValueTypesByNumber) {
     EXPECT_THROW(model.XWType(5), IndexError);
 }
 
-TEST(LogicModel, ShortStringsKeepTheirLimit) {
-    TUnLogRel rel;
-    rel.Name = std::string(30, 'N');
-    rel.Sign = "<=><=><=>";
-    EXPECT_EQ(rel.Name.str(), std::string(24, 'N'));
-    EXPECT_EQ(rel.Sign.str(), "<=><=><=");
-}
-
 }  // namespace
 }  // namespace vx

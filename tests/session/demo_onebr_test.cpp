@@ -28,27 +28,12 @@ protected:
         const auto& lines = resultForm.ResultMemo.Lines.Lines();
         return {lines.begin() + 1, lines.end()};
     }
-    std::string ProgramFileName() const { return demo.SystemPath() + "System\\vx"; }
-
-    test::TempDir demo;
-    const bool copied = (test::CopyTree(test::DemoDir(), demo.path()), true);
+    test::DemoCopy demo;
     ScriptedUi ui;
     TApplication application;
-    TIniForm ini{ui, application, ProgramFileName()};
+    TIniForm ini{ui, application, demo.ProgramFileName()};
     TResultForm resultForm;
 };
-
-TEST_F(DemoOneBR, AMorningOfTopicsS207AndS254ComputesToItsFixedPoint) {
-    const TextList session{"//vx2.0b, ",          "S207E1WW10: RE3O1,",       "S207E4EW50: RE5M1,",
-                           "S254E1WW10: RE2O2,",  "S254E2WW10: RE3M1,RE5M1,", "S254E3WW10: RE7M1,",
-                           "S254E7WW10: RE11M1,", "S254E11WW10: RE9M1,"};
-    EXPECT_EQ(Run(session),
-              (std::vector<std::string>{
-                  " ", "Result: ", "OK, Zyklen: 2", " ", "SE-Results: ", "S207E1WW10", "S207E3WW10",
-                  "S207E2WW10", "S207E4EW50", "S207E5DW80", "S254E1WW10", "S254E2WW10",
-                  "S254E3WW10", "S254E5WW10", "S254E7WW10", "S254E11WW10", "S254E9WW20"}));
-    EXPECT_TRUE(ui.Messages.empty());
-}
 
 TEST_F(DemoOneBR, ALineOfTopicS12HasATopicPartTooShortToBeComputed) {
     const TextList session{"//vx2.0b, ", "S254E1WW10:", "S12E1WW10: RE2M1,"};

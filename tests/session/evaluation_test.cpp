@@ -6,13 +6,13 @@
 #include "session/line_evaluation.h"
 #include "session/method_files.h"
 #include "session/session_lines.h"
-#include "support/temp_dir.h"
+#include "support/installed.h"
 
 namespace vx {
 namespace {
 
 // A line evaluator over one author method file, MO_S254.txt, with the given lines.
-class Evaluation : public ::testing::Test {
+class Evaluation : public ::testing::Test, protected test::Installed {
 protected:
     void Rules(const std::string& text) { install.Write("RELATION/FormaleR/MO_S254.txt", text); }
     TFehlerStatus Line(const std::string& line) {
@@ -32,25 +32,9 @@ protected:
         }
         return entries;
     }
-    TextBaseSettings Settings() const {
-        TextBaseSettings settings;
-        settings.AuthorRangeBegin = 1;
-        settings.AuthorRangeEnd = 999;
-        settings.UsersRangeBegin = 1000;
-        settings.UsersRangeEnd = 9999;
-        settings.GroupsRangeBegin = 10000;
-        settings.GroupsRangeEnd = 19999;
-        settings.EveryoneRangeBegin = 20000;
-        settings.EveryoneRangeEnd = 29999;
-        settings.Root = install.Root();
-        return settings;
-    }
-
-    test::TempInstallation install;
-    ScriptedUi ui;
     TVxSETable table;
     IndexedMethodFiles files;
-    TLineEvaluator evaluator{table, Settings(), files, ui};
+    TLineEvaluator evaluator{table, TextBaseSettingsOf(ini), files, ui};
 };
 
 TEST_F(Evaluation, AnEntryCreatedByAMethodIsFoundByKeyButNotUnderALeadingZero) {

@@ -10,7 +10,7 @@
 #include "session/one_br_report.h"
 #include "session/one_br_run.h"
 #include "session/result_form.h"
-#include "support/temp_dir.h"
+#include "support/installed.h"
 
 namespace vx {
 namespace {
@@ -75,12 +75,8 @@ TEST(Report, StatusLinesWithoutTableOrForAConflictWithoutValue) {
     EXPECT_EQ(OneBRReportLines(other, {0, 0}, nullptr, "").size(), 5u);
 }
 
-class Run : public ::testing::Test {
+class Run : public ::testing::Test, protected test::Installed {
 protected:
-    test::TempInstallation install;
-    ScriptedUi ui;
-    TApplication application;
-    TIniForm ini{ui, application, install.ProgramFileName()};
     TResultForm resultForm;
     TextList session{"//vx2.0b, ", "S254E1WW10:"};
 };

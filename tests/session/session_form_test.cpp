@@ -30,11 +30,7 @@ TEST(SessionNames, TheBaseNameEndsAtTheFirstDot) {
 // The application on a copy of the demo installation.
 class DemoSessions : public ::testing::Test {
 protected:
-    DemoSessions() {
-        test::CopyTree(test::DemoDir(), dir.path());
-        app = std::make_unique<VxApp>(ui, dir.SystemPath() + "System\\vx");
-        ui.ClearRecords();
-    }
+    DemoSessions() : app(std::make_unique<VxApp>(ui, dir.ProgramFileName())) { ui.ClearRecords(); }
     void Choose(const std::string& directory, const std::string& file) {
         ui.QueueDialog(
             [this, directory, file](ModalForm& dialog) {
@@ -66,21 +62,10 @@ protected:
         app->WWRelForm.AktivButtonClick(tab);
     }
 
-    test::TempDir dir;
+    test::DemoCopy dir;
     ScriptedUi ui;
     std::unique_ptr<VxApp> app;
 };
-
-TEST_F(DemoSessions, TheFinishedTwoBRSessionLoadsItsConfigurationWithoutAMessage) {
-    Choose("_2BR_Breakfast", "Breakfast");
-    EXPECT_EQ(ui.Messages, Lines{});
-    EXPECT_EQ(app->IniForm.IniState, 2);
-    EXPECT_EQ(app->IniForm.BR2IniPath, app->IniForm.SessionsPath + "_2BR_Breakfast\\ini");
-    EXPECT_EQ(app->SessionForm.Memo2BRSes.Lines[0], "//vx2.0b, 2BRSession ");
-    EXPECT_EQ(app->SessionForm.MemoTS.Lines[0], "//vx2.0b, 2BR TS ");
-    EXPECT_EQ(app->SessionForm.MemoTS.Lines.Count(), app->SessionForm.Memo2BRSes.Lines.Count());
-    EXPECT_EQ(app->SessionForm.Caption, "Session Breakfast");
-}
 
 // The saved demo session is what the relations window writes for its sentences.
 TEST_F(DemoSessions, TheSavedOneBRSessionIsWhatActivationWrites) {

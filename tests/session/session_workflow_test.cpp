@@ -2,9 +2,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -46,13 +44,6 @@ fs::path Suite() {
     return test::TestDataDir() / "session" / "workflow";
 }
 
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 fs::path HostPath(const fs::path& root, std::string relative) {
     for (char& c : relative) {
         c = c == '\\' ? '/' : c;
@@ -68,7 +59,7 @@ Snapshot Files(const fs::path& root) {
             for (char& c : relative) {
                 c = c == '/' ? '\\' : c;
             }
-            files[relative] = ReadBytes(entry.path());
+            files[relative] = test::ReadBytes(entry.path());
         }
     }
     return files;
@@ -130,17 +121,9 @@ public:
         }
     }
 
-    std::string Transcript() const { return Replace(out_.str(), root_, "<root>\\"); }
+    std::string Transcript() const { return test::ReplaceAll(out_.str(), root_, "<root>\\"); }
 
 private:
-    static std::string Replace(std::string text, const std::string& from, const std::string& to) {
-        for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos)) {
-            text.replace(pos, from.size(), to);
-            pos += to.size();
-        }
-        return text;
-    }
-
     TMemo& Memo(const std::string& name) {
         TSessionForm& s = app_->SessionForm;
         const std::map<std::string, TMemo*> memos = {
@@ -263,7 +246,7 @@ private:
         }
         out << "  MemoTH: " << Joined(s.MemoTH) << "\n";
         TextList active;
-        active.SetText(ReadBytes(HostPath(dir_.path(), "Temp\\AktSes.ini")));
+        active.SetText(test::ReadBytes(HostPath(dir_.path(), "Temp\\AktSes.ini")));
         TMemo activeMemo;
         activeMemo.Lines = active;
         out << "  Temp\\AktSes.ini: " << Joined(activeMemo) << "\n";
@@ -328,12 +311,8 @@ TEST_P(WorkflowGolden, TranscriptMatches) {
         }
     }
     const std::string actual = workflow.Transcript();
-    if (const char* dump = std::getenv("VX_GOLDEN_DUMP")) {
-        const fs::path out = fs::path(dump) / "workflow" / GetParam();
-        fs::create_directories(out);
-        std::ofstream(out / "expected.txt", std::ios::binary) << actual;
-    }
-    EXPECT_EQ(actual, ReadBytes(caseDir / "expected.txt"));
+    test::DumpActual("workflow", GetParam(), "expected.txt", actual);
+    EXPECT_EQ(actual, test::ReadBytes(caseDir / "expected.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, WorkflowGolden, testing::ValuesIn(test::GoldenCases(Suite())),

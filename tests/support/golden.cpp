@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -23,6 +24,16 @@ std::vector<std::string> GoldenCases(const fs::path& directory) {
     return cases;
 }
 
+std::vector<std::string> GoldenCasesInSuites(const fs::path& directory) {
+    std::vector<std::string> cases;
+    for (const std::string& suite : GoldenCases(directory)) {
+        for (const std::string& name : GoldenCases(directory / suite)) {
+            cases.push_back(suite + "/" + name);
+        }
+    }
+    return cases;
+}
+
 fs::path TestDataDir() {
     return VX_TEST_DATA_DIR;
 }
@@ -30,16 +41,41 @@ fs::path DemoDir() {
     return VX_DEMO_DIR;
 }
 
-std::vector<std::string> ReadMessagesFile(const fs::path& file) {
+std::string ReadBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::vector<std::string> LinesOf(const fs::path& file) {
     TextList lines;
-    lines.SetText(bytes.str());
+    lines.SetText(ReadBytes(file));
+    return lines.Lines();
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+        text.replace(at, from.size(), to);
+        at += to.size();
+    }
+    return text;
+}
+
+std::vector<std::string> ReadMessagesFile(const fs::path& file) {
     std::vector<std::string> messages;
     std::string current;
     bool any = false;
-    for (const auto& line : lines.Lines()) {
+    for (const auto& line : LinesOf(file)) {
         if (line == "--- end") {
             messages.push_back(current);
             current.clear();
@@ -60,6 +96,17 @@ std::string FormatMessages(const std::vector<std::string>& messages) {
         text += shown + "\n--- end\n";
     }
     return text;
+}
+
+void DumpActual(const std::string& suite, const std::string& name, const std::string& file,
+                const std::string& bytes) {
+    const char* dump = std::getenv("VX_GOLDEN_DUMP");
+    if (dump == nullptr) {
+        return;
+    }
+    const fs::path dir = fs::path(dump) / suite / name;
+    fs::create_directories(dir);
+    std::ofstream(dir / file, std::ios::binary) << bytes;
 }
 
 std::string GoldenName::Sanitize(const std::string& name) {

@@ -71,8 +71,8 @@ TempInstallation::TempInstallation(std::string_view vxIni) {
     Write("System/vx.ini", vxIni.empty() ? StandardVxIni() : std::string(vxIni));
 }
 
-std::string TempInstallation::ProgramFileName() const {
-    return SystemPath() + "System\\vx";
+DemoCopy::DemoCopy() {
+    CopyTree(VX_DEMO_DIR, path());
 }
 
 std::string StandardVxIni() {

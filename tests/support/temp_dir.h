@@ -17,6 +17,10 @@ public:
     const std::filesystem::path& path() const { return path_; }
     // The directory in the system's path form, with a trailing backslash.
     std::string SystemPath() const;
+    // The program's file name in the directory taken as an installation, in the system's
+    // path form, and the installation root as the system derives it from that.
+    std::string ProgramFileName() const { return SystemPath() + "System\\vx"; }
+    std::string Root() const { return SystemPath(); }
 
     // Writes a file below the directory (parents created); `relative` uses "/" separators.
     void Write(const std::string& relative, std::string_view bytes) const;
@@ -32,10 +36,12 @@ private:
 class TempInstallation : public TempDir {
 public:
     explicit TempInstallation(std::string_view vxIni = {});
-    // The program's file name inside the installation, in the system's path form.
-    std::string ProgramFileName() const;
-    // The installation root as the system derives it.
-    std::string Root() const { return SystemPath(); }
+};
+
+// A temporary copy of the demo installation.
+class DemoCopy : public TempDir {
+public:
+    DemoCopy();
 };
 
 // A complete vx.ini for tests: four owner-area paths, ranges 1..29999, a user and a group.

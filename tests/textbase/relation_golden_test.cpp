@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/ini_form.h"
 #include "platform/scripted_ui.h"
-#include "platform/text_list.h"
 #include "session_lists.h"
 #include "support/golden.h"
-#include "support/temp_dir.h"
+#include "support/installed.h"
 #include "textbase/ww_rel_form.h"
 #include "textbase/ww_rel_read_form.h"
 
@@ -27,13 +24,6 @@ namespace fs = std::filesystem;
 
 fs::path Suite() {
     return test::TestDataDir() / "textbase" / "relations";
-}
-
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 std::string Flags(const std::array<bool, kMethodCount>& flags) {
@@ -80,42 +70,17 @@ std::string Dump(TVater2MethodenForm& form, const TIniForm& ini, const std::stri
     return out.str();
 }
 
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-    for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos)) {
-        text.replace(pos, from.size(), to);
-        pos += to.size();
-    }
-    return text;
-}
-
-void DumpActual(const std::string& name, const std::string& state,
-                const std::vector<std::string>& messages) {
-    const char* dump = std::getenv("VX_GOLDEN_DUMP");
-    if (dump == nullptr) {
-        return;
-    }
-    const fs::path dir = fs::path(dump) / "relations" / name;
-    fs::create_directories(dir);
-    std::ofstream(dir / "expected.txt", std::ios::binary) << state;
-    if (!messages.empty()) {
-        std::ofstream(dir / "messages.txt", std::ios::binary) << test::FormatMessages(messages);
-    }
-}
-
 class RelationGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RelationGolden, EvaluateRelsLeavesTheExpectedTabs) {
     const fs::path caseDir = Suite() / GetParam();
-    test::TempInstallation install;
+    test::Installed installed;
+    auto& [install, ui, app, ini] = installed;
     test::CopyTree(caseDir / "files", install.path() / "RELATION" / "S254");
-    std::istringstream call(ReadText(caseDir / "call.txt"));
+    std::istringstream call(test::ReadBytes(caseDir / "call.txt"));
     std::string window, topicPart, sentencePart, xwType;
     call >> window >> topicPart >> sentencePart >> xwType;
 
-    ScriptedUi ui;
-    TApplication app;
-    TIniForm ini(ui, app, install.ProgramFileName());
-    ui.ClearRecords();
     test::SessionLists session;
     TWWRelForm rel(ui, ini, session.Links(), {});
     TWWRelReadForm relRead(ui, ini);
@@ -128,11 +93,14 @@ TEST_P(RelationGolden, EvaluateRelsLeavesTheExpectedTabs) {
         Dump(readOnly ? static_cast<TVater2MethodenForm&>(relRead) : rel, ini, result);
     std::vector<std::string> messages;
     for (const std::string& message : ui.Messages) {
-        messages.push_back(Replace(message, directory, "<dir>\\"));
+        messages.push_back(test::ReplaceAll(message, directory, "<dir>\\"));
     }
-    DumpActual(GetParam(), state, messages);
+    test::DumpActual("relations", GetParam(), "expected.txt", state);
+    if (!messages.empty()) {
+        test::DumpActual("relations", GetParam(), "messages.txt", test::FormatMessages(messages));
+    }
 
-    EXPECT_EQ(state, ReadText(caseDir / "expected.txt"));
+    EXPECT_EQ(state, test::ReadBytes(caseDir / "expected.txt"));
     EXPECT_EQ(test::FormatMessages(messages),
               test::FormatMessages(test::ReadMessagesFile(caseDir / "messages.txt")));
 }

@@ -6,7 +6,7 @@
 #include "app/ini_form.h"
 #include "platform/scripted_ui.h"
 #include "session_lists.h"
-#include "support/temp_dir.h"
+#include "support/installed.h"
 #include "textbase/ww_rel_form.h"
 
 namespace vx {
@@ -25,11 +25,10 @@ std::string Block(const std::string& key, const std::string& relation,
 
 // A relations window over a session's lists, with the relation sets of a WW sentence
 // (S254E10), an EW sentence (S254E4) and a DW sentence (S207E5).
-class Activation : public ::testing::Test {
+class Activation : public ::testing::Test, protected test::Installed {
 protected:
     Activation()
-        : ini(ui, app, install.ProgramFileName()),
-          rel(ui, ini, session.Links(),
+        : rel(ui, ini, session.Links(),
               [this](const std::string& kind, const std::string& title, const std::string& path) {
                   opened.push_back(kind + "|" + title + "|" + path);
               }) {
@@ -75,10 +74,6 @@ protected:
     }
     Lines Of(const TMemo& memo) { return memo.Lines.Lines(); }
 
-    test::TempInstallation install;
-    ScriptedUi ui;
-    TApplication app;
-    TIniForm ini;
     test::SessionLists session;
     std::vector<std::string> opened;
     TWWRelForm rel;

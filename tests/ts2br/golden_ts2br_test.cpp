@@ -2,11 +2,10 @@
 
 #include <filesystem>
 
-#include "platform/host_path.h"
-#include "platform/text_list.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
 #include "ts_fixture.h"
+#include "ts_workload.h"
 
 namespace fs = std::filesystem;
 
@@ -23,17 +22,9 @@ namespace fs = std::filesystem;
 namespace vx {
 namespace {
 
-std::vector<std::string> Lines(const fs::path& file) {
-    TextList text;
-    if (fs::exists(file)) {
-        text.LoadFromFile(ToSystemPath(file));
-    }
-    return text.Lines();
-}
-
 std::map<std::string, int> Targets(const fs::path& file) {
     std::map<std::string, int> targets;
-    for (const std::string& line : Lines(file)) {
+    for (const std::string& line : test::LinesOf(file)) {
         const auto eq = line.find('=');
         if (eq != std::string::npos) {
             targets[line.substr(0, eq)] = std::stoi(line.substr(eq + 1));
@@ -53,21 +44,13 @@ LogicModel CaseLogic(const fs::path& caseDir, ScriptedUi& ui) {
     return test::LoadLogic(dir.path(), ui);
 }
 
-std::vector<std::string> Flatten(const test::LogicRun& run) {
+std::vector<std::string> Flatten(const ts_workload::LogicRun& run) {
     std::vector<std::string> out = run.lines;
     out.push_back("--- target");
     out.insert(out.end(), run.target.begin(), run.target.end());
     out.push_back("--- results");
     out.insert(out.end(), run.results.begin(), run.results.end());
     return out;
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return text;
 }
 
 class GoldenTS2BR : public ::testing::TestWithParam<std::string> {};
@@ -77,31 +60,22 @@ TEST_P(GoldenTS2BR, Case) {
     ScriptedUi loadUi;
     const LogicModel logic = CaseLogic(caseDir, loadUi);
     ASSERT_EQ(loadUi.Messages, std::vector<std::string>{}) << "the case's logic must load";
-    const auto lines = Lines(caseDir / "lines.txt");
+    const auto lines = test::LinesOf(caseDir / "lines.txt");
     const auto targets = Targets(caseDir / "targets.txt");
-    const auto expected = Lines(caseDir / "expected.txt");
-    const auto messages = fs::exists(caseDir / "messages.txt")
-                              ? test::ReadMessagesFile(caseDir / "messages.txt")
-                              : std::vector<std::string>{};
-    for (auto evaluation : {test::Evaluation::Compiled, test::Evaluation::Walk}) {
+    const auto expected = test::LinesOf(caseDir / "expected.txt");
+    const auto messages = test::ReadMessagesFile(caseDir / "messages.txt");
+    for (auto evaluation : {ts_workload::Evaluation::Compiled, ts_workload::Evaluation::Walk}) {
         test::AnalsFixture f(logic);
-        const auto actual = Flatten(test::RunDefWW(f.anals, lines, targets, evaluation));
-        EXPECT_EQ(actual, expected) << Joined(actual);
+        const auto actual = Flatten(ts_workload::RunDefWW(f.anals, lines, targets, evaluation));
+        EXPECT_EQ(actual, expected);
         EXPECT_EQ(f.ui.Messages, messages) << test::FormatMessages(f.ui.Messages);
     }
 }
 
-std::vector<std::string> AllCases() {
-    std::vector<std::string> cases;
-    for (const std::string& suite : test::GoldenCases(test::TestDataDir() / "ts2br")) {
-        for (const std::string& name : test::GoldenCases(test::TestDataDir() / "ts2br" / suite)) {
-            cases.push_back(suite + "/" + name);
-        }
-    }
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(Folders, GoldenTS2BR, ::testing::ValuesIn(AllCases()), test::GoldenName());
+INSTANTIATE_TEST_SUITE_P(Folders, GoldenTS2BR,
+                         ::testing::ValuesIn(test::GoldenCasesInSuites(test::TestDataDir() /
+                                                                       "ts2br")),
+                         test::GoldenName());
 
 }  // namespace
 }  // namespace vx

@@ -20,16 +20,16 @@ struct Tally {
 };
 
 struct Observed {
-    test::LogicRun run;
+    ts_workload::LogicRun run;
     std::vector<std::string> messages;
 };
 
 Observed RunWith(const LogicModel& logic, const std::vector<std::string>& lines,
-                 const std::map<std::string, int>& targets, test::Evaluation evaluation,
+                 const std::map<std::string, int>& targets, ts_workload::Evaluation evaluation,
                  Search search) {
     test::AnalsFixture f(logic);
     f.anals.Search = search;
-    Observed observed{test::RunDefWW(f.anals, lines, targets, evaluation), f.ui.Messages};
+    Observed observed{ts_workload::RunDefWW(f.anals, lines, targets, evaluation), f.ui.Messages};
     return observed;
 }
 
@@ -53,10 +53,10 @@ void CheckBatch(std::mt19937& rng, const LogicModel& logic, int count, Tally& ta
                                                   : (pick == logic.WWType.Valence ? 40 : -1);
     }
     const Observed walk =
-        RunWith(logic, lines, targets, test::Evaluation::Walk, Search::ByTableSize);
+        RunWith(logic, lines, targets, ts_workload::Evaluation::Walk, Search::ByTableSize);
     for (Search search : {Search::ByTableSize, Search::AllPruned}) {
         const Observed compiled =
-            RunWith(logic, lines, targets, test::Evaluation::Compiled, search);
+            RunWith(logic, lines, targets, ts_workload::Evaluation::Compiled, search);
         ASSERT_EQ(compiled.run.lines, walk.run.lines);
         ASSERT_EQ(compiled.run.results, walk.run.results);
         ASSERT_EQ(compiled.messages, walk.messages);
@@ -125,9 +125,9 @@ TEST(Property, PrunedSearchFindsTheFirstRowBeyondTheTable) {
             targets[se] = i % 3 == 0 ? 95 : logic.WWType.ValueCode[1 + i % logic.WWType.Valence];
         }
         const Observed pruned =
-            RunWith(logic, lines, targets, test::Evaluation::Compiled, Search::ByTableSize);
+            RunWith(logic, lines, targets, ts_workload::Evaluation::Compiled, Search::ByTableSize);
         const Observed rowByRow =
-            RunWith(logic, lines, targets, test::Evaluation::Compiled, Search::AllRowByRow);
+            RunWith(logic, lines, targets, ts_workload::Evaluation::Compiled, Search::AllRowByRow);
         EXPECT_EQ(pruned.run.lines, rowByRow.run.lines);
         EXPECT_EQ(pruned.run.results, rowByRow.run.results);
         EXPECT_EQ(pruned.messages, rowByRow.messages);
@@ -155,9 +155,9 @@ TEST(Property, LinesMeetingManyCodesAreWalked) {
     const std::vector<std::string> lines{"S1E1:TS1uTS2oTS3=>TS4", "S1E2:(TS1uTS2)o(TS3uTS4)"};
     const std::map<std::string, int> targets{{"S1E1", 312}, {"S1E2", 999}};
     const Observed walk =
-        RunWith(logic, lines, targets, test::Evaluation::Walk, Search::ByTableSize);
+        RunWith(logic, lines, targets, ts_workload::Evaluation::Walk, Search::ByTableSize);
     const Observed compiled =
-        RunWith(logic, lines, targets, test::Evaluation::Compiled, Search::ByTableSize);
+        RunWith(logic, lines, targets, ts_workload::Evaluation::Compiled, Search::ByTableSize);
     EXPECT_EQ(compiled.run.lines, walk.run.lines);
     EXPECT_EQ(compiled.run.results, walk.run.results);
     EXPECT_EQ(compiled.messages, walk.messages);

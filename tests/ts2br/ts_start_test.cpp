@@ -1,17 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/ini_form.h"
-#include "platform/application.h"
+#include "app/vx_app.h"
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
-#include "session/form_save_as.h"
-#include "session/neue_session_form.h"
-#include "session/result_form.h"
-#include "session/session_form.h"
-#include "session/wahle_dlg_box_form.h"
-#include "support/golden.h"
 #include "support/temp_dir.h"
-#include "ts2br/form_anals_2br.h"
 
 // "TS start" in the windows it works with; the lists and messages of its runs are covered by
 // the golden folders of tests/data/ts_start, run through vx-check.
@@ -30,40 +22,24 @@ public:
     std::function<void()> During;
 };
 
+// The application on a copy of the demo installation, with the demo 2BR session open.
 class TSStart : public ::testing::Test {
 protected:
-    TSStart()
-        : ini(ui, application, DemoProgram(dir)),
-          neueSession(ui),
-          wahleDlgBox(ui, ini),
-          saveAs(ui),
-          session(ui, ini, neueSession, wahleDlgBox, saveAs, result),
-          anals(ui, ini, session, result) {
-        session.TSStart = [this] { anals.ButtonTSStartClick(); };
-    }
-    // The program's file name inside a copy of the demo installation.
-    static std::string DemoProgram(const test::TempDir& target) {
-        test::CopyTree(test::DemoDir(), target.path());
-        return target.SystemPath() + "System\\vx";
-    }
-    bool OpenBreakfast() {
-        return session.OpenSession("Breakfast", true, ini.SessionsPath + "_2BR_Breakfast");
+    TSStart() : app(ui, dir.ProgramFileName()) {
+        EXPECT_TRUE(
+            session.OpenSession("Breakfast", true, app.IniForm.SessionsPath + "_2BR_Breakfast"));
     }
 
-    test::TempDir dir;
+    test::DemoCopy dir;
     EventsUi ui;
-    TApplication application;
-    TIniForm ini;
-    TResultForm result;
-    TNeueSessionForm neueSession;
-    TWahleDlgBoxForm wahleDlgBox;
-    TFormSaveAs saveAs;
-    TSessionForm session;
-    TFormAnals2BR anals;
+    VxApp app;
+    TIniForm& ini = app.IniForm;
+    TResultForm& result = app.ResultForm;
+    TSessionForm& session = app.SessionForm;
+    TFormAnals2BR& anals = app.FormAnals2BR;
 };
 
 TEST_F(TSStart, TheProgressBarFollowsTheLinesAndAStartWhileRunningIsIgnored) {
-    ASSERT_TRUE(OpenBreakfast());
     std::vector<int> positions;
     std::vector<std::string> states;
     ui.During = [&] {
@@ -90,7 +66,6 @@ TEST_F(TSStart, TheProgressBarFollowsTheLinesAndAStartWhileRunningIsIgnored) {
 }
 
 TEST_F(TSStart, EveryRunStartsTheResultListsAfreshAndReadsTheSEListAgain) {
-    ASSERT_TRUE(OpenBreakfast());
     session.ButtonTSStartClick();
     session.Memo2BRSes.Lines.Set(4, "S120E6WW20: ");
     session.ButtonTSStartClick();

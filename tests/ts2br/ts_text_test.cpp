@@ -87,29 +87,17 @@ TEST(SyntaxCheck, CountsTermsAgainstSigns) {
     EXPECT_EQ(SingleTSSyntaxCheck("TS1TS2", kDemoSigns), "OK");
     EXPECT_EQ(SingleTSSyntaxCheck("uTS1", kDemoSigns), "OK");
     EXPECT_EQ(SingleTSSyntaxCheck("", kDemoSigns), "");
-    EXPECT_EQ(SingleTSSyntaxCheck("TS1uTS2u", kDemoSigns),
-              "ERROR: number of TS is equal (or less) than number of bin Logops: number of TS "
-              "must be one more!");
     EXPECT_EQ(SingleTSSyntaxCheck("uu", kDemoSigns),
               "ERROR: number of TS must be exactly one more than number of binLgogps OR nothing "
               "found although line not empty!");
 }
 
+// The other findings are in the golden folder of the syntax check.
 TEST(SyntaxCheck, TermNumbersAndBrackets) {
-    const std::string brackets =
-        "ERROR: at TS Syntaxcheck: Number of open and closed brackets is not equal.";
-    EXPECT_EQ(SingleTSSyntaxCheck("(TS1uTS2", kDemoSigns), brackets);
-    EXPECT_EQ(SingleTSSyntaxCheck("T", kDemoSigns), brackets);
+    EXPECT_EQ(SingleTSSyntaxCheck("T", kDemoSigns),
+              "ERROR: at TS Syntaxcheck: Number of open and closed brackets is not equal.");
     EXPECT_EQ(SingleTSSyntaxCheck(")TS1(", kDemoSigns), "OK");
-    EXPECT_EQ(SingleTSSyntaxCheck("TS0", kDemoSigns),
-              "ERROR: at TS Syntaxcheck: Number of a TS out of allowed range:0");
-    EXPECT_EQ(SingleTSSyntaxCheck("TS32001", kDemoSigns),
-              "ERROR: at TS Syntaxcheck: Number of a TS out of allowed range:32001");
     EXPECT_EQ(SingleTSSyntaxCheck("TS32000", kDemoSigns), "OK");
-    EXPECT_EQ(SingleTSSyntaxCheck("TS1uTS", kDemoSigns),
-              "ERROR: at TS Syntaxcheck: TS found but no space for number left.");
-    EXPECT_EQ(SingleTSSyntaxCheck("TSx", kDemoSigns),
-              "ERROR: at TS Syntaxcheck: Number of a TS cannot be converted to a Num.:");
     EXPECT_EQ(SingleTSSyntaxCheck("TS99999999999", kDemoSigns),
               "ERROR: at TS Syntaxcheck: Number of a TS cannot be converted to a Num.:99999999999");
 }

@@ -71,20 +71,28 @@ struct ProbeView : FormView {
     QTabWidget* tabs = new QTabWidget;
 };
 
-TEST(Binding, EditsReachTheModelBeforeAHandlerAndTheViewFollowsAfterIt) {
+class Binding : public test::GuiTest {
+protected:
+    Binding() { Start(install.ProgramFileName()); }
+    // The view of `form` is created after the form's controls are set.
+    ProbeView* AddView() {
+        auto owned = std::make_unique<ProbeView>(host, form);
+        ProbeView* view = owned.get();
+        host.AddView(std::move(owned));
+        return view;
+    }
     vx::test::TempInstallation install;
-    GuiHost host;
-    host.Start(install.ProgramFileName());
     ProbeForm form;
+};
+
+TEST_F(Binding, EditsReachTheModelBeforeAHandlerAndTheViewFollowsAfterIt) {
     form.Memo.Lines = TextList{"//vx2.0b, "};
     form.Combo.Items = {"DefWW", "DefEW"};
     form.Combo.Editable = false;
     form.List.Items = {"a", "b", "c"};
     form.Go.Caption = "Go";
     form.Pages.Pages = {TabSheet("BR1"), TabSheet("BR2")};
-    auto owned = std::make_unique<ProbeView>(host, form);
-    ProbeView* view = owned.get();
-    host.AddView(std::move(owned));
+    ProbeView* view = AddView();
     form.Show();
     host.PullAll();
     ASSERT_TRUE(view->window()->isVisible());
@@ -114,15 +122,9 @@ TEST(Binding, EditsReachTheModelBeforeAHandlerAndTheViewFollowsAfterIt) {
     EXPECT_FALSE(view->window()->isVisible());
 }
 
-TEST(Binding, AnEscapingErrorBecomesAMessageAndTheProgramGoesOn) {
-    vx::test::TempInstallation install;
-    GuiHost host;
-    host.Start(install.ProgramFileName());
-    ProbeForm form;
+TEST_F(Binding, AnEscapingErrorBecomesAMessageAndTheProgramGoesOn) {
     form.Pages.Pages = {TabSheet(""), TabSheet("")};
-    auto owned = std::make_unique<ProbeView>(host, form);
-    ProbeView* view = owned.get();
-    host.AddView(std::move(owned));
+    ProbeView* view = AddView();
     test::MessageBoxAnswerer answerer;
     view->RunFailing(form);
     EXPECT_EQ(answerer.Texts, std::vector<std::string>{"Unexpected error: disk on fire"});

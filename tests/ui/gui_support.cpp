@@ -1,9 +1,13 @@
 #include "gui_support.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <memory>
+
+#include "ui/form_view.h"
+#include "ui/views/menu_view.h"
 
 namespace vx::qt::test {
 
@@ -27,6 +31,28 @@ void OnNextModal(std::function<void(QWidget*)> action) {
         }
     });
     timer->start(5);
+}
+
+int RowOf(QListWidget* list, const QString& text) {
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text() == text) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+void GuiTest::Start(const std::string& programFileName) {
+    host.Start(programFileName);
+    EXPECT_TRUE(host.ShowMainWindow());
+}
+
+QAction* GuiTest::Menu(const char* name) {
+    return static_cast<MenuView*>(host.ViewOf(host.app().MenueForm))->Action(name);
+}
+
+QWidget* GuiTest::Window(const TForm& form) {
+    return host.ViewOf(form)->window();
 }
 
 }  // namespace vx::qt::test

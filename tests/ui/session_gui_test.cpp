@@ -12,34 +12,19 @@
 #include "gui_support.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
-#include "ui/form_view.h"
-#include "ui/gui_host.h"
-#include "ui/views/menu_view.h"
 
 namespace vx::qt {
 namespace {
 
 // The demo installation with the Qt views: the person's path through a session.
-class SessionGui : public ::testing::Test {
+class SessionGui : public test::GuiTest {
 protected:
     SessionGui() {
         vx::test::CopyTree(vx::test::DemoDir(), dir.path());
-        host.Start(dir.SystemPath() + "System\\vx");
-        EXPECT_TRUE(host.ShowMainWindow());
-    }
-    QAction* Menu(const char* name) {
-        return static_cast<MenuView*>(host.ViewOf(host.app().MenueForm))->Action(name);
-    }
-    QWidget* Window(const TForm& form) { return host.ViewOf(form)->window(); }
-    template <typename W>
-    W* Find(QWidget* window, const char* name) {
-        W* widget = window->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        Start(dir.SystemPath() + "System\\vx");
     }
 
     vx::test::TempDir dir;
-    GuiHost host;
 };
 
 TEST_F(SessionGui, ANewSessionGetsAnActivatedRelationAndIsSaved) {

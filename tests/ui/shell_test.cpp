@@ -8,22 +8,21 @@
 
 #include "gui_support.h"
 #include "support/temp_dir.h"
-#include "ui/gui_host.h"
-#include "ui/views/menu_view.h"
+#include "ui/form_view.h"
 
 namespace vx::qt {
 namespace {
 
-TEST(Shell, StartsOnAnInstallationAndOpensAndClosesTheAboutWindow) {
+class Shell : public test::GuiTest {
+protected:
+    Shell() { Start(install.ProgramFileName()); }
     vx::test::TempInstallation install;
-    GuiHost host;
-    host.Start(install.ProgramFileName());
-    ASSERT_TRUE(host.ShowMainWindow());
-    auto* menuView = dynamic_cast<MenuView*>(host.ViewOf(host.app().MenueForm));
-    ASSERT_NE(menuView, nullptr);
-    EXPECT_TRUE(menuView->window()->isVisible());
-    EXPECT_FALSE(menuView->Action("NewS")->isEnabled());
-    EXPECT_TRUE(menuView->Action("AboutvxHelp")->isEnabled());
+};
+
+TEST_F(Shell, StartsOnAnInstallationAndOpensAndClosesTheAboutWindow) {
+    EXPECT_TRUE(Window(host.app().MenueForm)->isVisible());
+    EXPECT_FALSE(Menu("NewS")->isEnabled());
+    EXPECT_TRUE(Menu("AboutvxHelp")->isEnabled());
 
     QString version, build;
     bool aboutWasVisible = false;
@@ -33,38 +32,30 @@ TEST(Shell, StartsOnAnInstallationAndOpensAndClosesTheAboutWindow) {
         build = modal->findChild<QLabel*>("BuildLabel")->text();
         modal->findChild<QPushButton*>("OKButton")->click();
     });
-    menuView->Action("AboutvxHelp")->trigger();
+    Menu("AboutvxHelp")->trigger();
 
     EXPECT_TRUE(aboutWasVisible);
     EXPECT_EQ(version, "vx2.0b");
     EXPECT_EQ(build, "build: 13.07.09");
     EXPECT_FALSE(host.app().IniForm.Visible);
-    EXPECT_FALSE(host.ViewOf(host.app().IniForm)->window()->isVisible());
+    EXPECT_FALSE(Window(host.app().IniForm)->isVisible());
 }
 
-TEST(Shell, AboutClosedWithEscapeAnswersCancel) {
-    vx::test::TempInstallation install;
-    GuiHost host;
-    host.Start(install.ProgramFileName());
-    ASSERT_TRUE(host.ShowMainWindow());
+TEST_F(Shell, AboutClosedWithEscapeAnswersCancel) {
     test::OnNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(host.ShowModal(host.app().IniForm), ModalResult::Cancel);
-    EXPECT_FALSE(host.ViewOf(host.app().IniForm)->window()->isVisible());
+    EXPECT_FALSE(Window(host.app().IniForm)->isVisible());
 }
 
-TEST(Shell, MenuMessagesAppearAsBoxesWithLineBreaks) {
-    vx::test::TempInstallation install;
-    GuiHost host;
-    host.Start(install.ProgramFileName());
-    ASSERT_TRUE(host.ShowMainWindow());
+TEST_F(Shell, MenuMessagesAppearAsBoxesWithLineBreaks) {
     test::MessageBoxAnswerer answerer;
-    dynamic_cast<MenuView*>(host.ViewOf(host.app().MenueForm))->Action("LoeschenSes")->trigger();
+    Menu("LoeschenSes")->trigger();
     EXPECT_EQ(
         answerer.Texts,
         std::vector<std::string>{"Zur Zeit noch nicht implementiert. \n___\nNot implemented yet."});
 }
 
-TEST(Shell, StartUpFailureShowsItsMessageAndDoesNotShowTheMenu) {
+TEST(ShellStartUp, AFailureShowsItsMessageAndDoesNotShowTheMenu) {
     vx::test::TempInstallation install("[Paths]\r\nuserpath=Text\\User\\\r\n");
     test::MessageBoxAnswerer answerer;
     GuiHost host;

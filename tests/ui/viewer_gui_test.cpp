@@ -10,14 +10,11 @@
 
 #include "gui_support.h"
 #include "support/temp_dir.h"
-#include "ui/form_view.h"
-#include "ui/gui_host.h"
-#include "ui/views/menu_view.h"
 
 namespace vx::qt {
 namespace {
 
-class TextWindowsGui : public ::testing::Test {
+class TextWindowsGui : public test::GuiTest {
 protected:
     TextWindowsGui() {
         install.Write("Lists/S_list.txt", "S12: breakfast\r\n");
@@ -25,32 +22,11 @@ protected:
         install.Write("Lists/THList.txt", "TH1: rain\r\n");
         install.Write("Text/Einfuehr.txt", "Einf\xFChrung\r\n");
         install.Write("Saetze/S12.txt", "S12: breakfast\r\nE1: The kettle is on.\r\n");
-        host.Start(install.ProgramFileName());
-        EXPECT_TRUE(host.ShowMainWindow());
-    }
-    QAction* Menu(const char* name) {
-        return static_cast<MenuView*>(host.ViewOf(host.app().MenueForm))->Action(name);
-    }
-    QWidget* Window(const TForm& form) { return host.ViewOf(form)->window(); }
-    template <typename W>
-    W* Find(QWidget* window, const char* name) {
-        W* widget = window->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        Start(install.ProgramFileName());
     }
 
     vx::test::TempInstallation install;
-    GuiHost host;
 };
-
-int RowOf(QListWidget* list, const QString& text) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text() == text) {
-            return row;
-        }
-    }
-    return -1;
-}
 
 TEST_F(TextWindowsGui, ViewerOpensFromTheMenuOpensFromAFileAndClosesATab) {
     test::MessageBoxAnswerer answerer;
@@ -76,9 +52,9 @@ TEST_F(TextWindowsGui, ViewerOpensFromTheMenuOpensFromAFileAndClosesATab) {
     test::OnNextModal([&](QWidget* chooser) {
         chooserShown = true;
         auto* dirs = Find<QListWidget>(chooser, "DirectoryListBox");
-        emit dirs->itemActivated(dirs->item(RowOf(dirs, "Lists")));
+        emit dirs->itemActivated(dirs->item(test::RowOf(dirs, "Lists")));
         auto* files = Find<QListWidget>(chooser, "FileListBox");
-        files->setCurrentRow(RowOf(files, "THList.txt"));
+        files->setCurrentRow(test::RowOf(files, "THList.txt"));
         Find<QPushButton>(chooser, "ButtonSelect")->click();
     });
     Find<QPushButton>(viewer, "ButtonOpenFrom")->click();
@@ -103,7 +79,7 @@ TEST_F(TextWindowsGui, OpenFromInAnEmptyDirectoryKeepsTheChooserOpenWithItsMessa
     QWidget* viewer = Window(host.app().FormReadOnly);
     test::OnNextModal([&](QWidget* chooser) {
         auto* dirs = Find<QListWidget>(chooser, "DirectoryListBox");
-        emit dirs->itemActivated(dirs->item(RowOf(dirs, "Log")));
+        emit dirs->itemActivated(dirs->item(test::RowOf(dirs, "Log")));
         Find<QPushButton>(chooser, "ButtonSelect")->click();
         EXPECT_TRUE(chooser->isVisible());
         Find<QPushButton>(chooser, "ButtonCancel")->click();
@@ -144,7 +120,7 @@ TEST_F(TextWindowsGui, NewTopicDialogWritesTheMemoUnderTheTypedName) {
     EXPECT_FALSE(Menu("NewS")->isEnabled());
     test::OnNextModal([&](QWidget* dialog) {
         auto* dirs = Find<QListWidget>(dialog, "DirectoryListBox");
-        emit dirs->itemActivated(dirs->item(RowOf(dirs, "Temp")));
+        emit dirs->itemActivated(dirs->item(test::RowOf(dirs, "Temp")));
         Find<QLineEdit>(dialog, "EditName")->setText("S13.txt");
         Find<QPushButton>(dialog, "ButtonOK")->click();
     });

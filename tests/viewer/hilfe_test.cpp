@@ -9,7 +9,7 @@
 #include "platform/host_path.h"
 #include "platform/scripted_ui.h"
 #include "support/golden.h"
-#include "support/temp_dir.h"
+#include "support/installed.h"
 #include "textbase/form_open_free.h"
 #include "viewer/form_read_only.h"
 #include "viewer/hilfe_form.h"
@@ -68,15 +68,9 @@ void RunHelpAction(THilfeForm& help, const std::string& what) {
     }
 }
 
-class Help : public ::testing::Test {
+class Help : public ::testing::Test, protected test::Installed {
 protected:
-    Help() : ini(ui, app, install.ProgramFileName()), regeln(ui, ini), help(ui, ini, regeln) {
-        ui.ClearRecords();
-    }
-    test::TempInstallation install;
-    ScriptedUi ui;
-    TApplication app;
-    TIniForm ini;
+    Help() : regeln(ui, ini), help(ui, ini, regeln) {}
     TRegelnForm regeln;
     THilfeForm help;
 };

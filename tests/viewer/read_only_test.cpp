@@ -5,7 +5,7 @@
 
 #include "app/ini_form.h"
 #include "platform/scripted_ui.h"
-#include "support/temp_dir.h"
+#include "support/installed.h"
 #include "textbase/form_open_free.h"
 #include "viewer/form_read_only.h"
 
@@ -20,13 +20,9 @@ const char* const kTypeChains = "Chains LK";
 const char* const kTypeTheories = "Theories TH";
 const char* const kTypeTS = "Author default TS (SE Engl. Transl+assert. logic)";
 
-class Viewer : public ::testing::Test {
+class Viewer : public ::testing::Test, protected test::Installed {
 protected:
-    Viewer()
-        : ini(ui, app, install.ProgramFileName()),
-          openFree(ui, ini),
-          viewer(ui, ini, openFree),
-          root(ini.vxPath) {
+    Viewer() : openFree(ui, ini), viewer(ui, ini, openFree), root(ini.vxPath) {
         install.Write("Lists/RuleList.txt", "rules EN\r\n");
         install.Write("Lists/Regelvrz.txt", "<Regeln>\r\nR5: fuenf\r\nVXR1: eins\r\n");
         install.Write("Lists/S_list.txt", "topics EN\r\n");
@@ -43,7 +39,6 @@ protected:
              {"Intro", "Einfuehr", "Abrv_Words", "Abk_Begr", "VXLIT", "FAQ_HowTo", "FAQ_Wie"}) {
             install.Write(std::string("Text/") + text + ".txt", std::string(text) + "\r\n");
         }
-        ui.ClearRecords();
     }
 
     void ChooseType(const std::string& type) {
@@ -72,10 +67,6 @@ protected:
         }
     }
 
-    test::TempInstallation install;
-    ScriptedUi ui;
-    TApplication app;
-    TIniForm ini;
     TFormOpenFree openFree;
     TFormReadOnly viewer;
     std::string root;
@@ -250,27 +241,6 @@ TEST_F(Viewer, OpenExternOfCallersFilesAndItsFailure) {
                        "nothing.txt\r___\rRead only module: Error opening "
                        "the document: " +
                        root + "nothing.txt"});
-}
-
-TEST_F(Viewer, OpenFromLoadsTheChosenFileOrNothingOnCancel) {
-    ui.QueueDialog(
-        [](ModalForm& dialog) {
-            auto& chooser = dynamic_cast<TFormOpenFree&>(dialog);
-            chooser.DirectoryListBox.Enter("Lists");
-            chooser.DirectoryListBoxChange();
-            chooser.FileListBox.ItemIndex = 0;  // LKList.txt
-            chooser.ButtonSelectClick();
-        },
-        "TFormOpenFree");
-    viewer.ButtonOpenFromClick();
-    ui.QueueDialog(
-        [](ModalForm& dialog) { dynamic_cast<TFormOpenFree&>(dialog).ButtonCancelClick(); });
-    viewer.ButtonOpenFromClick();
-    EXPECT_EQ(Captions()[0], "LKList.txt");
-    EXPECT_EQ(viewer.MemoRO[0].Lines[0], "chains");
-    EXPECT_EQ(viewer.FirstFreeTab(), 1);
-    EXPECT_EQ(ui.Messages, Messages{});
-    EXPECT_TRUE(ui.Unexpected.empty());
 }
 
 TEST_F(Viewer, HugeOddAndBinaryDocumentsAreShownUnchanged) {

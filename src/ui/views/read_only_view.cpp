@@ -44,11 +44,7 @@ ReadOnlyView::ReadOnlyView(GuiHost& host, TFormReadOnly& form)
 
     auto* buttons = new QVBoxLayout;
     const auto addButton = [&](TButton& model, const char* name, Handler handler) {
-        auto* button = new QPushButton;
-        button->setObjectName(QString::fromLatin1(name));
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-        Bind<ButtonBinding>(button, model, runner(), std::move(handler));
+        buttons->addWidget(NewButton(model, name, std::move(handler)));
     };
     addButton(form.ButtonOpen, "ButtonOpen", [&form] { form.ButtonOpenClick(); });
     addButton(form.ButtonOpenFrom, "ButtonOpenFrom", [&form] { form.ButtonOpenFromClick(); });

@@ -40,11 +40,7 @@ RelationsView::RelationsView(GuiHost& host, TVater2MethodenForm& form)
         auto* buttons = new QHBoxLayout;
         const QString prefix = QString::fromLatin1(kTabPrefixes[tab]);
         const auto addButton = [&](TButton& model, const QString& name, Handler handler) {
-            auto* button = new QPushButton;
-            button->setObjectName(name);
-            button->setAutoDefault(false);
-            buttons->addWidget(button);
-            Bind<ButtonBinding>(button, model, runner(), std::move(handler));
+            buttons->addWidget(NewButton(model, name, std::move(handler)));
         };
         addButton(controls.Aktiv, prefix + "AktivButton",
                   [&form, tab] { form.AktivButtonClick(tab); });

@@ -20,14 +20,6 @@ SessionView::SessionView(GuiHost& host, TSessionForm& form)
     window()->resize(760, 520);
 }
 
-QPushButton* SessionView::NewButton(TButton& model, const char* name, Handler handler) {
-    auto* button = new QPushButton;
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    Bind<ButtonBinding>(button, model, runner(), std::move(handler));
-    return button;
-}
-
 QWidget* SessionView::NewMemoPage(TMemo& memo, const char* name) {
     auto* editor = new QPlainTextEdit;
     editor->setObjectName(QString::fromLatin1(name));

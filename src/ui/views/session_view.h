@@ -3,8 +3,6 @@
 #include "session/session_form.h"
 #include "ui/form_view.h"
 
-class QPushButton;
-
 namespace vx::qt {
 
 // The session window: page "BR1" with the four 1BR lists, "Session start" and "Help"; page
@@ -16,7 +14,6 @@ public:
 private:
     QWidget* BuildBR1Page();
     QWidget* BuildBR2Page();
-    QPushButton* NewButton(TButton& model, const char* name, Handler handler);
     QWidget* NewMemoPage(TMemo& memo, const char* name);
 
     TSessionForm& form_;

@@ -16,16 +16,16 @@
 namespace vx::qt {
 namespace {
 
-QLineEdit* NewEdit(const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name));
-    return edit;
-}
-
-QPlainTextEdit* NewMemo(const char* name) {
-    auto* memo = new QPlainTextEdit;
-    memo->setObjectName(QString::fromLatin1(name));
-    return memo;
+// Two group boxes side by side above the page's memo.
+QWidget* PageOf(QWidget* left, QWidget* right, QWidget* memo) {
+    auto* page = new QWidget;
+    auto* top = new QHBoxLayout;
+    top->addWidget(left, 1);
+    top->addWidget(right, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addWidget(memo, 1);
+    return page;
 }
 
 }  // namespace
@@ -41,14 +41,6 @@ VxMainView::VxMainView(GuiHost& host, TVxMainFormSaetze& form)
     (new QVBoxLayout(window()))->addWidget(pages);
     Bind<PageControlBinding>(pages, form.PageControl, runner(), Handler{});
     window()->resize(860, 600);
-}
-
-QPushButton* VxMainView::NewButton(TButton& model, const char* name, Handler handler) {
-    auto* button = new QPushButton;
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    Bind<ButtonBinding>(button, model, runner(), std::move(handler));
-    return button;
 }
 
 void VxMainView::AddPopup(QPlainTextEdit* memo, const QString& item, Handler onOpen,
@@ -70,14 +62,14 @@ void VxMainView::AddPopup(QPlainTextEdit* memo, const QString& item, Handler onO
 QWidget* VxMainView::BuildBR1Page() {
     TVxMainFormSaetze& f = form_;
     auto* topics = new QGroupBox(QStringLiteral("Topics S"));
-    auto* satz = NewEdit("SatzEdit");
+    auto* satz = NewNamed<QLineEdit>("SatzEdit");
     auto* topicsRow = new QHBoxLayout(topics);
     topicsRow->addWidget(satz, 1);
     topicsRow->addWidget(NewButton(f.ButtonOK, "ButtonOK", [&f] { f.ButtonOKClick(); }));
     topicsRow->addWidget(NewButton(f.ButtonHelpS, "ButtonHelpS", [&f] { f.ButtonHelpSClick(); }));
 
     auto* xws = new QGroupBox(QStringLiteral("set XWs"));
-    auto* aktiviere = NewEdit("EditAktiviere");
+    auto* aktiviere = NewNamed<QLineEdit>("EditAktiviere");
     auto* xwsRow = new QHBoxLayout(xws);
     xwsRow->addWidget(new QLabel(QStringLiteral("Methods to:")));
     xwsRow->addWidget(aktiviere, 1);
@@ -85,28 +77,20 @@ QWidget* VxMainView::BuildBR1Page() {
         NewButton(f.ButtonAktiviere, "ButtonAktiviere", [&f] { f.ButtonAktiviereClick(); }));
     xwsRow->addWidget(NewButton(f.ButtonHelpE, "ButtonHelpE", [&f] { f.ButtonHelpEClick(); }));
 
-    mainMemo_ = NewMemo("VxMainMemo");
+    mainMemo_ = NewNamed<QPlainTextEdit>("VxMainMemo");
     AddPopup(
         mainMemo_, QStringLiteral("Aktiviere Satz"), [&f] { f.AktiviereSelSatzPopup(); },
         [&f] { f.AktiviereSatzClick(); });
 
-    auto* page = new QWidget;
-    auto* top = new QHBoxLayout;
-    top->addWidget(topics, 1);
-    top->addWidget(xws, 1);
-    auto* layout = new QVBoxLayout(page);
-    layout->addLayout(top);
-    layout->addWidget(mainMemo_, 1);
-
     Bind<EditBinding>(satz, f.SatzEdit, runner(), [&f] { f.ButtonOKClick(); });
     Bind<EditBinding>(aktiviere, f.EditAktiviere, runner(), [&f] { f.ButtonAktiviereClick(); });
     Bind<MemoBinding>(mainMemo_, f.VxMainMemo);
-    return page;
+    return PageOf(topics, xws, mainMemo_);
 }
 
 QWidget* VxMainView::BuildTSPage() {
     TVxMainFormSaetze& f = form_;
-    auto* openTS = NewEdit("OpenTS");
+    auto* openTS = NewNamed<QLineEdit>("OpenTS");
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("Type an SE number:")));
     row->addWidget(openTS, 1);
@@ -122,7 +106,7 @@ QWidget* VxMainView::BuildTSPage() {
     ownerRow->addWidget(new QLabel(QStringLiteral("Loaded from owner:")));
     ownerRow->addWidget(owner, 1);
 
-    auto* memo = NewMemo("MemoTS");
+    auto* memo = NewNamed<QPlainTextEdit>("MemoTS");
     AddPopup(memo, QStringLiteral("Open ReadOnly"), Handler{}, [&f] { f.OpenTSReadOnlyClick(); });
 
     auto* page = new QWidget;
@@ -140,7 +124,7 @@ QWidget* VxMainView::BuildTSPage() {
 QWidget* VxMainView::Build2BRPage() {
     TVxMainFormSaetze& f = form_;
     auto* range = new QGroupBox(QStringLiteral("RangeInput"));
-    auto* satz = NewEdit("EditSatz2BR");
+    auto* satz = NewNamed<QLineEdit>("EditSatz2BR");
     auto* rangeRow = new QHBoxLayout(range);
     rangeRow->addWidget(new QLabel(QStringLiteral("Satz S: ")));
     rangeRow->addWidget(satz, 1);
@@ -149,7 +133,7 @@ QWidget* VxMainView::Build2BRPage() {
         NewButton(f.ButtonHelp2BR, "ButtonHelp2BR", [&f] { f.ButtonHelp2BRClick(); }));
 
     auto* xws = new QGroupBox(QStringLiteral("set_XWs"));
-    auto* methods = NewEdit("EditXW_Methods");
+    auto* methods = NewNamed<QLineEdit>("EditXW_Methods");
     auto* xwsRow = new QHBoxLayout(xws);
     xwsRow->addWidget(methods, 1);
     xwsRow->addWidget(
@@ -158,19 +142,11 @@ QWidget* VxMainView::Build2BRPage() {
         NewButton(f.ButtonMixedTypesRelations, "ButtonMixedTypesRelations", Handler{}));
     xwsRow->addWidget(NewButton(f.ButtonHelpXW, "ButtonHelpXW", [&f] { f.ButtonHelpXWClick(); }));
 
-    auto* memo = NewMemo("Memo2BR");
-    auto* page = new QWidget;
-    auto* top = new QHBoxLayout;
-    top->addWidget(range, 1);
-    top->addWidget(xws, 1);
-    auto* layout = new QVBoxLayout(page);
-    layout->addLayout(top);
-    layout->addWidget(memo, 1);
-
+    auto* memo = NewNamed<QPlainTextEdit>("Memo2BR");
     Bind<EditBinding>(satz, f.EditSatz2BR, runner(), [&f] { f.Button2BRClick(); });
     Bind<EditBinding>(methods, f.EditXW_Methods, runner(), Handler{});
     Bind<MemoBinding>(memo, f.Memo2BR);
-    return page;
+    return PageOf(range, xws, memo);
 }
 
 QWidget* VxMainView::Build3BRPage() {
@@ -185,7 +161,7 @@ QWidget* VxMainView::Build3BRPage() {
     row->addWidget(NewButton(f.ButtonOpenDF, "ButtonOpenDF", [&f] { f.ButtonOpenDFClick(); }));
     row->addWidget(NewButton(f.ButtonHelpDF, "ButtonHelpDF", [&f] { f.ButtonHelpDFClick(); }));
 
-    auto* memo = NewMemo("Memo3BR");
+    auto* memo = NewNamed<QPlainTextEdit>("Memo3BR");
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(group);

@@ -20,7 +20,6 @@ private:
     QWidget* BuildTSPage();
     QWidget* Build2BRPage();
     QWidget* Build3BRPage();
-    QPushButton* NewButton(TButton& model, const char* name, Handler handler);
     // A pop-up menu of one item on a memo; `onOpen` runs before the menu is shown.
     void AddPopup(QPlainTextEdit* memo, const QString& item, Handler onOpen, Handler onItem);
 
