@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/application.h"
 #include "platform/host_path.h"
 #include "platform/scripted_ui.h"

@@ -1,6 +1,6 @@
 #include "app/menue_form.h"
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 
 namespace vx {
 namespace {

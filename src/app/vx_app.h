@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "app/menue_form.h"
 #include "app/vx_cfg_form.h"
 #include "deploy/deploy_form.h"

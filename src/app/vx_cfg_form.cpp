@@ -1,6 +1,6 @@
 #include "app/vx_cfg_form.h"
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 
 namespace vx {
 

@@ -1,4 +1,4 @@
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "cli/console_ui.h"
 #include "cli/vx_check.h"
 #include "platform/errors.h"

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "cli/console_ui.h"
 #include "cli/vx_check.h"
 #include "session/form_save_as.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "cli/console_ui.h"
 #include "platform/application.h"
 #include "platform/host_path.h"

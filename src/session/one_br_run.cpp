@@ -3,7 +3,7 @@
 #include <memory>
 #include <new>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/controls.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"

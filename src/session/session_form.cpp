@@ -3,7 +3,7 @@
 #include <exception>
 #include <optional>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"
 #include "platform/ini_file.h"

@@ -1,6 +1,6 @@
 #include "session/wahle_dlg_box_form.h"
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "textbase/form_open_free.h"
 
 namespace vx {

@@ -1,6 +1,6 @@
 #include "textbase/form_open_free.h"
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 
 namespace vx {
 

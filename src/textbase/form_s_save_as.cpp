@@ -1,6 +1,6 @@
 #include "textbase/form_s_save_as.h"
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 
 namespace vx {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/latin1.h"
 #include "platform/strict_int.h"
 #include "platform/ui.h"

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/errors.h"
 #include "platform/strict_int.h"
 #include "textbase/tools.h"

@@ -1,6 +1,6 @@
 #include "textbase/vx_main_form_saetze.h"
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"
 #include "platform/strict_int.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/strict_int.h"
 #include "textbase/tools.h"
 

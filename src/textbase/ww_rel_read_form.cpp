@@ -1,6 +1,6 @@
 #include "textbase/ww_rel_read_form.h"
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 
 namespace vx {
 namespace {

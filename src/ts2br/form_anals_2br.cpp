@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/errors.h"
 #include "platform/ui.h"
 

@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/strict_int.h"
 #include "platform/ui.h"
 #include "session/result_form.h"

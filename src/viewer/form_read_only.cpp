@@ -1,6 +1,6 @@
 #include "viewer/form_read_only.h"
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"
 #include "platform/text_list.h"

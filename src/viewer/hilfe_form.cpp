@@ -1,6 +1,6 @@
 #include "viewer/hilfe_form.h"
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "viewer/regeln_form.h"
 
 namespace vx {

@@ -1,6 +1,6 @@
 #include "viewer/regeln_form.h"
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 
 namespace vx {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "app/menue_form.h"
 #include "platform/scripted_ui.h"
 #include "support/installed.h"

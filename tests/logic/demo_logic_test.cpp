@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/host_path.h"
 #include "platform/ini_file.h"
 #include "platform/scripted_ui.h"

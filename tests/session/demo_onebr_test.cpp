@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <regex>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/application.h"
 #include "platform/host_path.h"
 #include "platform/scripted_ui.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "onebr_golden.h"
 #include "platform/application.h"
 #include "platform/scripted_ui.h"

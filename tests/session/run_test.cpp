@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/scripted_ui.h"

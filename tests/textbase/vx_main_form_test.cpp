@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/scripted_ui.h"
 #include "session_lists.h"
 #include "support/installed.h"

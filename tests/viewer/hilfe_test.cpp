@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/host_path.h"
 #include "platform/scripted_ui.h"
 #include "support/golden.h"

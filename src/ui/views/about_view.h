@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "ui/form_view.h"
 
 namespace vx::qt {

@@ -1,4 +1,4 @@
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 
 #include <algorithm>
 

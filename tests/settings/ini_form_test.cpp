@@ -2,7 +2,7 @@
 
 #include <regex>
 
-#include "app/ini_form.h"
+#include "settings/ini_form.h"
 #include "platform/scripted_ui.h"
 #include "support/temp_dir.h"
 
