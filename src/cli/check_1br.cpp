@@ -1,16 +1,15 @@
-#include "settings/ini_form.h"
+#include "app/vx_app.h"
 #include "cli/console_ui.h"
 #include "cli/vx_check.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"
 #include "platform/text_list.h"
 #include "session/one_br_run.h"
-#include "session/result_form.h"
 
 namespace vx::cli {
 
 int Check1BR(CheckContext& context, const std::vector<std::string>& operands) {
-    const std::string path = context.Ini.SessionsPath + operands.front();
+    const std::string path = context.App.IniForm.SessionsPath + operands.front();
     TextList session;
     try {
         if (!FileExists(path)) {
@@ -21,9 +20,9 @@ int Check1BR(CheckContext& context, const std::vector<std::string>& operands) {
         context.Messages.ShowMessage("vx-check: the session file " + path + " cannot be read");
         return kExitNotStarted;
     }
-    TResultForm resultForm;
+    TResultForm& resultForm = context.App.ResultForm;
     const OneBROutcome outcome =
-        RunOneBRSession(session, context.Ini, resultForm, context.Messages);
+        RunOneBRSession(session, context.App.IniForm, resultForm, context.Messages);
     if (!outcome.Reported) {
         return kExitNotStarted;
     }

@@ -1,35 +1,11 @@
 #include <algorithm>
 
-#include "settings/ini_form.h"
+#include "app/vx_app.h"
 #include "cli/console_ui.h"
 #include "cli/vx_check.h"
-#include "session/form_save_as.h"
-#include "session/neue_session_form.h"
-#include "session/result_form.h"
-#include "session/session_form.h"
-#include "session/wahle_dlg_box_form.h"
-#include "ts2br/form_anals_2br.h"
 
 namespace vx::cli {
 namespace {
-
-// The windows that "TS start" of a chosen 2BR session works with.
-struct TwoBRWindows {
-    TwoBRWindows(Ui& ui, TIniForm& ini)
-        : neueSession(ui),
-          wahleDlgBox(ui, ini),
-          saveAs(ui),
-          session(ui, ini, neueSession, wahleDlgBox, saveAs, result),
-          anals(ui, ini, session, result) {
-        session.TSStart = [this] { anals.ButtonTSStartClick(); };
-    }
-    TResultForm result;
-    TNeueSessionForm neueSession;
-    TWahleDlgBoxForm wahleDlgBox;
-    TFormSaveAs saveAs;
-    TSessionForm session;
-    TFormAnals2BR anals;
-};
 
 // Names the logic on the selector as choosing it there would; a name that is not among its
 // items is taken as it stands.
@@ -63,17 +39,17 @@ void WriteResults(TResultForm& result, std::ostream& out) {
 int Check2BR(CheckContext& context, const std::vector<std::string>& operands) {
     const std::string& name = operands.front();
     const std::string logic = operands.size() > 2 ? operands[2] : "DefWW";
-    TwoBRWindows windows(context.Messages, context.Ini);
-    const std::string directory = context.Ini.SessionsPath + "_2BR_" + name;
-    if (!windows.session.OpenSession(name, true, directory)) {
+    VxApp& app = context.App;
+    const std::string directory = app.IniForm.SessionsPath + "_2BR_" + name;
+    if (!app.SessionForm.OpenSession(name, true, directory)) {
         context.Messages.ShowMessage("vx-check: the 2BR session " + directory + "\\" + name +
                                      " cannot be opened for TS start");
         return kExitNotStarted;
     }
-    SelectLogic(windows.session.ComboBoxSelectLogic, logic);
-    windows.session.ButtonTSStartClick();
-    WriteResults(windows.result, context.Out);
-    switch (windows.anals.LastTSStart) {
+    SelectLogic(app.SessionForm.ComboBoxSelectLogic, logic);
+    app.SessionForm.ButtonTSStartClick();
+    WriteResults(app.ResultForm, context.Out);
+    switch (app.FormAnals2BR.LastTSStart) {
         case TFormAnals2BR::TSStartEnd::AllMatch:
             return kExitReportOk;
         case TFormAnals2BR::TSStartEnd::NotAllMatch:

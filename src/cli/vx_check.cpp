@@ -4,9 +4,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "settings/ini_form.h"
+#include "app/vx_app.h"
 #include "cli/console_ui.h"
-#include "platform/application.h"
 #include "platform/host_path.h"
 
 namespace vx::cli {
@@ -103,13 +102,11 @@ std::string ProgramFileInside(const std::string& root) {
 
 int Run(const Invocation& invocation, const std::string& programFileName, std::ostream& out,
         ConsoleUi& ui) {
-    TApplication application;
-    TIniForm ini(ui, application,
-                 invocation.Root.empty() ? programFileName : ProgramFileInside(invocation.Root));
-    if (application.Terminated()) {
+    VxApp app(ui, invocation.Root.empty() ? programFileName : ProgramFileInside(invocation.Root));
+    if (app.TerminateRequested()) {
         return kExitNotStarted;
     }
-    CheckContext context{ini, ui, out};
+    CheckContext context{app, ui, out};
     return invocation.Command->Run(context, invocation.Operands);
 }
 

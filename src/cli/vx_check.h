@@ -5,7 +5,7 @@
 #include <vector>
 
 namespace vx {
-class TIniForm;
+class VxApp;
 }
 
 namespace vx::cli {
@@ -17,10 +17,10 @@ inline constexpr int kExitReportOk = 0;
 inline constexpr int kExitReportNotOk = 1;
 inline constexpr int kExitNotStarted = 2;
 
-// What a command of vx-check works with: the settings of the installation, the Ui that writes
-// the messages, and the stream for its results.
+// What a command of vx-check works with: the application's windows as vx builds them, the Ui
+// that writes the messages, and the stream for its results.
 struct CheckContext {
-    TIniForm& Ini;
+    VxApp& App;
     ConsoleUi& Messages;
     std::ostream& Out;
 };
