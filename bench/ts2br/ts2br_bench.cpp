@@ -5,7 +5,7 @@
 #include <random>
 
 #include "platform/scripted_ui.h"
-#include "ts2br/form_anals_2br.h"
+#include "ts2br/anals_2br.h"
 #include "ts2br/ts_text.h"
 #include "ts_workload.h"
 
@@ -16,7 +16,7 @@
 namespace vx {
 namespace {
 
-using Search = TFormAnals2BR::RowSearch;
+using Search = TAnals2BR::RowSearch;
 
 struct Workload {
     LogicModel logic;
@@ -46,7 +46,7 @@ Workload SixFreeTS(bool unreachableTargets) {
 }
 
 // The steps of "TS start" for the default WW logic; returns the number of matching lines.
-int RunDefWW(TFormAnals2BR& anals, const Workload& w, bool walk) {
+int RunDefWW(TAnals2BR& anals, const Workload& w, bool walk) {
     const ts_workload::LogicRun run = ts_workload::RunDefWW(
         anals, w.lines, w.targets,
         walk ? ts_workload::Evaluation::Walk : ts_workload::Evaluation::Compiled);
@@ -59,7 +59,7 @@ void BM_DefWWRun(benchmark::State& state) {
     const bool walk = state.range(0) == 1;
     const Workload w = SixFreeTS(state.range(1) == 1);
     ScriptedUi ui;
-    TFormAnals2BR anals(ui, w.logic, ts_workload::NoLogops(), ts_workload::NoLogops());
+    TAnals2BR anals(ui, w.logic, ts_workload::NoLogops(), ts_workload::NoLogops());
     int matches = 0;
     for (auto _ : state) {
         matches = RunDefWW(anals, w, walk);
@@ -107,7 +107,7 @@ std::string ComputeTwelve(const TwelveFree& line, Search search) {
     const LogicModel logic = ts_workload::MakeLogic(ts_workload::RankedLogic({10, 20, 30, 50, 60}));
     const std::string resultLine = std::string("S2E1:") + line.part;
     ScriptedUi ui;
-    TFormAnals2BR anals(ui, logic, ts_workload::NoLogops(), ts_workload::NoLogops());
+    TAnals2BR anals(ui, logic, ts_workload::NoLogops(), ts_workload::NoLogops());
     anals.Search = search;
     const ts_workload::LogicRun run = ts_workload::RunDefWW(
         anals, {resultLine}, {{"S2E1", line.target}}, ts_workload::Evaluation::Compiled);

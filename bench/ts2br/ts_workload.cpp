@@ -211,7 +211,7 @@ std::string RandomTSPart(std::mt19937& rng, const LogicModel& logic, const LineO
     return LineMaker(rng, logic, options).Line();
 }
 
-LogicRun RunDefWW(TFormAnals2BR& anals, const std::vector<std::string>& lines,
+LogicRun RunDefWW(TAnals2BR& anals, const std::vector<std::string>& lines,
                   const std::map<std::string, int>& targets, Evaluation evaluation) {
     const std::string logic = "DefWW";
     LogicRun run;
@@ -233,8 +233,8 @@ LogicRun RunDefWW(TFormAnals2BR& anals, const std::vector<std::string>& lines,
     }
     const int check = anals.SyntaxCheckTS(logic);
     step("SyntaxCheckTS", std::to_string(check));
-    for (int i = 1; i < anals.MemoTarget.Lines.Count(); ++i) {
-        run.target.push_back(anals.MemoTarget.Lines[i]);
+    for (int i = 1; i < anals.WorkTarget.Count(); ++i) {
+        run.target.push_back(anals.WorkTarget[i]);
     }
     if (check != 1 || step("Analyze_TS", anals.Analyze_TS(logic)) != "OK") {
         return run;
@@ -243,8 +243,8 @@ LogicRun RunDefWW(TFormAnals2BR& anals, const std::vector<std::string>& lines,
     if (step("IniAllComputeTS_2BRStructs", anals.IniAllComputeTS_2BRStructs()) != "OK") {
         return run;
     }
-    for (int i = 1; i < anals.MemoSource.Lines.Count(); ++i) {
-        if (anals.MemoSource.Lines[i].empty()) {
+    for (int i = 1; i < anals.WorkSource.Count(); ++i) {
+        if (anals.WorkSource[i].empty()) {
             continue;
         }
         anals.IniTS(i);

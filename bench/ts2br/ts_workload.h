@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "logic/logic_model.h"
-#include "ts2br/form_anals_2br.h"
+#include "ts2br/anals_2br.h"
 #include "ts2br/ts_text.h"
 
 // Logics and TS lines made in code, and the steps of "TS start" run on them, for the
@@ -53,14 +53,14 @@ enum class Evaluation { Compiled, Walk };
 // What the 2BR steps of the default WW logic left behind.
 struct LogicRun {
     std::vector<std::string> lines;    // the result-list lines with their verdicts
-    std::vector<std::string> target;   // MemoTarget without its header
+    std::vector<std::string> target;   // WorkTarget without its header
     std::vector<std::string> results;  // "<step>=<result>" for each step run
 };
 
 // Runs the steps of "TS start" for the default WW logic on result-list lines (without the
 // header line): fills the work lists, pre-analyses the logic, checks, analyses, and evaluates
 // every line against the target of its SE (-1 when `targets` has none).
-LogicRun RunDefWW(TFormAnals2BR& anals, const std::vector<std::string>& lines,
+LogicRun RunDefWW(TAnals2BR& anals, const std::vector<std::string>& lines,
                   const std::map<std::string, int>& targets, Evaluation evaluation);
 
 }  // namespace vx::ts_workload

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "platform/ui.h"
-#include "ts2br/form_anals_2br.h"
+#include "ts2br/anals_2br.h"
 #include "ts2br/ts_program.h"
 
 // The evaluation of an analysed TS line: the combination table, the per-line lists, the walk
@@ -171,7 +171,7 @@ bool ForEachGroup(const TAnalyzeLayer& layer, bool oneDistinctTS, int start, int
 
 // --- Combination table and the lists of a line
 
-std::string TFormAnals2BR::IniAllComputeTS_2BRStructs() {
+std::string TAnals2BR::IniAllComputeTS_2BRStructs() {
     const TLogicsAnalysis& entry = LogicsAnalysis[1];
     const int nv = entry.NumValues;
     CombTable.ClearCells();
@@ -213,7 +213,7 @@ std::string TFormAnals2BR::IniAllComputeTS_2BRStructs() {
 
 // Distinct-TS slots that hold no number (a "TS" the count saw but the parser did not) are
 // passed over: they would enter the enumeration as a phantom TS0.
-std::string TFormAnals2BR::IniTS(int Line) {
+std::string TAnals2BR::IniTS(int Line) {
     LineLists = TLineTSLists{};
     CombTable.FreeTS.Fill(0);
     CombTable.Weights.Fill(0);
@@ -249,7 +249,7 @@ std::string TFormAnals2BR::IniTS(int Line) {
     return "OK";
 }
 
-int TFormAnals2BR::Compute_Needed_Combinations(int NV, int FreeCount) {
+int TAnals2BR::Compute_Needed_Combinations(int NV, int FreeCount) {
     const auto combinations = Power(NV, FreeCount);
     if (!combinations) {
         ui_.ShowMessage(kMsgCombinations);
@@ -258,7 +258,7 @@ int TFormAnals2BR::Compute_Needed_Combinations(int NV, int FreeCount) {
     return *combinations;
 }
 
-int TFormAnals2BR::FindTSIndex(int TSNumber) const {
+int TAnals2BR::FindTSIndex(int TSNumber) const {
     for (int k = 1; k <= kCombinationCols && CombTable.FreeTS[k] != 0; ++k) {
         if (CombTable.FreeTS[k] == TSNumber) {
             return k;
@@ -267,7 +267,7 @@ int TFormAnals2BR::FindTSIndex(int TSNumber) const {
     return -1;
 }
 
-int TFormAnals2BR::PrescribedValue(int tsNumber) const {
+int TAnals2BR::PrescribedValue(int tsNumber) const {
     for (int k = 1; k <= LineLists.PrescribedCount; ++k) {
         if (LineLists.PrescribedList[k].TSNumber == tsNumber) {
             return LineLists.PrescribedList[k].Value;
@@ -278,12 +278,12 @@ int TFormAnals2BR::PrescribedValue(int tsNumber) const {
 
 // --- Value table lookups (always the tables of the WW type)
 
-int TFormAnals2BR::ResolveUnLogop(const std::string& Sign, int Value) const {
+int TAnals2BR::ResolveUnLogop(const std::string& Sign, int Value) const {
     return LookUp<1>(logic_.WWType, logic_.WWType.LogRels.UnLogRel, Sign,
                      [Value](const TUnTableRow& row) { return row[0] == Value; });
 }
 
-int TFormAnals2BR::ResolveBinLogop(const std::string& Sign, int Left, int Right) const {
+int TAnals2BR::ResolveBinLogop(const std::string& Sign, int Left, int Right) const {
     return LookUp<2>(
         logic_.WWType, logic_.WWType.LogRels.BinLogRel, Sign,
         [Left, Right](const TBinTableRow& row) { return row[0] == Left && row[1] == Right; });
@@ -291,7 +291,7 @@ int TFormAnals2BR::ResolveBinLogop(const std::string& Sign, int Left, int Right)
 
 // --- The rows of a line
 
-TFormAnals2BR::LineRows TFormAnals2BR::PrepareRows(const std::string& logicName, int line) {
+TAnals2BR::LineRows TAnals2BR::PrepareRows(const std::string& logicName, int line) {
     LineRows rows;
     for (int k = 1; k <= kMaxLogicsAnalysis; ++k) {
         if (LogicsAnalysis[k].Name == logicName) {
@@ -315,7 +315,7 @@ TFormAnals2BR::LineRows TFormAnals2BR::PrepareRows(const std::string& logicName,
 
 // Row r spells r - 1 in base NV, free TS 1 the lowest digit, digit d standing for Values[d + 1];
 // rows inside the filled table are read from it. Without values a free TS has none (0).
-int TFormAnals2BR::CellCode(const LineRows& rows, std::int64_t row, int column) const {
+int TAnals2BR::CellCode(const LineRows& rows, std::int64_t row, int column) const {
     if (rows.NV < 1 || rows.Entry == nullptr) {
         return 0;
     }
@@ -329,7 +329,7 @@ int TFormAnals2BR::CellCode(const LineRows& rows, std::int64_t row, int column) 
     return rows.Entry->Values[static_cast<int>(rest % rows.NV) + 1];
 }
 
-std::string TFormAnals2BR::MatchText(const LineRows& rows, std::int64_t row, int target) const {
+std::string TAnals2BR::MatchText(const LineRows& rows, std::int64_t row, int target) const {
     std::string assignment;
     for (int k = 1; k <= LineLists.FreeCount; ++k) {
         assignment += "TS" + std::to_string(LineLists.FreeList[k]) + "=" +
@@ -340,7 +340,7 @@ std::string TFormAnals2BR::MatchText(const LineRows& rows, std::int64_t row, int
 
 // --- The walk over the layers
 
-int TFormAnals2BR::ElementValue(int lineNumber, int layerIndex, int k, int row) {
+int TAnals2BR::ElementValue(int lineNumber, int layerIndex, int k, int row) {
     const TSubstrTS& element = DepthStructe(lineNumber).Layer(layerIndex).Elements[k];
     int value = 0;
     if (element.IsBracket()) {
@@ -368,7 +368,7 @@ int TFormAnals2BR::ElementValue(int lineNumber, int layerIndex, int k, int row) 
 
 // Groups close where precedence drops (a smaller OpIndex binds more tightly) and at the end of
 // the segment; each group is evaluated from right to left and joined to the total.
-int TFormAnals2BR::EvalSegment(int Line, int Row, int Layer, int Segment, int StartElement) {
+int TAnals2BR::EvalSegment(int Line, int Row, int Layer, int Segment, int StartElement) {
     TDepthStructe& line = DepthStructe(Line);
     TAnalyzeLayer& layer = line.Layer(Layer);
     const int last = Layer == 0 ? layer.SegEnd[1] - 1 : layer.SegEnd[Segment];
@@ -430,7 +430,7 @@ int TFormAnals2BR::EvalSegment(int Line, int Row, int Layer, int Segment, int St
 
 // The value of the whole line in one row: deeper layers first, so that every bracket's value
 // is known before the layer holding the bracket is evaluated.
-int TFormAnals2BR::EvaluateRowByWalk(int line, int row, std::string& error) {
+int TAnals2BR::EvaluateRowByWalk(int line, int row, std::string& error) {
     TDepthStructe& depth = DepthStructe(line);
     int value = -1;
     for (int l = depth.MaxLayer; l >= 0; --l) {
@@ -449,7 +449,7 @@ int TFormAnals2BR::EvaluateRowByWalk(int line, int row, std::string& error) {
     return value;
 }
 
-std::string TFormAnals2BR::WalkRows(int line, int target, int firstRow, std::string& verdict) {
+std::string TAnals2BR::WalkRows(int line, int target, int firstRow, std::string& verdict) {
     for (int row = firstRow; row <= rows_.Rows; ++row) {
         std::string error;
         const int value = EvaluateRowByWalk(line, row, error);
@@ -467,7 +467,7 @@ std::string TFormAnals2BR::WalkRows(int line, int target, int firstRow, std::str
 
 // A line with a prescribed 40 under Simple40 is 40 whatever its free TS: it is decided without
 // a search.
-bool TFormAnals2BR::StartLine(const std::string& logicName, int line, int target,
+bool TAnals2BR::StartLine(const std::string& logicName, int line, int target,
                               std::string& verdict) {
     verdict.clear();
     rows_ = PrepareRows(logicName, line);
@@ -477,7 +477,7 @@ bool TFormAnals2BR::StartLine(const std::string& logicName, int line, int target
     return LineLists.Flag40;
 }
 
-std::string TFormAnals2BR::ComputeLineTSByWalk(const std::string& LogicName, int Line, int Target,
+std::string TAnals2BR::ComputeLineTSByWalk(const std::string& LogicName, int Line, int Target,
                                                std::string& verdict) {
     if (StartLine(LogicName, Line, Target, verdict)) {
         return "OK";
@@ -494,7 +494,7 @@ namespace {
 // groups follow EvalSegment step by step, so that a row fails exactly where the walk fails.
 class LineCompiler {
 public:
-    LineCompiler(const TFormAnals2BR& anals, const TDepthStructe& line,
+    LineCompiler(const TAnals2BR& anals, const TDepthStructe& line,
                  ts::TSProgramBuilder& builder)
         : anals_(anals), line_(line), builder_(builder) {}
 
@@ -593,7 +593,7 @@ private:
         }
     }
 
-    const TFormAnals2BR& anals_;
+    const TAnals2BR& anals_;
     const TDepthStructe& line_;
     ts::TSProgramBuilder& builder_;
     std::array<std::array<int, kMaxElements + 1>, kMaxLayerIndex + 1> slots_{};
@@ -602,7 +602,7 @@ private:
 
 }  // namespace
 
-bool TFormAnals2BR::CompileLine(int lineNumber, const LineRows& rows, ts::TSProgram& program) {
+bool TAnals2BR::CompileLine(int lineNumber, const LineRows& rows, ts::TSProgram& program) {
     std::vector<int> digitCodes;
     for (int d = 1; d <= rows.NV && rows.Entry != nullptr; ++d) {
         digitCodes.push_back(rows.Entry->Values[d]);
@@ -623,7 +623,7 @@ bool TFormAnals2BR::CompileLine(int lineNumber, const LineRows& rows, ts::TSProg
 
 // The row found by the search is evaluated once more: a match gives the verdict, a failing row
 // is walked so that it reports exactly as the walk does.
-std::string TFormAnals2BR::ComputeLineTS(const std::string& LogicName, int Line, int Target,
+std::string TAnals2BR::ComputeLineTS(const std::string& LogicName, int Line, int Target,
                                          std::string& verdict) {
     if (StartLine(LogicName, Line, Target, verdict)) {
         return "OK";

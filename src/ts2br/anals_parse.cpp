@@ -3,7 +3,7 @@
 
 #include "platform/strict_int.h"
 #include "platform/ui.h"
-#include "ts2br/form_anals_2br.h"
+#include "ts2br/anals_2br.h"
 
 // Parsing a TS part into its layers and the analysis of all TS lines of a logic.
 namespace vx {
@@ -119,7 +119,7 @@ std::optional<std::uint16_t> EvalValue(const std::string& digits) {
 
 }  // namespace
 
-std::string TFormAnals2BR::Check_uLogop(const std::string& Ch) const {
+std::string TAnals2BR::Check_uLogop(const std::string& Ch) const {
     for (int j = 1; j <= ts::TLogopTable::kSize; ++j) {
         if (!Ch.empty() && ActiveUnaryOps[j].Sign == Ch) {
             return Ch;
@@ -128,7 +128,7 @@ std::string TFormAnals2BR::Check_uLogop(const std::string& Ch) const {
     return "";
 }
 
-int TFormAnals2BR::BinLogopIndex(const std::string& s, int pos) const {
+int TAnals2BR::BinLogopIndex(const std::string& s, int pos) const {
     const std::string sign = ts::Check_binLogop_Ini(s, pos, ActiveBinaryOps);
     for (int j = 1; j <= ts::TLogopTable::kSize && !sign.empty(); ++j) {
         if (ActiveBinaryOps[j].Sign == sign) {
@@ -138,11 +138,11 @@ int TFormAnals2BR::BinLogopIndex(const std::string& s, int pos) const {
     return 0;
 }
 
-std::string TFormAnals2BR::Check_binLogop(const std::string& S, int Pos) const {
+std::string TAnals2BR::Check_binLogop(const std::string& S, int Pos) const {
     return ts::Check_binLogop_Ini(S, Pos, ActiveBinaryOps);
 }
 
-bool TFormAnals2BR::NextElement(int& counter, TAnalyzeLayer& layer, const std::string& s) {
+bool TAnals2BR::NextElement(int& counter, TAnalyzeLayer& layer, const std::string& s) {
     if (counter >= kMaxElements) {
         ui_.ShowMessage(MsgTooManyElements(s));
         return false;
@@ -152,7 +152,7 @@ bool TFormAnals2BR::NextElement(int& counter, TAnalyzeLayer& layer, const std::s
     return true;
 }
 
-int TFormAnals2BR::CountSubBrackets(const std::string& content, const std::string& s) {
+int TAnals2BR::CountSubBrackets(const std::string& content, const std::string& s) {
     int count = 0;
     for (int q = 1; q <= static_cast<int>(content.size()); ++q) {
         if (content[static_cast<std::size_t>(q - 1)] != '(') {
@@ -171,7 +171,7 @@ int TFormAnals2BR::CountSubBrackets(const std::string& content, const std::strin
 
 // "[" value codes separated by "," "]": with at most one comma the last number is the
 // element's prescribed evaluation; with more the line is marked as holding several.
-std::string TFormAnals2BR::ParseEvalList(const std::string& s, int& p, TSubstrTS& element,
+std::string TAnals2BR::ParseEvalList(const std::string& s, int& p, TSubstrTS& element,
                                          TDepthStructe& line) {
     const auto close = s.find(']', static_cast<std::size_t>(p - 1));
     if (close == std::string::npos) {
@@ -206,7 +206,7 @@ std::string TFormAnals2BR::ParseEvalList(const std::string& s, int& p, TSubstrTS
     return "OK";
 }
 
-std::string TFormAnals2BR::Parse_TS(const std::string& TSString, int Layer, int ParentOrder,
+std::string TAnals2BR::Parse_TS(const std::string& TSString, int Layer, int ParentOrder,
                                     int Line, int /*ParentSubBrackets*/) {
     const std::string& s = TSString;
     TDepthStructe& line = DepthStructe(Line);
@@ -297,7 +297,7 @@ std::string TFormAnals2BR::Parse_TS(const std::string& TSString, int Layer, int 
 
 // Parses the content of every bracket of the layer not parsed yet; each is marked before its
 // content is parsed, so a sibling's pass over the same layer does not parse it again.
-std::string TFormAnals2BR::ParseBrackets(const std::string& s, int layerIndex, int line, int p) {
+std::string TAnals2BR::ParseBrackets(const std::string& s, int layerIndex, int line, int p) {
     TAnalyzeLayer& layer = DepthStructe(line).Layer(layerIndex);
     for (int k = 1; k <= kMaxElements && layer.Elements[k].Order != 0; ++k) {
         TSubstrTS& bracket = layer.Elements[k];
@@ -319,14 +319,14 @@ std::string TFormAnals2BR::ParseBrackets(const std::string& s, int layerIndex, i
 
 // --- Analysis of all lines
 
-int TFormAnals2BR::LineCount() const {
-    return std::max(MemoPrepare.Lines.Count(), MemoSource.Lines.Count()) - 1;
+int TAnals2BR::LineCount() const {
+    return std::max(WorkPrepare.Count(), WorkSource.Count()) - 1;
 }
 
-std::string TFormAnals2BR::ReadSEParts(const std::string& logicName) {
+std::string TAnals2BR::ReadSEParts(const std::string& logicName) {
     const std::string where = " for Logic: " + logicName;
-    for (int i = 1; i < MemoPrepare.Lines.Count(); ++i) {
-        const std::string& prepared = MemoPrepare.Lines[i];
+    for (int i = 1; i < WorkPrepare.Count(); ++i) {
+        const std::string& prepared = WorkPrepare[i];
         if (prepared.empty()) {
             continue;
         }
@@ -342,9 +342,9 @@ std::string TFormAnals2BR::ReadSEParts(const std::string& logicName) {
     return "OK";
 }
 
-std::string TFormAnals2BR::CountLinesTS(const std::string& logicName) {
-    for (int i = 1; i < MemoSource.Lines.Count(); ++i) {
-        const std::string& source = MemoSource.Lines[i];
+std::string TAnals2BR::CountLinesTS(const std::string& logicName) {
+    for (int i = 1; i < WorkSource.Count(); ++i) {
+        const std::string& source = WorkSource[i];
         if (source.empty()) {
             continue;
         }
@@ -357,9 +357,9 @@ std::string TFormAnals2BR::CountLinesTS(const std::string& logicName) {
     return "OK";
 }
 
-std::string TFormAnals2BR::ParseLines(const std::string& logicName) {
-    for (int i = 1; i < MemoSource.Lines.Count(); ++i) {
-        const std::string& source = MemoSource.Lines[i];
+std::string TAnals2BR::ParseLines(const std::string& logicName) {
+    for (int i = 1; i < WorkSource.Count(); ++i) {
+        const std::string& source = WorkSource[i];
         if (!source.empty() && Parse_TS(source, 0, 0, i, 0) != "OK") {
             return ShowError(MsgParseFailed(logicName), "Analyze TS: Error parsing TS:" + source);
         }
@@ -368,9 +368,9 @@ std::string TFormAnals2BR::ParseLines(const std::string& logicName) {
 }
 
 // Layer 0 is one segment; below it every bracket's content is one segment.
-std::string TFormAnals2BR::BuildSegments(const std::string& /*logicName*/) {
-    for (int i = 1; i < MemoSource.Lines.Count(); ++i) {
-        const std::string& source = MemoSource.Lines[i];
+std::string TAnals2BR::BuildSegments(const std::string& /*logicName*/) {
+    for (int i = 1; i < WorkSource.Count(); ++i) {
+        const std::string& source = WorkSource[i];
         if (source.empty()) {
             continue;
         }
@@ -417,8 +417,8 @@ std::string TFormAnals2BR::BuildSegments(const std::string& /*logicName*/) {
     return "OK";
 }
 
-std::string TFormAnals2BR::CollectUniqueTS(const std::string& logicName) {
-    for (int i = 1; i < MemoSource.Lines.Count(); ++i) {
+std::string TAnals2BR::CollectUniqueTS(const std::string& logicName) {
+    for (int i = 1; i < WorkSource.Count(); ++i) {
         TDepthStructe& line = DepthStructe(i);
         for (int l = 0; l <= line.MaxLayer; ++l) {
             // Elements beyond the highest slot written are empty.
@@ -450,10 +450,10 @@ std::string TFormAnals2BR::CollectUniqueTS(const std::string& logicName) {
     return "OK";
 }
 
-std::string TFormAnals2BR::Analyze_TS(const std::string& LogicName) {
+std::string TAnals2BR::Analyze_TS(const std::string& LogicName) {
     ResetAnalTSArrays();
     ReadLogopsAccordingToLogicPar(LogicName);
-    if (MemoSource.Lines.Count() == 0) {
+    if (WorkSource.Count() == 0) {
         return "Analyze TS: No TS for Logic: " + LogicName;
     }
     if (LineCount() > kMaxTSLines) {
@@ -461,8 +461,8 @@ std::string TFormAnals2BR::Analyze_TS(const std::string& LogicName) {
                          "Analyze TS: More than 100 TS lines for Logic: " + LogicName);
     }
     for (auto step :
-         {&TFormAnals2BR::ReadSEParts, &TFormAnals2BR::CountLinesTS, &TFormAnals2BR::ParseLines,
-          &TFormAnals2BR::BuildSegments, &TFormAnals2BR::CollectUniqueTS}) {
+         {&TAnals2BR::ReadSEParts, &TAnals2BR::CountLinesTS, &TAnals2BR::ParseLines,
+          &TAnals2BR::BuildSegments, &TAnals2BR::CollectUniqueTS}) {
         const std::string result = (this->*step)(LogicName);
         if (result != "OK") {
             return result;

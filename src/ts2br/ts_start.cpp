@@ -1,10 +1,9 @@
 #include <vector>
 
-#include "settings/ini_form.h"
-#include "platform/strict_int.h"
 #include "platform/ui.h"
 #include "session/result_form.h"
 #include "session/session_form.h"
+#include "settings/ini_form.h"
 #include "ts2br/form_anals_2br.h"
 
 // "TS start": the TS lines of the session are sorted into the result lists of their logics,
@@ -35,7 +34,6 @@ std::string MsgLogicNotAnalysed(const std::string& logicName) {
     return "Error: Res of Logic: " + logicName + "\r___\rError: Res of Logic: " + logicName;
 }
 
-const char* const kErrSeparate = "ERROR__SeparateSE_from_TS__TmpStr";
 const char* const kErrSEArray = "Error: while ini of SE result Array.";
 const char* const kErrLines = "ERROR occured in TS computation. See TS-TAB for details.";
 const char* const kTargetNotFound = ", Error: TargetXW not found. ";
@@ -71,15 +69,15 @@ bool StartsWith(const std::string& text, std::string_view prefix) {
 }  // namespace
 
 void TFormAnals2BR::ButtonTSStartClick() {
-    if (session_ == nullptr || ini_->RunState != kRunStateIdle) {
+    if (ini_.RunState != kRunStateIdle) {
         return;
     }
-    const ComputingState computing(*ini_);
+    const ComputingState computing(ini_);
     LastTSStart = TSStartEnd::Refused;
     for (const LogicList& list : kLogicLists) {
-        (result_->*list.Memo).Lines.Assign({list.Header});
+        (result_.*list.Memo).Lines.Assign({list.Header});
     }
-    const TextList& tsLines = session_->MemoTS.Lines;
+    const TextList& tsLines = session_.MemoTS.Lines;
     if (tsLines.Count() < 2 && StartsWith(tsLines[0], "/")) {
         ui_.ShowMessage(kMsgTSListEmpty);
         return;
@@ -87,7 +85,7 @@ void TFormAnals2BR::ButtonTSStartClick() {
     if (!SortTSLines()) {
         return;
     }
-    const std::string selected = session_->ComboBoxSelectLogic.Text;
+    const std::string selected = session_.ComboBoxSelectLogic.Text;
     if (selected == "DefWW") {
         ComputeTS(selected);
     } else if (selected == "All") {
@@ -100,7 +98,7 @@ void TFormAnals2BR::ButtonTSStartClick() {
 // Each TS line, prepared, goes to the result list of its logic; a line whose logic is not
 // one of the nine stops the run.
 bool TFormAnals2BR::SortTSLines() {
-    const TextList& tsLines = session_->MemoTS.Lines;
+    const TextList& tsLines = session_.MemoTS.Lines;
     for (int i = StartsWith(tsLines[0], "/") ? 1 : 0; i < tsLines.Count(); ++i) {
         const std::string& line = tsLines[i];
         if (line.size() <= 1 || StartsWith(line, "//")) {
@@ -109,7 +107,7 @@ bool TFormAnals2BR::SortTSLines() {
         const std::string prepared = ts::StripBlanks(ts::StripLineComment(line));
         const std::string logic = ts::GetLineOption(prepared, "Logic");
         if (logic == "Error") {
-            result_->Memo_Results.Lines.Add("Error: Cannot resolve correct logic from " + line);
+            result_.Memo_Results.Lines.Add("Error: Cannot resolve correct logic from " + line);
             return false;
         }
         const LogicList* target = nullptr;
@@ -122,7 +120,7 @@ bool TFormAnals2BR::SortTSLines() {
             ui_.ShowMessage(MsgLogicOfLineUnknown(line));
             return false;
         }
-        (result_->*target->Memo).Lines.Add(ts::RemoveOptionGroup(prepared));
+        (result_.*target->Memo).Lines.Add(ts::RemoveOptionGroup(prepared));
     }
     return true;
 }
@@ -135,37 +133,37 @@ std::string TFormAnals2BR::ComputeTS(const std::string& LogicName) {
 }
 
 std::string TFormAnals2BR::ComputeTSSteps(const std::string& logicName) {
-    MemoPrepare.Lines.Clear();
-    MemoSource.Lines.Clear();
-    MemoTarget.Lines.Clear();
-    TextList& results = result_->Memo_Results.Lines;
+    Anals.WorkPrepare.Clear();
+    Anals.WorkSource.Clear();
+    Anals.WorkTarget.Clear();
+    TextList& results = result_.Memo_Results.Lines;
     if (logicName == "DefWW") {
         const std::string copied = Copy_TSDefWW_ToAnal();
-        if (copied == kErrSeparate) {
+        if (copied == TAnals2BR::kErrSeparate) {
             results.Add(copied);
             LastTSStart = TSStartEnd::NotAllMatch;
             return copied;
         }
     }
-    if (LogicsAnalysis[1].Analysed != 1) {
-        const std::string analysed = AnalyzeLogics("DefWW");
+    if (Anals.LogicsAnalysis[1].Analysed != 1) {
+        const std::string analysed = Anals.AnalyzeLogics("DefWW");
         if (analysed != "OK") {
             ui_.ShowMessage(MsgDefaultLogicNotAnalysed(analysed));
             return analysed;
         }
     }
     LastTSStart = TSStartEnd::NotAllMatch;
-    if (SyntaxCheckTS(logicName) == -1) {
-        for (int i = 1; i < MemoTarget.Lines.Count(); ++i) {
-            results.Add(MemoTarget.Lines[i]);
+    if (Anals.SyntaxCheckTS(logicName) == -1) {
+        for (int i = 1; i < Anals.WorkTarget.Count(); ++i) {
+            results.Add(Anals.WorkTarget[i]);
         }
         return "ERROR";
     }
-    if (Analyze_TS(logicName) != "OK") {
+    if (Anals.Analyze_TS(logicName) != "OK") {
         ui_.ShowMessage(MsgLogicNotAnalysed(logicName));
         return "Error: Res of Logic: " + logicName;
     }
-    MakeComputeAlgs(logicName);
+    Anals.MakeComputeAlgs(logicName);
     const std::string computed = Compute_TS_ForALogik(logicName);
     if (computed == "OK") {
         results.Add("OK");
@@ -175,34 +173,7 @@ std::string TFormAnals2BR::ComputeTSSteps(const std::string& logicName) {
 }
 
 std::string TFormAnals2BR::Copy_TSDefWW_ToAnal() {
-    return Copy_TSDefWW_ToAnal(result_->Memo_DefWW.Lines);
-}
-
-std::string TFormAnals2BR::Copy_TSDefWW_ToAnal(const TextList& list) {
-    if (list.Empty()) {
-        return "No entry for this logic !";
-    }
-    MemoPrepare.Lines.Assign({kHeaderPrepare});
-    MemoSource.Lines.Assign({kHeaderSource});
-    MemoTarget.Lines.Assign({kHeaderTarget});
-    for (int i = 1; i < list.Count(); ++i) {
-        const std::string& line = list[i];
-        if (line.empty() || line.front() == '/') {
-            continue;
-        }
-        const std::string tsPart = ts::SplitSETS(line, "TS");
-        if (tsPart == "ERROR") {
-            return kErrSeparate;
-        }
-        MemoSource.Lines.Add(tsPart);
-        MemoPrepare.Lines.Add(line + ts::kOnSELine + IntToStr(i));
-    }
-    return "ok";
-}
-
-std::string TFormAnals2BR::MakeComputeAlgs(const std::string& /*LogicName*/) {
-    LogicsAnalysis[1].Algorithm = "BF";
-    return "OK";
+    return Anals.Copy_TSDefWW_ToAnal(result_.Memo_DefWW.Lines);
 }
 
 std::string TFormAnals2BR::Compute_TS_ForALogik(const std::string& LogicName) {
@@ -214,9 +185,9 @@ std::string TFormAnals2BR::Compute_TS_ForALogik(const std::string& LogicName) {
     if (LogicName != "DefWW") {
         return "OK";
     }
-    LogicsAnalysis[1].Name = LogicName;
-    IniAllComputeTS_2BRStructs();
-    if (LogicsAnalysis[1].Algorithm != "BF") {
+    Anals.LogicsAnalysis[1].Name = LogicName;
+    Anals.IniAllComputeTS_2BRStructs();
+    if (Anals.LogicsAnalysis[1].Algorithm != "BF") {
         return "OK";
     }
     return ComputeLines(LogicName) ? "OK" : kErrLines;
@@ -226,30 +197,30 @@ std::string TFormAnals2BR::Compute_TS_ForALogik(const std::string& LogicName) {
 // the result window follows the lines, and events are let through after each line.
 bool TFormAnals2BR::ComputeLines(const std::string& logicName) {
     std::vector<int> lines;
-    for (int i = 1; i < MemoSource.Lines.Count(); ++i) {
-        if (!MemoSource.Lines[i].empty()) {
+    for (int i = 1; i < Anals.WorkSource.Count(); ++i) {
+        if (!Anals.WorkSource[i].empty()) {
             lines.push_back(i);
         }
     }
-    TProgressBar& progress = result_->ProgressBarErgebnis;
+    TProgressBar& progress = result_.ProgressBarErgebnis;
     progress.Min = 0;
     progress.Max = static_cast<int>(lines.size());
     progress.Position = 0;
     ShowResultWindow(true);
-    TextList& list = result_->Memo_DefWW.Lines;
+    TextList& list = result_.Memo_DefWW.Lines;
     bool computed = true;
     bool allMatch = true;
     int target = -1;
     for (const int i : lines) {
-        const int k = ResultLineOf(i);
-        if (IniTS(i) == "OK") {
+        const int k = Anals.ResultLineOf(i);
+        if (Anals.IniTS(i) == "OK") {
             target = GetTargetXWfromSession(i);
         }
         if (target < 1) {
             list.Set(k, list[k] + kTargetNotFound);
         }
         std::string verdict;
-        const std::string result = ComputeLineTS(logicName, i, target, verdict);
+        const std::string result = Anals.ComputeLineTS(logicName, i, target, verdict);
         if (result == "OK") {
             list.Set(k, list[k] + verdict);
         } else {
@@ -264,20 +235,11 @@ bool TFormAnals2BR::ComputeLines(const std::string& logicName) {
     return computed;
 }
 
-// The number after "- on SE line:" of work-list line `line`.
-int TFormAnals2BR::ResultLineOf(int line) const {
-    const std::string& prepared = MemoPrepare.Lines[line];
-    const std::size_t at = prepared.rfind(ts::kOnSELine);
-    const std::string number =
-        at == std::string::npos ? "" : prepared.substr(at + std::string_view(ts::kOnSELine).size());
-    return TryStrToInt(number).value_or(line);
-}
-
 void TFormAnals2BR::ShowResultWindow(bool linesComputed) {
-    result_->PageControl.ActivePageIndex = kPage2BR;
-    result_->PageControl2BR.ActivePageIndex = linesComputed ? kPageTSResults : kPageResults;
-    result_->PageControlTS.ActivePageIndex = 0;
-    result_->Show();
+    result_.PageControl.ActivePageIndex = kPage2BR;
+    result_.PageControl2BR.ActivePageIndex = linesComputed ? kPageTSResults : kPageResults;
+    result_.PageControlTS.ActivePageIndex = 0;
+    result_.Show();
 }
 
 void TFormAnals2BR::Ini_2BR_SEArray() {
@@ -285,12 +247,12 @@ void TFormAnals2BR::Ini_2BR_SEArray() {
 }
 
 std::string TFormAnals2BR::Parse2BR_SE(const std::string& Mode) {
-    return Read2BRSEList(session_->Memo2BRSes.Lines, Mode, *seArray_, ui_);
+    return Read2BRSEList(session_.Memo2BRSes.Lines, Mode, *seArray_, ui_);
 }
 
 // The last SE line of the key wins; the comparison is textual.
 int TFormAnals2BR::GetTargetXWfromSession(int Line) {
-    const std::string& key = DepthStructe(Line).SE;
+    const std::string& key = Anals.DepthStructe(Line).SE;
     int target = -1;
     for (int k = 1; k <= kMaxSEEntries && !(*seArray_)[k].SText.empty(); ++k) {
         const T2BRSEEntry& entry = (*seArray_)[k];

@@ -213,28 +213,28 @@ TEST_F(AnalysisTest, LimitsOfTheTablesAreRefused) {
 }
 
 TEST_F(AnalysisTest, SEPartsAndEmptyLists) {
-    f_.anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare, "S1E1TS1"});
-    f_.anals.MemoSource.Lines.Assign({TFormAnals2BR::kHeaderSource, "TS1"});
+    f_.anals.WorkPrepare.Assign({TAnals2BR::kHeaderPrepare, "S1E1TS1"});
+    f_.anals.WorkSource.Assign({TAnals2BR::kHeaderSource, "TS1"});
     EXPECT_EQ(f_.anals.Analyze_TS("DefWW"),
               "Analyze TS: Syntax Error in SE on line 1 for Logic: DefWW");
-    f_.anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare, "", ":TS1"});
+    f_.anals.WorkPrepare.Assign({TAnals2BR::kHeaderPrepare, "", ":TS1"});
     EXPECT_EQ(f_.anals.Analyze_TS("DefWW"), "Analyze TS: Empty SE on line 2 for Logic: DefWW");
-    f_.anals.MemoPrepare.Lines.Assign({TFormAnals2BR::kHeaderPrepare});
-    f_.anals.MemoSource.Lines.Assign({TFormAnals2BR::kHeaderSource});
+    f_.anals.WorkPrepare.Assign({TAnals2BR::kHeaderPrepare});
+    f_.anals.WorkSource.Assign({TAnals2BR::kHeaderSource});
     EXPECT_EQ(f_.anals.Analyze_TS("DefWW"), "OK");
-    f_.anals.MemoSource.Lines.Clear();
+    f_.anals.WorkSource.Clear();
     EXPECT_EQ(f_.anals.Analyze_TS("DefWW"), "Analyze TS: No TS for Logic: DefWW");
 }
 
 // The findings of the TS syntax are a golden folder; a line without ":" is only reported.
 TEST_F(AnalysisTest, ALineWithoutSeparatorIsReportedButDoesNotFailTheCheck) {
-    f_.anals.MemoPrepare.Lines.Assign(
-        {TFormAnals2BR::kHeaderPrepare, "S1E1:TS1uTS2- on SE line:1", "", "S1E2TS1- on SE line:3"});
-    f_.anals.MemoTarget.Lines.Assign({TFormAnals2BR::kHeaderTarget});
+    f_.anals.WorkPrepare.Assign(
+        {TAnals2BR::kHeaderPrepare, "S1E1:TS1uTS2- on SE line:1", "", "S1E2TS1- on SE line:3"});
+    f_.anals.WorkTarget.Assign({TAnals2BR::kHeaderTarget});
     EXPECT_EQ(f_.anals.SyntaxCheckTS("DefWW"), 1);
-    EXPECT_EQ(f_.anals.MemoTarget.Lines.Lines(),
+    EXPECT_EQ(f_.anals.WorkTarget.Lines(),
               (std::vector<std::string>{
-                  TFormAnals2BR::kHeaderTarget,
+                  TAnals2BR::kHeaderTarget,
                   "SyntaxCheckTS: Syntax Error separate SE from TS (missing sign : ?) on line: 3 "
                   "for Logic: DefWW"}));
 }
@@ -245,7 +245,7 @@ TEST_F(AnalysisTest, OperatorTablesByLogicName) {
     ts::TLogopTable oneBR;
     oneBR[1] = {"CONJUNCTION", "&", "VXR25"};
     ScriptedUi ui;
-    TFormAnals2BR anals(ui, logic, ts_workload::NoLogops(), oneBR);
+    TAnals2BR anals(ui, logic, ts_workload::NoLogops(), oneBR);
     anals.ReadLogopsAccordingToLogicPar("RL2");
     EXPECT_EQ(anals.ActiveBinaryOps[1].Sign, "+");
     anals.ReadLogopsAccordingToLogicPar("RL5");

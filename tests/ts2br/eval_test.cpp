@@ -18,7 +18,7 @@ struct Outcome {
 // in every line, result and message.
 Outcome RunBoth(const LogicModel& logic, const std::vector<std::string>& lines,
                 const std::map<std::string, int>& targets,
-                TFormAnals2BR::RowSearch search = TFormAnals2BR::RowSearch::ByTableSize) {
+                TAnals2BR::RowSearch search = TAnals2BR::RowSearch::ByTableSize) {
     test::AnalsFixture compiled(logic);
     compiled.anals.Search = search;
     const ts_workload::LogicRun run =

@@ -10,7 +10,7 @@
 namespace vx {
 namespace {
 
-using Search = TFormAnals2BR::RowSearch;
+using Search = TAnals2BR::RowSearch;
 
 struct Tally {
     int lines = 0;

@@ -4,7 +4,7 @@
 
 #include "logic/logic_model.h"
 #include "platform/scripted_ui.h"
-#include "ts2br/form_anals_2br.h"
+#include "ts2br/anals_2br.h"
 
 namespace vx::test {
 
@@ -14,11 +14,11 @@ LogicModel LoadLogic(const std::filesystem::path& iniDir, Ui& ui);
 // The logic of the demo session Breakfast.
 LogicModel DemoLogic();
 
-// A form over `logic` without 1BR operators.
+// An analysis engine over `logic` without 1BR operators.
 struct AnalsFixture {
     explicit AnalsFixture(const LogicModel& logic);
     ScriptedUi ui;
-    TFormAnals2BR anals;
+    TAnals2BR anals;
 };
 
 }  // namespace vx::test
