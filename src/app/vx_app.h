@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "settings/ini_form.h"
 #include "app/menue_form.h"
 #include "app/vx_cfg_form.h"
 #include "deploy/deploy_form.h"
@@ -16,6 +15,7 @@
 #include "session/save_as_res_form.h"
 #include "session/session_form.h"
 #include "session/wahle_dlg_box_form.h"
+#include "settings/ini_form.h"
 #include "textbase/form_open_free.h"
 #include "textbase/form_s_save_as.h"
 #include "textbase/vater2_methoden_form.h"
@@ -39,6 +39,8 @@ namespace vx {
 // The application: creates every window in the start-up order (members are constructed in
 // declaration order), the main menu first and the settings object second, then wires the
 // menu to the windows it opens. Every window is hidden except the main menu.
+// A window's constructor only stores the references it gets: some point to windows that are
+// built after it.
 class VxApp {
 public:
     // `programFileName` in the system's path form; the installation root derives from it.
@@ -50,8 +52,6 @@ public:
     bool TerminateRequested() const { return application_.Terminated(); }
     // Every window, in creation order.
     std::vector<TForm*> Forms();
-
-    Ui& ui() { return ui_; }
 
 private:
     Ui& ui_;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "logic/ini_state.h"
 #include "logic/logic_model.h"
 
 namespace vx {
@@ -23,12 +24,12 @@ struct TwoBRSettings {
     std::string SessionsPath;  // ends with a backslash
     std::string SessionName;
     TwoBRPaths Paths;
-    int IniState = 1;
+    int IniState = kIniState1BR;
 };
 
 // Builds the path set from the session name: 1, or -1 (and nothing changed) without a name.
 int Set2BRPaths(TwoBRSettings& settings, LogicModel& model, Ui& ui);
-// The whole loading sequence: 1 loaded (IniState 2), 0 a file failed, -1 no path set.
+// The whole loading sequence: 1 loaded (IniState kIniState2BR), 0 a file failed, -1 no path set.
 int Read2BRIni(TwoBRSettings& settings, LogicModel& model, Ui& ui);
 
 // `br2IniPath` is the session's ini directory without a trailing backslash.

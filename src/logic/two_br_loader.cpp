@@ -51,7 +51,7 @@ int Read2BRIni(TwoBRSettings& settings, LogicModel& model, Ui& ui) {
         ReadRangeArraysIni(model, iniPath, ui) != 1) {
         return 0;
     }
-    settings.IniState = 2;
+    settings.IniState = kIniState2BR;
     return 1;
 }
 

@@ -242,7 +242,7 @@ bool TSessionForm::SaveBeforeNew() {
 }
 
 void TSessionForm::Neu() {
-    if (ini_.IniState == 2) {
+    if (ini_.IniState == kIniState2BR) {
         ui_.ShowMessage(kMsgCloseFirst);
         return;
     }
@@ -320,7 +320,7 @@ bool TSessionForm::OpenSession(const std::string& fileName, bool is2BR,
         } else {
             OpenCompanionFiles();
         }
-        if (ini_.IniState == 1) {
+        if (ini_.IniState == kIniState1BR) {
             ReportUpgradeMarkers();
         }
         return ready;
@@ -338,7 +338,7 @@ bool TSessionForm::Open2BRConfiguration() {
         }
         SetHeader(MemoTH, kHeader2BRTH);
         if (ini_.Read2BRIni() == 1) {
-            ini_.IniState = 2;
+            ini_.IniState = kIniState2BR;
             return true;
         }
         ui_.ShowMessage(kMsg2BRIniFailed);
@@ -349,7 +349,7 @@ bool TSessionForm::Open2BRConfiguration() {
         ui_.ShowMessage(kMsgStep2Unfinished);
         ini_.ComputeMode = "2t";
     } else if (FileExists(iniDir + "SEupdRules.ini")) {
-        ini_.IniState = 2;
+        ini_.IniState = kIniState2BR;
         const bool step4 = FileExists(SessionFilePath + ".mpt");
         ui_.ShowMessage(step4 ? kMsgStep4Unfinished : kMsgStep3Unfinished);
         ini_.ComputeMode = step4 ? "4t" : "3t";
@@ -425,9 +425,9 @@ void TSessionForm::Save2BR() {
 
 void TSessionForm::Speichern() {
     // Saving needs an open session: a closed one keeps the files it was saved to.
-    if (Opened == 1 && ini_.IniState == 2 && !ini_.Session2BRPath.empty()) {
+    if (Opened == 1 && ini_.IniState == kIniState2BR && !ini_.Session2BRPath.empty()) {
         Save2BR();
-    } else if (Opened == 1 && ini_.IniState != 2 && HasSessionPath()) {
+    } else if (Opened == 1 && ini_.IniState != kIniState2BR && HasSessionPath()) {
         Save1BR();
     } else {
         ui_.ShowMessage(kMsgNoSessionChosen);
@@ -435,7 +435,7 @@ void TSessionForm::Speichern() {
 }
 
 void TSessionForm::SpeichernUnterSes() {
-    if (Opened != 1 || ini_.IniState == 2) {
+    if (Opened != 1 || ini_.IniState == kIniState2BR) {
         ui_.ShowMessage(kMsgNoSessionToSaveAs);
         return;
     }

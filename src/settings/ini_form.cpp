@@ -95,7 +95,7 @@ TIniForm::TIniForm(Ui& ui, TApplication& application, std::string programFileNam
     : TForm("TIniForm", "About vx"), ui_(ui), application_(application) {
     OKButton.Caption = "OK";
     RunState = kRunStateIdle;
-    IniState = 1;
+    IniState = kIniState1BR;
     ComputeMode.clear();
     DeriveRoot(programFileName);
     BuildFixedPaths();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "logic/ini_state.h"
 #include "logic/loaders.h"
 #include "logic/logic_model.h"
 #include "logic/logic_types.h"
@@ -61,9 +62,9 @@ public:
     std::string LastSessionName, LastSessionStatus, vxClosedCorrectly;
 
     // Application-wide state
-    std::string RunState;     // kRunStateIdle, or kRunStateComputing while a session computes
-    int IniState = 1;         // 1: 1BR, 2: 2BR configuration loaded, 3: 3BR
-    std::string ComputeMode;  // upgrade state: "", "1t".."4t", "1f".."4f"
+    std::string RunState;         // kRunStateIdle, or kRunStateComputing while a session computes
+    int IniState = kIniState1BR;  // kIniState1BR, kIniState2BR (2BR configuration loaded), 3BR
+    std::string ComputeMode;      // upgrade state: "", "1t".."4t", "1f".."4f"
     std::string SessionName;
     std::string Session2BRPath, BR2IniPath, BR2SaetzePath, BR2RelationPath, BR2RegelnPath,
         BR2ListsPath, BR2SystemPath;
@@ -88,8 +89,6 @@ public:
     int UpgrSE22BR() { return logic::UpgrSE22BR(Logic, BR2IniPath, ui_); }
 
     static std::string UserNumberText(int k) { return std::to_string(100 * k + 1001); }
-
-    Ui& ui() { return ui_; }
 
 private:
     void DeriveRoot(const std::string& programFileName);

@@ -268,7 +268,7 @@ std::string TVxMainFormSaetze::ChooseTopicFile(const std::string& name, const st
 }
 
 void TVxMainFormSaetze::ButtonOKClick() {
-    if (ini_.IniState == 2) {
+    if (ini_.IniState == kIniState2BR) {
         ui_.ShowMessage(kMsgUse2BRPage);
         return;
     }
@@ -297,7 +297,7 @@ void TVxMainFormSaetze::ButtonOKClick() {
 }
 
 void TVxMainFormSaetze::Button2BRClick() {
-    if (ini_.IniState == 1) {
+    if (ini_.IniState == kIniState1BR) {
         ui_.ShowMessage(kMsgUse1BRPage);
         return;
     }
@@ -338,7 +338,7 @@ std::string TVxMainFormSaetze::CheckRelationFiles(const SplitResult& split, cons
 }
 
 void TVxMainFormSaetze::ButtonAktiviereClick() {
-    if (ini_.IniState == 2) {
+    if (ini_.IniState == kIniState2BR) {
         ui_.ShowMessage(kMsgUse2BRPageActivate);
         return;
     }
@@ -423,7 +423,7 @@ void TVxMainFormSaetze::SpeicherThemaUnter() {
 }
 
 void TVxMainFormSaetze::ButtonActivateTSClick() {
-    if (ini_.IniState == 1) {
+    if (ini_.IniState == kIniState1BR) {
         ui_.ShowMessage(kMsgTSNeeds2BR);
         return;
     }
@@ -499,7 +499,7 @@ void TVxMainFormSaetze::ButtonReadTSClick() {
     }
     const std::string topicName = "S" + std::to_string(n);
     const std::string path =
-        ini_.IniState == 2
+        ini_.IniState == kIniState2BR
             ? ini_.Session2BRPath + "\\Saetze\\FormaleSE\\TSmapg\\T" + topicName + ".txt"
             : TSMapFilePath(topicName, area, settings);
     if (!LoadMemo(MemoTS, path)) {
@@ -529,7 +529,7 @@ void TVxMainFormSaetze::OpenDF() {
 }
 
 void TVxMainFormSaetze::ButtonActivateXWClick() {
-    ui_.ShowMessage(ini_.IniState == 1 ? kMsgUse1BRPageXW : kMsgXWNotImplemented);
+    ui_.ShowMessage(ini_.IniState == kIniState1BR ? kMsgUse1BRPageXW : kMsgXWNotImplemented);
 }
 
 void TVxMainFormSaetze::ButtonHelpSClick() {

@@ -144,7 +144,7 @@ bool RunLoaders(const Installation& install, bool dvxr) {
         settings.SessionName = "Breakfast";
         const int loaded = logic::Read2BRIni(settings, *model, ui);
         EXPECT_TRUE(loaded == 1 || loaded == 0) << loaded;
-        EXPECT_EQ(settings.IniState, loaded == 1 ? 2 : 1);
+        EXPECT_EQ(settings.IniState, loaded == 1 ? kIniState2BR : kIniState1BR);
         const std::size_t shown = ui.Messages.size();
         const int updated = logic::UpgrSE22BR(*model, settings.Paths.BR2IniPath, ui);
         EXPECT_TRUE(updated == 1 || updated == -1) << updated;

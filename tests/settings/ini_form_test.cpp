@@ -89,7 +89,7 @@ TEST(IniForm, ReadsACompleteVxIniSilently) {
     EXPECT_EQ(s.ini.EveryoneRangeEnd, 29999);
     EXPECT_EQ(s.ini.RangeTexts[4], "9999");
     EXPECT_EQ(s.ini.RunState, "idle");
-    EXPECT_EQ(s.ini.IniState, 1);
+    EXPECT_EQ(s.ini.IniState, kIniState1BR);
     EXPECT_EQ(s.ini.Language, "EN");
     EXPECT_EQ(s.ini.LastSessionStatus, "closed");
 }

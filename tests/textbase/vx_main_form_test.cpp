@@ -119,11 +119,11 @@ TEST_F(Topics, InvalidAndUnresolvableNamesGiveTheirMessagesAndKeepTheMemo) {
 }
 
 TEST_F(Topics, PagesRefuseTheOtherMode) {
-    ini.IniState = 2;
+    ini.IniState = kIniState2BR;
     Choose("S12");
     Activate("S12E1");
     form.ButtonActivateXWClick();
-    ini.IniState = 1;
+    ini.IniState = kIniState1BR;
     form.EditSatz2BR.Text = "S12";
     form.Button2BRClick();
     form.ButtonActivateTSClick();
@@ -140,7 +140,7 @@ TEST_F(Topics, PagesRefuseTheOtherMode) {
 }
 
 TEST_F(Topics, The2BRPageFindsUserTopicsInTheirDirectoryToo) {
-    ini.IniState = 2;
+    ini.IniState = kIniState2BR;
     form.EditSatz2BR.Text = "";
     form.Button2BRClick();
     for (const char* name : {"S1123", "S12345", "S20012"}) {
@@ -285,7 +285,7 @@ TEST_F(Topics, ReadTSRefusesEveryBadSentenceString) {
 }
 
 TEST_F(Topics, ReadTSInTwoBRModeReadsTheSessionsMapFile) {
-    ini.IniState = 2;
+    ini.IniState = kIniState2BR;
     ini.Session2BRPath = ini.SessionsPath + "_2BR_demo";
     install.Write("Sessions/_2BR_demo/Saetze/FormaleSE/TSmapg/TS254.txt", "session map\r\n");
     form.OpenTS.Text = "S254E3";
@@ -294,7 +294,7 @@ TEST_F(Topics, ReadTSInTwoBRModeReadsTheSessionsMapFile) {
 }
 
 TEST_F(Topics, ActivateTSHandsTheSentenceToTheTSRelationsWindow) {
-    ini.IniState = 2;
+    ini.IniState = kIniState2BR;
     form.ButtonActivateTSClick();
     for (const char* text : {"S254E3", "S1123E2", "S30000E1", "S0E1"}) {
         form.OpenTS.Text = text;

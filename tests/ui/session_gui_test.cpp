@@ -99,7 +99,7 @@ TEST_F(SessionGui, ChoosingTheTwoBRSessionWalksIntoItsDirectoryAndTSStartGivesVe
     Menu("AuswaehlenSes")->trigger();
     ASSERT_TRUE(chosen);
     EXPECT_EQ(answerer.Texts, std::vector<std::string>{});
-    EXPECT_EQ(host.app().IniForm.IniState, 2);
+    EXPECT_EQ(host.app().IniForm.IniState, kIniState2BR);
     QWidget* session = Window(host.app().SessionForm);
     EXPECT_EQ(Find<QPlainTextEdit>(session, "MemoTS")->toPlainText().left(17), "//vx2.0b, 2BR TS ");
     const QString sessionText = Find<QPlainTextEdit>(session, "Memo2BRSes")->toPlainText();
