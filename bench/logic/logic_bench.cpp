@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "largest_config.h"
 #include "logic/loaders.h"
 #include "platform/host_path.h"
 #include "platform/ui.h"
+#include "support/largest_config.h"
 
 namespace {
 

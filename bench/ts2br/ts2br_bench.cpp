@@ -5,9 +5,9 @@
 #include <random>
 
 #include "platform/scripted_ui.h"
+#include "support/ts_workload.h"
 #include "ts2br/anals_2br.h"
 #include "ts2br/ts_text.h"
-#include "ts_workload.h"
 
 // (1) A DefWW run: 100 lines with 6 free TS each over four values (no 40, so Simple40 is off),
 //     with the compiled search and with the walk over the layers.

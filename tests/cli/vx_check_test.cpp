@@ -113,8 +113,8 @@ TEST(VxCheckArguments, AMissingSessionOrInstallationDoesNotStart) {
         << noInstallation.Err;
 }
 
-// The golden folders of "TS start", tests/data/ts_start/<case>/, each run on the demo session
-// Breakfast with the case's files in its directory:
+// The golden folders of "TS start", tests/data/ts2br/ts_start/<case>/, each run on the demo
+// session Breakfast with the case's files in its directory:
 //   case.txt     "logic=" the selector (absent: DefWW), "exit=" the status of vx-check;
 //   session/     files copied over Sessions/_2BR_Breakfast/ (the SE list "Breakfast", the TS
 //                list "Breakfast.TS", ini/*.ini);
@@ -124,7 +124,7 @@ TEST(VxCheckArguments, AMissingSessionOrInstallationDoesNotStart) {
 class VxCheckTSStartGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(VxCheckTSStartGolden, ResultListsMessagesAndExitStatus) {
-    const fs::path caseDir = test::TestDataDir() / "ts_start" / GetParam();
+    const fs::path caseDir = test::TestDataDir() / "ts2br" / "ts_start" / GetParam();
     std::string logic = "DefWW";
     int exit = -1;
     for (const std::string& line : test::LinesOf(caseDir / "case.txt")) {
@@ -146,7 +146,8 @@ TEST_P(VxCheckTSStartGolden, ResultListsMessagesAndExitStatus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, VxCheckTSStartGolden,
-                         ::testing::ValuesIn(test::GoldenCases(test::TestDataDir() / "ts_start")),
+                         ::testing::ValuesIn(test::GoldenCases(test::TestDataDir() / "ts2br" /
+                                                               "ts_start")),
                          test::GoldenName{});
 
 // A session that is missing, or whose set-up is unfinished, does not start and writes nothing.

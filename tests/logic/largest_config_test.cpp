@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "largest_config.h"
 #include "logic/loaders.h"
 #include "platform/scripted_ui.h"
+#include "support/largest_config.h"
 #include "support/temp_dir.h"
 
 namespace vx {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/ts_workload.h"
 #include "ts_fixture.h"
-#include "ts_workload.h"
 
 namespace vx {
 namespace {

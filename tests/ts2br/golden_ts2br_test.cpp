@@ -4,12 +4,13 @@
 
 #include "support/golden.h"
 #include "support/temp_dir.h"
+#include "support/ts_workload.h"
 #include "ts_fixture.h"
-#include "ts_workload.h"
 
 namespace fs = std::filesystem;
 
-// Golden folders of the 2BR steps of the default WW logic: tests/data/ts2br/<suite>/<case>/
+// Golden folders of the 2BR steps of the default WW logic:
+// tests/data/ts2br/analysis/<suite>/<case>/
 //   lines.txt      the lines of the DefWW result list below its header line
 //   targets.txt    "<SE>=<value>": the target value of each SE (an SE without one: -1)
 //   Main.ini, Logic.ini   optional: they replace the demo session's files
@@ -56,7 +57,7 @@ std::vector<std::string> Flatten(const ts_workload::LogicRun& run) {
 class GoldenTS2BR : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenTS2BR, Case) {
-    const fs::path caseDir = test::TestDataDir() / "ts2br" / GetParam();
+    const fs::path caseDir = test::TestDataDir() / "ts2br" / "analysis" / GetParam();
     ScriptedUi loadUi;
     const LogicModel logic = CaseLogic(caseDir, loadUi);
     ASSERT_EQ(loadUi.Messages, std::vector<std::string>{}) << "the case's logic must load";
@@ -74,7 +75,7 @@ TEST_P(GoldenTS2BR, Case) {
 
 INSTANTIATE_TEST_SUITE_P(Folders, GoldenTS2BR,
                          ::testing::ValuesIn(test::GoldenCasesInSuites(test::TestDataDir() /
-                                                                       "ts2br")),
+                                                                       "ts2br" / "analysis")),
                          test::GoldenName());
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "support/ts_workload.h"
 #include "ts_fixture.h"
-#include "ts_workload.h"
 
 // The compiled search (row by row and pruned) against the walk over the layers, on random
 // logics and lines drawn with a fixed seed.

@@ -3,7 +3,7 @@
 #include "logic/loaders.h"
 #include "platform/host_path.h"
 #include "support/golden.h"
-#include "ts_workload.h"
+#include "support/ts_workload.h"
 
 namespace vx::test {
 

@@ -1,4 +1,4 @@
-#include "largest_config.h"
+#include "support/largest_config.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "ts_workload.h"
+#include "support/ts_workload.h"
 
 #include <algorithm>
 #include <map>
