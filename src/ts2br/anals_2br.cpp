@@ -22,8 +22,6 @@ std::string ValenceWarning(const std::string& logicName) {
            logicName + " The valence of the logicis less than 2. Does that make sense ?..";
 }
 
-constexpr std::uint16_t kValue40 = 40;
-
 }  // namespace
 
 TAnals2BR::TAnals2BR(Ui& ui, const LogicModel& logic, const ts::TLogopTable& unary1BR,

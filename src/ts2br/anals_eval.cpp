@@ -90,8 +90,7 @@ std::string Inconsistent(int target) {
     return ", INCONSISTENT with SE-Target: " + std::to_string(target);
 }
 
-constexpr int kTableLimit = 20000;  // combinations the table is meant to hold
-constexpr int kAllRows = 32767;     // rows used when the number of combinations is unknown
+constexpr int kAllRows = 32767;  // rows used when the number of combinations is unknown
 constexpr int kNoTarget = -1;
 
 // base^exponent, or nothing when it does not fit a signed 32-bit integer.
@@ -228,7 +227,7 @@ std::string TAnals2BR::IniTS(int Line) {
         const int value = unique.Evals[1];
         if (value > 0) {
             LineLists.PrescribedList[++LineLists.PrescribedCount] = {unique.TSNumber, value};
-            if (value == 40 && entry.Simple40) {
+            if (value == kValue40 && entry.Simple40) {
                 LineLists.Flag40 = true;
             }
         } else {
@@ -242,7 +241,7 @@ std::string TAnals2BR::IniTS(int Line) {
         const auto combinations = Power(entry.NumValues, LineLists.FreeCount);
         if (!combinations) {
             ui_.ShowMessage(MsgCombinationsUnknown(Line));
-        } else if (*combinations > kTableLimit) {
+        } else if (*combinations > kCombinationRows) {
             ui_.ShowMessage(MsgTooManyCombinations(Line));
         }
     }
@@ -468,17 +467,17 @@ std::string TAnals2BR::WalkRows(int line, int target, int firstRow, std::string&
 // A line with a prescribed 40 under Simple40 is 40 whatever its free TS: it is decided without
 // a search.
 bool TAnals2BR::StartLine(const std::string& logicName, int line, int target,
-                              std::string& verdict) {
+                          std::string& verdict) {
     verdict.clear();
     rows_ = PrepareRows(logicName, line);
     if (LineLists.Flag40) {
-        verdict = target == 40 ? MatchText(rows_, 1, target) : Inconsistent(target);
+        verdict = target == kValue40 ? MatchText(rows_, 1, target) : Inconsistent(target);
     }
     return LineLists.Flag40;
 }
 
 std::string TAnals2BR::ComputeLineTSByWalk(const std::string& LogicName, int Line, int Target,
-                                               std::string& verdict) {
+                                           std::string& verdict) {
     if (StartLine(LogicName, Line, Target, verdict)) {
         return "OK";
     }
@@ -494,8 +493,7 @@ namespace {
 // groups follow EvalSegment step by step, so that a row fails exactly where the walk fails.
 class LineCompiler {
 public:
-    LineCompiler(const TAnals2BR& anals, const TDepthStructe& line,
-                 ts::TSProgramBuilder& builder)
+    LineCompiler(const TAnals2BR& anals, const TDepthStructe& line, ts::TSProgramBuilder& builder)
         : anals_(anals), line_(line), builder_(builder) {}
 
     void Segment(int l, int s) {
@@ -624,7 +622,7 @@ bool TAnals2BR::CompileLine(int lineNumber, const LineRows& rows, ts::TSProgram&
 // The row found by the search is evaluated once more: a match gives the verdict, a failing row
 // is walked so that it reports exactly as the walk does.
 std::string TAnals2BR::ComputeLineTS(const std::string& LogicName, int Line, int Target,
-                                         std::string& verdict) {
+                                     std::string& verdict) {
     if (StartLine(LogicName, Line, Target, verdict)) {
         return "OK";
     }
@@ -636,7 +634,7 @@ std::string TAnals2BR::ComputeLineTS(const std::string& LogicName, int Line, int
     const std::optional<std::int32_t> power = Power(program.Base(), program.Columns());
     const bool pruned = power && *power == rows_.Rows &&
                         (Search == RowSearch::AllPruned ||
-                         (Search == RowSearch::ByTableSize && rows_.Rows > kTableLimit));
+                         (Search == RowSearch::ByTableSize && rows_.Rows > kCombinationRows));
     const std::int64_t row = pruned ? ts::FirstDecisiveRowPruned(program, target)
                                     : ts::FirstDecisiveRow(program, rows_.Rows, target);
     if (row == 0) {

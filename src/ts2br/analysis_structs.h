@@ -11,18 +11,21 @@
 // fixed tables; their limits are the limits of what a TS line may hold.
 namespace vx {
 
-inline constexpr int kMaxTSLines = 100;        // TS lines per logic
-inline constexpr int kMaxLayerIndex = 12;      // layers 0..12; brackets may nest 11 deep
-inline constexpr int kMaxElements = 99;        // elements per layer
-inline constexpr int kMaxBinLogops = 98;       // binary signs per layer
-inline constexpr int kMaxSegments = 12;        // segments per layer
-inline constexpr int kMaxUniqueTS = 99;        // distinct TS slots of a line
-inline constexpr int kMaxDistinctTS = 12;      // distinct TS numbers a line may use
-inline constexpr int kMaxEvals = 4;            // values of an evaluation list
-inline constexpr int kMaxLogicsAnalysis = 12;  // pre-analysed logics
-inline constexpr int kCombinationRows = 20000;
+inline constexpr int kMaxTSLines = 100;         // TS lines per logic
+inline constexpr int kMaxLayerIndex = 12;       // layers 0..12; brackets may nest 11 deep
+inline constexpr int kMaxElements = 99;         // elements per layer
+inline constexpr int kMaxBinLogops = 98;        // binary signs per layer
+inline constexpr int kMaxSegments = 12;         // segments per layer
+inline constexpr int kMaxUniqueTS = 99;         // distinct TS slots of a line
+inline constexpr int kMaxDistinctTS = 12;       // distinct TS numbers a line may use
+inline constexpr int kMaxEvals = 4;             // values of an evaluation list
+inline constexpr int kMaxLogicsAnalysis = 12;   // pre-analysed logics
+inline constexpr int kCombinationRows = 20000;  // combinations the table is meant to hold
 inline constexpr int kCombinationCols = 12;
 inline constexpr int kMaxLineTS = 99;  // entries of the prescribed and free lists of a line
+// The WW value 40; a logic that has it among its values (Simple40) leaves it out of the rows
+// it combines.
+inline constexpr int kValue40 = 40;
 
 // One element of a layer: a term or a bracket.
 struct TSubstrTS {
