@@ -3,7 +3,6 @@
 #include <exception>
 #include <optional>
 
-#include "settings/ini_form.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"
 #include "platform/ini_file.h"
@@ -13,6 +12,7 @@
 #include "session/result_form.h"
 #include "session/session_names.h"
 #include "session/wahle_dlg_box_form.h"
+#include "settings/ini_form.h"
 
 namespace vx {
 namespace {
@@ -483,6 +483,12 @@ void TSessionForm::FormClose() {
     SessionMemo.Lines.Clear();
     InterprtMemo.Lines.Clear();
     Opened = 0;
+    // The mode and the upgrade state describe the closed session; the next one starts in 1BR.
+    Memo2BRSes.Lines.Clear();
+    MemoTS.Lines.Clear();
+    MemoTH.Lines.Clear();
+    ini_.IniState = 1;
+    ini_.ComputeMode.clear();
 }
 
 void TSessionForm::SessionStartButtonClick() {

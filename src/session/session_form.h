@@ -49,7 +49,8 @@ public:
     bool OpenSession(const std::string& fileName, bool is2BR, const std::string& directory);
     void Speichern();
     void SpeichernUnterSes();
-    // Closing discards the session text and the BV list without asking.
+    // Closing discards the session text, the BV list and the 2BR lists without asking, and
+    // returns the mode to 1BR.
     void FormClose() override;
     // Names the open session in Temp\AktSes.ini.
     void WriteActiveSession();
