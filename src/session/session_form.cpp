@@ -341,6 +341,8 @@ bool TSessionForm::Open2BRConfiguration() {
             ini_.IniState = 2;
             return true;
         }
+        // A configuration that failed to load leaves the session not opened in 2BR mode.
+        ini_.IniState = 1;
         ui_.ShowMessage(kMsg2BRIniFailed);
         return false;
     }
