@@ -307,6 +307,8 @@ void TSessionForm::WaehleSession() {
 bool TSessionForm::OpenSession(const std::string& fileName, bool is2BR,
                                const std::string& directory) {
     try {
+        // Nothing of an earlier session may stay in a list this session does not load.
+        ResetLists();
         if (!OpenChosenFile(fileName, is2BR, directory)) {
             return false;
         }
