@@ -354,6 +354,8 @@ bool TSessionForm::Open2BRConfiguration() {
         ini_.ComputeMode = "2t";
     } else if (FileExists(iniDir + "SEupdRules.ini")) {
         ini_.IniState = 2;
+        // "save" writes through the path set, which must name the session's folder.
+        ini_.Set2BRPaths();
         const bool step4 = FileExists(SessionFilePath + ".mpt");
         ui_.ShowMessage(step4 ? kMsgStep4Unfinished : kMsgStep3Unfinished);
         ini_.ComputeMode = step4 ? "4t" : "3t";
