@@ -221,8 +221,17 @@ void TSessionForm::ResetLists() {
     SetHeader(MemoTH, kHeader2BRTH);
 }
 
+bool TSessionForm::HoldsMoreThanHeaders() const {
+    for (const TMemo* memo : {&SessionMemo, &InterprtMemo, &MemoLK, &MemoLzB}) {
+        if (memo->Lines.Count() > 1) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool TSessionForm::SaveBeforeNew() {
-    if (!HasSessionPath() || SessionMemo.Lines[1].empty()) {
+    if (Opened != 1 || !HoldsMoreThanHeaders()) {
         return true;
     }
     if (ui_.AskYesNoCancel(kMsgAskSave) != ModalResult::Yes) {

@@ -67,6 +67,8 @@ public:
 private:
     // The save question of "new"; false when the open session could not be saved.
     bool SaveBeforeNew();
+    // True when a list of the 1BR page holds more than its header line.
+    bool HoldsMoreThanHeaders() const;
     void ResetLists();
     // Reads the chosen session file into its list; false after the open message.
     bool OpenChosenFile(const std::string& name, bool twoBR, const std::string& directory);
