@@ -237,17 +237,9 @@ bool TSessionForm::SaveBeforeNew() {
     if (ui_.AskYesNoCancel(kMsgAskSave) != ModalResult::Yes) {
         return true;
     }
-    try {
-        SessionMemo.Lines.SaveToFile(SessionFilePath);
-        if (!InterprtMemo.Lines.Empty() && !BVPath.empty()) {
-            InterprtMemo.Lines.SaveToFile(BVPath);
-        }
-    } catch (const FileError&) {
-        // The open session stays as it is, so that nothing unsaved is lost.
-        ui_.ShowMessage(kMsgSaveSessionFileFailed);
-        return false;
-    }
-    return true;
+    // "Yes" saves as "Session save" does; a session without a name is saved as "save as"
+    // saves it. When that fails the open session stays, so that nothing unsaved is lost.
+    return HasSessionPath() ? Save1BR(kMsgSaveSessionFileFailed) : SaveAs();
 }
 
 void TSessionForm::Neu() {
@@ -421,15 +413,16 @@ bool TSessionForm::SaveIfNotOnlyHeader(const TMemo& memo, const std::string& pat
     return true;
 }
 
-void TSessionForm::Save1BR() {
+bool TSessionForm::Save1BR(const char* sessionFailure) {
     const std::string base = ini_.SessionsPath + SessionBaseName(SesName);
-    SaveIfNotOnlyHeader(SessionMemo, SessionFilePath, kMsgSaveMethodsFailed);
+    bool saved = SaveIfNotOnlyHeader(SessionMemo, SessionFilePath, sessionFailure);
     if (InterprtMemo.Lines.Count() > 1) {
         BVPath = base + ".ipr";
-        SaveIfNotOnlyHeader(InterprtMemo, BVPath, kMsgSaveBVFailed);
+        saved = SaveIfNotOnlyHeader(InterprtMemo, BVPath, kMsgSaveBVFailed) && saved;
     }
-    SaveIfNotOnlyHeader(MemoLK, base + ".lnb", kMsgSaveLnBFailed);
-    SaveIfNotOnlyHeader(MemoLzB, base + ".lzb", kMsgSaveLzBFailed);
+    saved = SaveIfNotOnlyHeader(MemoLK, base + ".lnb", kMsgSaveLnBFailed) && saved;
+    saved = SaveIfNotOnlyHeader(MemoLzB, base + ".lzb", kMsgSaveLzBFailed) && saved;
+    return saved;
 }
 
 void TSessionForm::Save2BR() {
@@ -443,7 +436,7 @@ void TSessionForm::Speichern() {
     if (Opened == 1 && ini_.IniState == 2 && !ini_.Session2BRPath.empty()) {
         Save2BR();
     } else if (Opened == 1 && ini_.IniState != 2 && HasSessionPath()) {
-        Save1BR();
+        Save1BR(kMsgSaveMethodsFailed);
     } else {
         ui_.ShowMessage(kMsgNoSessionChosen);
     }
@@ -454,9 +447,13 @@ void TSessionForm::SpeichernUnterSes() {
         ui_.ShowMessage(kMsgNoSessionToSaveAs);
         return;
     }
+    SaveAs();
+}
+
+bool TSessionForm::SaveAs() {
     saveAs_.EditSaveAs.Text.clear();
     if (ui_.ShowModal(saveAs_) != ModalResult::Ok) {
-        return;
+        return false;
     }
     const std::string name = saveAs_.EditSaveAs.Text;
     const std::string path = ini_.SessionsPath + name;
@@ -464,7 +461,7 @@ void TSessionForm::SpeichernUnterSes() {
         SessionMemo.Lines.SaveToFile(path);
     } catch (const FileError&) {
         ui_.ShowMessage(kMsgSaveAsFailed);
-        return;
+        return false;
     }
     SesName = name;
     SessionFilePath = path;
@@ -492,6 +489,7 @@ void TSessionForm::SpeichernUnterSes() {
     if (companionsSaved) {
         ui_.ShowMessage(kMsgSavedAs);
     }
+    return companionsSaved;
 }
 
 void TSessionForm::FormClose() {

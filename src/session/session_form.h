@@ -76,7 +76,10 @@ private:
     // True when the 2BR configuration was read.
     bool Open2BRConfiguration();
     void ReportUpgradeMarkers();
-    void Save1BR();
+    // The 1BR lists, each when it holds more than its header; false when a write failed.
+    bool Save1BR(const char* sessionFailure);
+    // The name dialog of "save as" and the writes; false when cancelled or a write failed.
+    bool SaveAs();
     void Save2BR();
     // Writes the list when it holds more than its header line; false when that failed.
     bool SaveIfNotOnlyHeader(const TMemo& memo, const std::string& path, const char* failure);
