@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "settings/ini_form.h"
 #include "platform/strict_int.h"
+#include "settings/ini_form.h"
 #include "textbase/tools.h"
 
 namespace vx {
@@ -109,6 +109,16 @@ std::string MsgBVSyntax(int line) {
 // Characters `pos`.. of a text (0-based), at most `count`; empty beyond its end.
 std::string Mid(const std::string& text, std::size_t pos, std::size_t count) {
     return pos < text.size() ? text.substr(pos, count) : std::string();
+}
+
+// The target sentence of a BV line: the text before its " <-" (before the first blank of a
+// line written without one).
+std::string TargetOfBVLine(const std::string& line) {
+    std::size_t cut = line.find(" <-");
+    if (cut == std::string::npos) {
+        cut = line.find(' ');
+    }
+    return line.substr(0, cut);
 }
 
 std::string WithoutBlanks(std::string text) {
@@ -222,7 +232,7 @@ int TWWRelForm::FindLineOfSE(const std::string& se) {
             ui_.ShowMessage(MsgBVSyntax(n));
             return -1;
         }
-        if (lines[n].compare(0, 7, se) == 0) {
+        if (TargetOfBVLine(lines[n]) == se) {
             return n;
         }
     }

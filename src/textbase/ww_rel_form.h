@@ -44,7 +44,7 @@ public:
     // Opens the topic's semi-formal relation file in the read-only viewer.
     void OpenSemiFormal();
 
-    // Index of the BV line (from the second line on) whose first 7 characters are `se`, or -1.
+    // Index of the BV line (from the second line on) whose target is `se`, or -1.
     int FindLineOfSE(const std::string& se);
     // Where a new BV line of sentence `sentence` of topic `topic` goes: behind the lines of
     // smaller numbers, and never above the heading line.
