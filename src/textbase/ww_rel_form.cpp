@@ -260,7 +260,9 @@ int TWWRelForm::InsertPosOfSE(std::int32_t topic, std::int32_t sentence) const {
             position = *lineSentence > sentence ? n : n + 1;
         }
     }
-    return position == 0 ? 1 : position;
+    // With no line of the same or a greater topic the new line goes to the end, so that the
+    // list keeps the order in which the person built it.
+    return position == 0 ? lines.Count() : position;
 }
 
 void TWWRelForm::ResetButtonClick(int tab) {

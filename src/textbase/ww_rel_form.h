@@ -47,7 +47,8 @@ public:
     // Index of the BV line (from the second line on) whose target is `se`, or -1.
     int FindLineOfSE(const std::string& se);
     // Where a new BV line of sentence `sentence` of topic `topic` goes: behind the lines of
-    // smaller numbers, and never above the heading line.
+    // smaller numbers, at the end when no line has the same or a greater topic, and never
+    // above the heading line.
     int InsertPosOfSE(std::int32_t topic, std::int32_t sentence) const;
 
     void FormClose() override;

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/ini_form.h"
 #include "platform/scripted_ui.h"
 #include "session_lists.h"
+#include "settings/ini_form.h"
 #include "support/installed.h"
 #include "textbase/ww_rel_form.h"
 
@@ -252,7 +252,7 @@ TEST_F(Activation, ABVTargetWithoutNumbersSkipsTheRestButTheSELineIsWritten) {
 TEST_F(Activation, NewBVLinesNeverGoAboveTheHeading) {
     Evaluate("S254", "E10", "WWType");
     session.InterprtMemo.Lines = {"//vx2.0b, BVInfos ", "S100E1 <- E2WW10BV1,"};
-    EXPECT_EQ(rel.InsertPosOfSE(254, 3), 1);
+    EXPECT_EQ(rel.InsertPosOfSE(254, 3), 2);  // no line of the same or a greater topic: the end
     session.InterprtMemo.Lines = {"//vx2.0b, BVInfos ", "S12E3 <- E1WW10BV1,",
                                   "S254E2 <- E1WW10BV1,", "S300E1 <- E1WW10BV1,"};
     EXPECT_EQ(rel.InsertPosOfSE(254, 3), 3);
