@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "textbase/vater2_methoden_form.h"
 #include "textbase/window_links.h"
@@ -60,7 +61,9 @@ private:
     // The value tab `tab` gives a sentence of the shown type; 0 for the Un tab of EW and DW.
     int TabValue(int tab) const;
     // The BV item of one relation; false when its target has no topic or sentence number.
-    bool AddBVItem(const std::string& relation, const std::string& code);
+    // An item the target's line holds already is not added again but noted in `repeated`.
+    bool AddBVItem(const std::string& relation, const std::string& code,
+                   std::vector<std::string>& repeated);
     std::string SemiFormalFile() const;
 
     SessionLinks session_;

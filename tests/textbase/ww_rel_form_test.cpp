@@ -146,12 +146,16 @@ TEST_F(Activation, ASentenceKeepsOneValueUntilReset) {
     rel.FAktivButtonClick();
     rel.FResetButtonClick();
     rel.FAktivButtonClick();
-    EXPECT_EQ(Of(session.SessionMemo),
-              (Lines{"//vx2.0b, ", "S254E10WW10: ", "S254E10WW10: ", "S254E10WW20: "}));
-    EXPECT_EQ(ui.Messages, Lines{"Sie haben S254E10 bereits auf\r10 eingestellt.\r"
-                                 "Ein E kann in einer Session nur einen Wert haben.\r___\r"
-                                 "You have S254E10 allready set to\r10\r"
-                                 "An E can in one session only have one value."});
+    // The same value again is allowed, but its identical line is not written twice.
+    EXPECT_EQ(Of(session.SessionMemo), (Lines{"//vx2.0b, ", "S254E10WW10: ", "S254E10WW20: "}));
+    EXPECT_EQ(ui.Messages,
+              (Lines{"Diese Zeilen stehen bereits in der Session und werden nicht nochmal "
+                     "eingetragen:\rS254E10WW10: \r___\rThese lines are already in the session "
+                     "and are not added again:\rS254E10WW10: ",
+                     "Sie haben S254E10 bereits auf\r10 eingestellt.\r"
+                     "Ein E kann in einer Session nur einen Wert haben.\r___\r"
+                     "You have S254E10 allready set to\r10\r"
+                     "An E can in one session only have one value."}));
 }
 
 TEST_F(Activation, TheRefusedValueIsWordedByTabAndType) {
