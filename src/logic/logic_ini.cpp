@@ -211,6 +211,11 @@ int ReadLogicIni(LogicModel& model, const std::string& br2IniPath, Ui& ui) {
     if (!ini) {
         return -1;
     }
+    // A missing file is one failure, not a message for each of its keys.
+    if (!ini->Existed()) {
+        ui.ShowMessage(kMsgLogicFile);
+        return -1;
+    }
     ReadRules(*ini, model);
     bool ok = ReadLogopDefs(*ini, kUnarySection, "D_u_Logop", model.MainUnaryOps.Number, true,
                             DefinitionTexts("D_u_Logop", kUnarySection, kUnarySection, true),

@@ -2,8 +2,8 @@
 
 #include <memory>
 #include <new>
+#include <optional>
 
-#include "settings/ini_form.h"
 #include "platform/controls.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"
@@ -15,6 +15,7 @@
 #include "session/one_br_report.h"
 #include "session/result_form.h"
 #include "session/session_lines.h"
+#include "settings/ini_form.h"
 #include "textbase/tools.h"
 
 namespace vx {
@@ -79,11 +80,15 @@ struct PassOutcome {
     bool Changed = false;
 };
 
-// One pass over the records, forward or backward. A conflict stops it at once; a syntax or
-// unknown error is noted and the pass goes on, so that only the last line's status survives.
+// One pass over the records, forward or backward. A conflict stops it at once and is its
+// status. The first syntax or unknown error is kept, as its status stood right after its line,
+// while the pass goes on evaluating the later lines; at the end it is the pass's status, so
+// that a clean line after it cannot report the pass as OK.
 PassOutcome RunPass(const TSatzArray& records, int count, bool forward,
                     const LineEvaluation& evaluate, TFehlerStatus& status, PassProgress& progress) {
     PassOutcome pass;
+    std::optional<TFehlerStatus> firstError;
+    int firstErrorLine = 0;
     for (int step = 1; step <= count; ++step) {
         const int i = forward ? step : count - step + 1;
         const TSatzEntry& record = records[i];
@@ -105,10 +110,18 @@ PassOutcome RunPass(const TSatzArray& records, int count, bool forward,
             if (status.Status != kStatusSyntax) {
                 status.Status = kStatusUnknown;
             }
+            if (!firstError) {
+                firstError = status;
+                firstErrorLine = i;
+            }
         }
         if (status.Changed != "0") {
             pass.Changed = true;
         }
+    }
+    if (firstError) {
+        status = *firstError;
+        pass.ErrorLine = firstErrorLine;
     }
     return pass;
 }

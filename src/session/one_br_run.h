@@ -18,7 +18,8 @@ using LineEvaluation = std::function<TFehlerStatus(const TSatzEntry&)>;
 
 // Forward and backward passes over records 1..count, cycle after cycle, until a cycle adds
 // no SE value or a pass ends with an error. `status` holds the status of the last evaluated
-// line. The progress bar, when given, follows the records of each pass.
+// line, or of the pass's conflict or first syntax or unknown error. The progress bar, when
+// given, follows the records of each pass.
 RunResult RunCycles(const TSatzArray& records, int count, const LineEvaluation& evaluate,
                     TFehlerStatus& status, Ui& ui, TProgressBar* progress = nullptr);
 

@@ -3,7 +3,6 @@
 #include <exception>
 #include <optional>
 
-#include "settings/ini_form.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"
 #include "platform/ini_file.h"
@@ -13,6 +12,7 @@
 #include "session/result_form.h"
 #include "session/session_names.h"
 #include "session/wahle_dlg_box_form.h"
+#include "settings/ini_form.h"
 
 namespace vx {
 namespace {
@@ -221,24 +221,25 @@ void TSessionForm::ResetLists() {
     SetHeader(MemoTH, kHeader2BRTH);
 }
 
+bool TSessionForm::HoldsMoreThanHeaders() const {
+    for (const TMemo* memo : {&SessionMemo, &InterprtMemo, &MemoLK, &MemoLzB}) {
+        if (memo->Lines.Count() > 1) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool TSessionForm::SaveBeforeNew() {
-    if (!HasSessionPath() || SessionMemo.Lines[1].empty()) {
+    if (Opened != 1 || !HoldsMoreThanHeaders()) {
         return true;
     }
     if (ui_.AskYesNoCancel(kMsgAskSave) != ModalResult::Yes) {
         return true;
     }
-    try {
-        SessionMemo.Lines.SaveToFile(SessionFilePath);
-        if (!InterprtMemo.Lines.Empty() && !BVPath.empty()) {
-            InterprtMemo.Lines.SaveToFile(BVPath);
-        }
-    } catch (const FileError&) {
-        // The open session stays as it is, so that nothing unsaved is lost.
-        ui_.ShowMessage(kMsgSaveSessionFileFailed);
-        return false;
-    }
-    return true;
+    // "Yes" saves as "Session save" does; a session without a name is saved as "save as"
+    // saves it. When that fails the open session stays, so that nothing unsaved is lost.
+    return HasSessionPath() ? Save1BR(kMsgSaveSessionFileFailed) : SaveAs();
 }
 
 void TSessionForm::Neu() {
@@ -307,6 +308,8 @@ void TSessionForm::WaehleSession() {
 bool TSessionForm::OpenSession(const std::string& fileName, bool is2BR,
                                const std::string& directory) {
     try {
+        // Nothing of an earlier session may stay in a list this session does not load.
+        ResetLists();
         if (!OpenChosenFile(fileName, is2BR, directory)) {
             return false;
         }
@@ -341,6 +344,8 @@ bool TSessionForm::Open2BRConfiguration() {
             ini_.IniState = kIniState2BR;
             return true;
         }
+        // A configuration that failed to load leaves the session not opened in 2BR mode.
+        ini_.IniState = kIniState1BR;
         ui_.ShowMessage(kMsg2BRIniFailed);
         return false;
     }
@@ -350,6 +355,8 @@ bool TSessionForm::Open2BRConfiguration() {
         ini_.ComputeMode = "2t";
     } else if (FileExists(iniDir + "SEupdRules.ini")) {
         ini_.IniState = kIniState2BR;
+        // "save" writes through the path set, which must name the session's folder.
+        ini_.Set2BRPaths();
         const bool step4 = FileExists(SessionFilePath + ".mpt");
         ui_.ShowMessage(step4 ? kMsgStep4Unfinished : kMsgStep3Unfinished);
         ini_.ComputeMode = step4 ? "4t" : "3t";
@@ -406,15 +413,16 @@ bool TSessionForm::SaveIfNotOnlyHeader(const TMemo& memo, const std::string& pat
     return true;
 }
 
-void TSessionForm::Save1BR() {
+bool TSessionForm::Save1BR(const char* sessionFailure) {
     const std::string base = ini_.SessionsPath + SessionBaseName(SesName);
-    SaveIfNotOnlyHeader(SessionMemo, SessionFilePath, kMsgSaveMethodsFailed);
+    bool saved = SaveIfNotOnlyHeader(SessionMemo, SessionFilePath, sessionFailure);
     if (InterprtMemo.Lines.Count() > 1) {
         BVPath = base + ".ipr";
-        SaveIfNotOnlyHeader(InterprtMemo, BVPath, kMsgSaveBVFailed);
+        saved = SaveIfNotOnlyHeader(InterprtMemo, BVPath, kMsgSaveBVFailed) && saved;
     }
-    SaveIfNotOnlyHeader(MemoLK, base + ".lnb", kMsgSaveLnBFailed);
-    SaveIfNotOnlyHeader(MemoLzB, base + ".lzb", kMsgSaveLzBFailed);
+    saved = SaveIfNotOnlyHeader(MemoLK, base + ".lnb", kMsgSaveLnBFailed) && saved;
+    saved = SaveIfNotOnlyHeader(MemoLzB, base + ".lzb", kMsgSaveLzBFailed) && saved;
+    return saved;
 }
 
 void TSessionForm::Save2BR() {
@@ -428,7 +436,7 @@ void TSessionForm::Speichern() {
     if (Opened == 1 && ini_.IniState == kIniState2BR && !ini_.Session2BRPath.empty()) {
         Save2BR();
     } else if (Opened == 1 && ini_.IniState != kIniState2BR && HasSessionPath()) {
-        Save1BR();
+        Save1BR(kMsgSaveMethodsFailed);
     } else {
         ui_.ShowMessage(kMsgNoSessionChosen);
     }
@@ -439,9 +447,13 @@ void TSessionForm::SpeichernUnterSes() {
         ui_.ShowMessage(kMsgNoSessionToSaveAs);
         return;
     }
+    SaveAs();
+}
+
+bool TSessionForm::SaveAs() {
     saveAs_.EditSaveAs.Text.clear();
     if (ui_.ShowModal(saveAs_) != ModalResult::Ok) {
-        return;
+        return false;
     }
     const std::string name = saveAs_.EditSaveAs.Text;
     const std::string path = ini_.SessionsPath + name;
@@ -449,7 +461,7 @@ void TSessionForm::SpeichernUnterSes() {
         SessionMemo.Lines.SaveToFile(path);
     } catch (const FileError&) {
         ui_.ShowMessage(kMsgSaveAsFailed);
-        return;
+        return false;
     }
     SesName = name;
     SessionFilePath = path;
@@ -477,12 +489,19 @@ void TSessionForm::SpeichernUnterSes() {
     if (companionsSaved) {
         ui_.ShowMessage(kMsgSavedAs);
     }
+    return companionsSaved;
 }
 
 void TSessionForm::FormClose() {
     SessionMemo.Lines.Clear();
     InterprtMemo.Lines.Clear();
     Opened = 0;
+    // The mode and the upgrade state describe the closed session; the next one starts in 1BR.
+    Memo2BRSes.Lines.Clear();
+    MemoTS.Lines.Clear();
+    MemoTH.Lines.Clear();
+    ini_.IniState = kIniState1BR;
+    ini_.ComputeMode.clear();
 }
 
 void TSessionForm::SessionStartButtonClick() {

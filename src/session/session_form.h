@@ -49,7 +49,8 @@ public:
     bool OpenSession(const std::string& fileName, bool is2BR, const std::string& directory);
     void Speichern();
     void SpeichernUnterSes();
-    // Closing discards the session text and the BV list without asking.
+    // Closing discards the session text, the BV list and the 2BR lists without asking, and
+    // returns the mode to 1BR.
     void FormClose() override;
     // Names the open session in Temp\AktSes.ini.
     void WriteActiveSession();
@@ -66,6 +67,8 @@ public:
 private:
     // The save question of "new"; false when the open session could not be saved.
     bool SaveBeforeNew();
+    // True when a list of the 1BR page holds more than its header line.
+    bool HoldsMoreThanHeaders() const;
     void ResetLists();
     // Reads the chosen session file into its list; false after the open message.
     bool OpenChosenFile(const std::string& name, bool twoBR, const std::string& directory);
@@ -73,7 +76,10 @@ private:
     // True when the 2BR configuration was read.
     bool Open2BRConfiguration();
     void ReportUpgradeMarkers();
-    void Save1BR();
+    // The 1BR lists, each when it holds more than its header; false when a write failed.
+    bool Save1BR(const char* sessionFailure);
+    // The name dialog of "save as" and the writes; false when cancelled or a write failed.
+    bool SaveAs();
     void Save2BR();
     // Writes the list when it holds more than its header line; false when that failed.
     bool SaveIfNotOnlyHeader(const TMemo& memo, const std::string& path, const char* failure);

@@ -260,9 +260,10 @@ void TIniForm::ConvertRanges() {
                                       &UsersRangeEnd,      &GroupsRangeBegin, &GroupsRangeEnd,
                                       &EveryoneRangeBegin, &EveryoneRangeEnd};
     for (int i = 1; i <= 8; ++i) {
-        // A missing key keeps its range at 0: the chain check has reported the first missing
-        // one, and one message is enough for a key that is simply absent.
-        if (RangeTexts[i] == kRangeKeys[i - 1].defaultText) {
+        // A missing author or user key keeps its range at 0: the chain check has reported the
+        // first missing one. The group and everyone ranges have no check of their own, so a
+        // missing one fails its conversion; taken as 0 it would put other topics in its area.
+        if (i <= 4 && RangeTexts[i] == kRangeKeys[i - 1].defaultText) {
             continue;
         }
         const auto value = TryStrToInt(RangeTexts[i]);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "settings/ini_form.h"
 #include "platform/strict_int.h"
+#include "settings/ini_form.h"
 #include "textbase/tools.h"
 
 namespace vx {
@@ -99,6 +99,25 @@ std::string MsgBVTarget(const std::string& shortType, const std::string& target,
            "for the BV instruction for :" + se + "\r" + "Check for character errors...";
 }
 
+std::string MsgAlreadyInSession(const std::vector<std::string>& lines) {
+    std::string shown;
+    for (const std::string& line : lines) {
+        shown += "\r" + line;
+    }
+    return "Diese Zeilen stehen bereits in der Session und werden nicht nochmal eingetragen:" +
+           shown + "\r" + "___" + "\r" +
+           "These lines are already in the session and are not added again:" + shown;
+}
+
+// Adds `line` unless the list holds it already; a line left out goes to `repeated`.
+void AddOnce(TextList& lines, const std::string& line, std::vector<std::string>& repeated) {
+    if (lines.IndexOf(line) >= 0) {
+        repeated.push_back(line);
+    } else {
+        lines.Add(line);
+    }
+}
+
 std::string MsgBVSyntax(int line) {
     const std::string number = std::to_string(line);
     return "Syntaxfehler in Zeile: " + number + "\r" + "Korrigieren Sie und aktivieren ggf. neu." +
@@ -109,6 +128,16 @@ std::string MsgBVSyntax(int line) {
 // Characters `pos`.. of a text (0-based), at most `count`; empty beyond its end.
 std::string Mid(const std::string& text, std::size_t pos, std::size_t count) {
     return pos < text.size() ? text.substr(pos, count) : std::string();
+}
+
+// The target sentence of a BV line: the text before its " <-" (before the first blank of a
+// line written without one).
+std::string TargetOfBVLine(const std::string& line) {
+    std::size_t cut = line.find(" <-");
+    if (cut == std::string::npos) {
+        cut = line.find(' ');
+    }
+    return line.substr(0, cut);
 }
 
 std::string WithoutBlanks(std::string text) {
@@ -169,6 +198,7 @@ void TWWRelForm::AktivButtonClick(int tab) {
     std::string relations;
     const std::vector<TRelationPage>& pages = Tab(tab).Relations.Pages;
     bool bvTargetFailed = false;
+    std::vector<std::string> repeated;
     for (std::size_t p = 0; p < pages.size() && p < kMaxRelationEntries && !bvTargetFailed; ++p) {
         const std::string& name = pages[p].Caption;
         if (name.empty()) {
@@ -181,25 +211,34 @@ void TWWRelForm::AktivButtonClick(int tab) {
             if (m < 3) {
                 relations += name + kMethodNames[m] + ",";
             } else if (m == 3) {
-                bvTargetFailed = !AddBVItem(name, code);
+                bvTargetFailed = !AddBVItem(name, code, repeated);
             } else {
                 TMemo& chains = m == 4 ? session_.MemoLK : session_.MemoLzB;
-                chains.Lines.Add(se + ", " + code + (m == 4 ? " <> " : " >< ") + name);
+                AddOnce(chains.Lines, se + ", " + code + (m == 4 ? " <> " : " >< ") + name,
+                        repeated);
             }
         }
     }
     CurrentValue = value;
-    session_.SessionMemo.Lines.Add(se + code + ": " + relations);
+    AddOnce(session_.SessionMemo.Lines, se + code + ": " + relations, repeated);
+    if (!repeated.empty()) {
+        ui_.ShowMessage(MsgAlreadyInSession(repeated));
+    }
 }
 
-bool TWWRelForm::AddBVItem(const std::string& relation, const std::string& code) {
+bool TWWRelForm::AddBVItem(const std::string& relation, const std::string& code,
+                           std::vector<std::string>& repeated) {
     const std::string target =
         relation.size() > 1 && relation[1] == 'S' ? StripR(relation) : StripR(TopicPart + relation);
     const std::string item = SentencePart + code + "BV1,";
     TextList& lines = session_.InterprtMemo.Lines;
     const int line = FindLineOfSE(target);
     if (line >= 1) {
-        lines.Set(line, lines[line] + " " + item);
+        if (lines[line].find(" " + item) != std::string::npos) {
+            repeated.push_back(target + " <- " + item);
+        } else {
+            lines.Set(line, lines[line] + " " + item);
+        }
         return true;
     }
     const std::int32_t topic = TopicNumber(target);
@@ -222,7 +261,7 @@ int TWWRelForm::FindLineOfSE(const std::string& se) {
             ui_.ShowMessage(MsgBVSyntax(n));
             return -1;
         }
-        if (lines[n].compare(0, 7, se) == 0) {
+        if (TargetOfBVLine(lines[n]) == se) {
             return n;
         }
     }
@@ -250,7 +289,9 @@ int TWWRelForm::InsertPosOfSE(std::int32_t topic, std::int32_t sentence) const {
             position = *lineSentence > sentence ? n : n + 1;
         }
     }
-    return position == 0 ? 1 : position;
+    // With no line of the same or a greater topic the new line goes to the end, so that the
+    // list keeps the order in which the person built it.
+    return position == 0 ? lines.Count() : position;
 }
 
 void TWWRelForm::ResetButtonClick(int tab) {

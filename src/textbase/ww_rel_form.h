@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "textbase/vater2_methoden_form.h"
 #include "textbase/window_links.h"
@@ -44,10 +45,11 @@ public:
     // Opens the topic's semi-formal relation file in the read-only viewer.
     void OpenSemiFormal();
 
-    // Index of the BV line (from the second line on) whose first 7 characters are `se`, or -1.
+    // Index of the BV line (from the second line on) whose target is `se`, or -1.
     int FindLineOfSE(const std::string& se);
     // Where a new BV line of sentence `sentence` of topic `topic` goes: behind the lines of
-    // smaller numbers, and never above the heading line.
+    // smaller numbers, at the end when no line has the same or a greater topic, and never
+    // above the heading line.
     int InsertPosOfSE(std::int32_t topic, std::int32_t sentence) const;
 
     void FormClose() override;
@@ -59,7 +61,9 @@ private:
     // The value tab `tab` gives a sentence of the shown type; 0 for the Un tab of EW and DW.
     int TabValue(int tab) const;
     // The BV item of one relation; false when its target has no topic or sentence number.
-    bool AddBVItem(const std::string& relation, const std::string& code);
+    // An item the target's line holds already is not added again but noted in `repeated`.
+    bool AddBVItem(const std::string& relation, const std::string& code,
+                   std::vector<std::string>& repeated);
     std::string SemiFormalFile() const;
 
     SessionLinks session_;

@@ -1,9 +1,9 @@
 #include "viewer/form_read_only.h"
 
-#include "settings/ini_form.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"
 #include "platform/text_list.h"
+#include "settings/ini_form.h"
 #include "textbase/form_open_free.h"
 #include "textbase/tools.h"
 
@@ -217,12 +217,16 @@ void TFormReadOnly::ComboBoxSelectChange() {
     if (type.empty()) {
         return;
     }
+    const std::string& element = ComboBoxSelect.Text;
+    // An empty line or a line beginning with "<" names no document: the previous choice stays.
+    if ((type == kTypeRules || type == kTypeTopics) && PrefixBeforeColon(element) == "-1") {
+        return;
+    }
     DocumentPath.clear();
     DocumentTitle.clear();
-    const std::string& element = ComboBoxSelect.Text;
     if (type == kTypeRules || type == kTypeTopics) {
         const std::string x = PrefixBeforeColon(element);
-        if (LangX() && x != "-1") {
+        if (LangX()) {
             DocumentPath = Root + (type == kTypeRules ? "Regeln\\" : "Saetze\\") + x + ".txt";
             DocumentTitle = x;
         }
@@ -250,10 +254,8 @@ void TFormReadOnly::ButtonOpenClick() {
     }
     const bool document = !DocumentPath.empty();
     const std::string& path = document ? DocumentPath : OverviewPath;
-    if (path.empty()) {
-        return;  // the TS type has no overview
-    }
-    if (!LoadTab(tab, path, document ? DocumentTitle : OverviewTitle)) {
+    // The TS type has no overview: without an element there is nothing to open.
+    if (path.empty() || !LoadTab(tab, path, document ? DocumentTitle : OverviewTitle)) {
         ui_.ShowMessage(MsgOpenFailed(path));
     }
 }

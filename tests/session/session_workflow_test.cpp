@@ -28,7 +28,7 @@
 //   answer Yes|No|Cancel  answers the next question
 //   choose dir file       "Session choose": enters dir below Sessions ("." stays), selects
 //                         file ("-": none, then Cancel) and presses Select
-//   save, saveas [name], close, help
+//   save, saveas [name], close, help, tsstart
 //   add memo text         appends a line to a list of the session window
 //   mkdir path, fifo path, remove path   prepare the installation (paths with "\"); mkdir
 //                         replaces a file of that name
@@ -201,6 +201,8 @@ private:
             session.Close();
         } else if (op == "help") {
             session.SessionHelpButtonClick();
+        } else if (op == "tsstart") {
+            session.ButtonTSStartClick();
         } else if (op == "add") {
             Memo(a).Lines.Add(b);
         } else if (op == "mkdir") {

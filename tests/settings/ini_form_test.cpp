@@ -2,8 +2,8 @@
 
 #include <regex>
 
-#include "settings/ini_form.h"
 #include "platform/scripted_ui.h"
+#include "settings/ini_form.h"
 #include "support/temp_dir.h"
 
 namespace vx {
@@ -150,9 +150,26 @@ TEST(IniForm, MissingUsersRangeEndShowsExactlyItsMessageAndGoesOn) {
 }
 
 TEST(IniForm, RangeChainReportsOnlyTheFirstMissingKey) {
-    Started s(std::regex_replace(test::StandardVxIni(), std::regex("\\[setups\\][^\\[]*"), ""));
+    Started s(std::regex_replace(test::StandardVxIni(),
+                                 std::regex("(authorRangeBegin|usersRangeEnd)=[^\r]*\r\n"), ""));
     EXPECT_EQ(s.ui.Messages, std::vector<std::string>{kAuthorBegin});
     EXPECT_FALSE(s.app.Terminated());
+    // Without the whole section the missing group range fails its conversion after that.
+    Started none(std::regex_replace(test::StandardVxIni(), std::regex("\\[setups\\][^\\[]*"), ""));
+    EXPECT_EQ(none.ui.Messages, (std::vector<std::string>{kAuthorBegin, kConvert}));
+    EXPECT_TRUE(none.app.Terminated());
+}
+
+// Taken as 0, a missing group or everyone range would make author and user topics group
+// topics; it fails like a range that is no number.
+TEST(IniForm, MissingGroupOrEveryoneRangeEndsTheProgramLikeAFailedConversion) {
+    for (const std::string key :
+         {"groupsRangeBegin", "groupsRangeEnd", "everyoneRangeBegin", "everyoneRangeEnd"}) {
+        Started s(VxIniWith(key + "=", ""));
+        EXPECT_EQ(s.ui.Messages, std::vector<std::string>{kConvert}) << key;
+        EXPECT_TRUE(s.app.Terminated()) << key;
+        EXPECT_EQ(s.ini.UsersRangeEnd, 9999) << key;  // converted before the missing key
+    }
 }
 
 TEST(IniForm, RangeTextThatIsNoNumberEndsTheProgram) {

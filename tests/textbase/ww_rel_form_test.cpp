@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/ini_form.h"
 #include "platform/scripted_ui.h"
 #include "session_lists.h"
+#include "settings/ini_form.h"
 #include "support/installed.h"
 #include "textbase/ww_rel_form.h"
 
@@ -146,12 +146,16 @@ TEST_F(Activation, ASentenceKeepsOneValueUntilReset) {
     rel.FAktivButtonClick();
     rel.FResetButtonClick();
     rel.FAktivButtonClick();
-    EXPECT_EQ(Of(session.SessionMemo),
-              (Lines{"//vx2.0b, ", "S254E10WW10: ", "S254E10WW10: ", "S254E10WW20: "}));
-    EXPECT_EQ(ui.Messages, Lines{"Sie haben S254E10 bereits auf\r10 eingestellt.\r"
-                                 "Ein E kann in einer Session nur einen Wert haben.\r___\r"
-                                 "You have S254E10 allready set to\r10\r"
-                                 "An E can in one session only have one value."});
+    // The same value again is allowed, but its identical line is not written twice.
+    EXPECT_EQ(Of(session.SessionMemo), (Lines{"//vx2.0b, ", "S254E10WW10: ", "S254E10WW20: "}));
+    EXPECT_EQ(ui.Messages,
+              (Lines{"Diese Zeilen stehen bereits in der Session und werden nicht nochmal "
+                     "eingetragen:\rS254E10WW10: \r___\rThese lines are already in the session "
+                     "and are not added again:\rS254E10WW10: ",
+                     "Sie haben S254E10 bereits auf\r10 eingestellt.\r"
+                     "Ein E kann in einer Session nur einen Wert haben.\r___\r"
+                     "You have S254E10 allready set to\r10\r"
+                     "An E can in one session only have one value."}));
 }
 
 TEST_F(Activation, TheRefusedValueIsWordedByTabAndType) {
@@ -252,7 +256,7 @@ TEST_F(Activation, ABVTargetWithoutNumbersSkipsTheRestButTheSELineIsWritten) {
 TEST_F(Activation, NewBVLinesNeverGoAboveTheHeading) {
     Evaluate("S254", "E10", "WWType");
     session.InterprtMemo.Lines = {"//vx2.0b, BVInfos ", "S100E1 <- E2WW10BV1,"};
-    EXPECT_EQ(rel.InsertPosOfSE(254, 3), 1);
+    EXPECT_EQ(rel.InsertPosOfSE(254, 3), 2);  // no line of the same or a greater topic: the end
     session.InterprtMemo.Lines = {"//vx2.0b, BVInfos ", "S12E3 <- E1WW10BV1,",
                                   "S254E2 <- E1WW10BV1,", "S300E1 <- E1WW10BV1,"};
     EXPECT_EQ(rel.InsertPosOfSE(254, 3), 3);

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/ini_form.h"
 #include "platform/host_path.h"
 #include "platform/scripted_ui.h"
+#include "settings/ini_form.h"
 #include "support/golden.h"
 #include "support/installed.h"
 #include "textbase/form_open_free.h"
@@ -166,6 +166,9 @@ TEST(DemoInstallation, HasEveryTextAndListOfHelpAndViewer) {
             for (const std::string& element : viewer.ComboBoxSelect.Items) {
                 viewer.ComboBoxSelect.Text = element;
                 viewer.ComboBoxSelectChange();
+                if (viewer.DocumentPath.empty() && viewer.OverviewPath.empty()) {
+                    continue;  // the TS type has no overview to open
+                }
                 viewer.ButtonOpenClick();
                 viewer.PageControl.ActivePageIndex = 1;
                 viewer.ButtonCloseClick();

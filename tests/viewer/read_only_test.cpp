@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/ini_form.h"
 #include "platform/scripted_ui.h"
+#include "settings/ini_form.h"
 #include "support/installed.h"
 #include "textbase/form_open_free.h"
 #include "viewer/form_read_only.h"
@@ -152,6 +152,26 @@ TEST_F(Viewer, TypesSetTheirOverviewsAndElementLists) {
               (Messages{"RuleList", "TH List", "Author-TH Details", "TS254.txt", "", "", "", ""}));
     EXPECT_EQ(viewer.MemoRO[3].Lines[0], "*E3,WW:");
     EXPECT_EQ(ui.Messages, Messages{});
+}
+
+TEST_F(Viewer, OpenWithoutADocumentFailsAndANamelessElementKeepsTheChoice) {
+    ChooseType(kTypeTS);
+    viewer.ButtonOpenClick();  // the TS type has no overview
+    EXPECT_EQ(ui.Messages, Messages{"Read only module: Fehler beim Oeffnen des Dokumentes.\r___\r"
+                                    "Read only module: Error opening the document: "});
+    EXPECT_EQ(viewer.FirstFreeTab(), 0);
+
+    SetLanguage(1);
+    ChooseType(kTypeTopics);
+    ChooseElement("S12: Fruehstueck");
+    for (const char* nameless : {"<Themen>", ""}) {
+        ChooseElement(nameless);
+        EXPECT_EQ(viewer.DocumentPath, root + "Saetze\\S12.txt") << nameless;
+        EXPECT_EQ(viewer.DocumentTitle, "S12") << nameless;
+    }
+    viewer.ButtonOpenClick();
+    EXPECT_EQ(viewer.PageControl.Pages[0].Caption, "S12");
+    EXPECT_EQ(ui.Messages.size(), 1u);
 }
 
 TEST_F(Viewer, SwitchingTheLanguageRebuildsTheListsAndLosesTheElement) {
