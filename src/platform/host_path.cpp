@@ -209,7 +209,7 @@ std::string ReadFileBytes(std::string_view systemPath) {
     }
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) {
-        throw FileError("Cannot read file \"" + std::string(systemPath) + "\"");
+        throw FileReadError("Cannot read file \"" + std::string(systemPath) + "\"");
     }
     return bytes;
 }
