@@ -107,6 +107,7 @@ TDeployForm::TDeployForm(Ui& ui, const TIniForm& ini, std::function<bool()> sess
     LabelResult.Caption = "Result: ";
     ComboBoxImpType.Items = {"Topic SE", "Rule VXR", "Relation", "semi formalized Rel",
                              "Default Formalized TS"};
+    ComboBoxImpType.Editable = false;
     MemoDeploy.ReadOnly = true;
 }
 
