@@ -90,8 +90,8 @@ private:
 
 }  // namespace
 
-TCommentCheck RemoveComments(const std::vector<std::string>& lines,
-                             const TCmtDelimiters& delimiters, std::vector<std::string>& kept) {
+TCommentCheck RemoveComments(const std::vector<std::string_view>& lines,
+                             const TCmtDelimiters& delimiters, std::string& cleaned) {
     TCommentCheck check;
     CommentScanner scanner(delimiters);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -102,12 +102,14 @@ TCommentCheck RemoveComments(const std::vector<std::string>& lines,
             check.Message = error;
             check.Text = lines[i];
             if (i + 1 < lines.size()) {
-                check.Text += kFollowedBy + lines[i + 1];
+                check.Text += kFollowedBy;
+                check.Text += lines[i + 1];
             }
             return check;
         }
         if (keep) {
-            kept.push_back(lines[i]);
+            cleaned += lines[i];
+            cleaned += "\r\n";
         }
         check.LastLine = lines[i];
     }

@@ -37,9 +37,9 @@ struct TCommentCheck {
 };
 
 // Checks the comment syntax of a file's lines and appends every line outside a comment to
-// `kept`. At the first error it stops; `kept` then holds only a part of the file and must
-// not be written.
-TCommentCheck RemoveComments(const std::vector<std::string>& lines,
-                             const TCmtDelimiters& delimiters, std::vector<std::string>& kept);
+// `cleaned`, each followed by CR LF. At the first error it stops; `cleaned` then holds only a
+// part of the file and must not be written.
+TCommentCheck RemoveComments(const std::vector<std::string_view>& lines,
+                             const TCmtDelimiters& delimiters, std::string& cleaned);
 
 }  // namespace vx

@@ -171,8 +171,9 @@ TCmtRes TDeployForm::RemoveCmtLoop(const std::string& sourceDir, const std::stri
         return Refuse(sourceDir, LimitMessage());
     }
     TCmtRes result;
+    FileBuffers buffers;
     for (const std::string& name : names) {
-        if (!DeployFile(sourceDir, name, result)) {
+        if (!DeployFile(sourceDir, name, buffers, result)) {
             return result;
         }
     }
@@ -182,11 +183,10 @@ TCmtRes TDeployForm::RemoveCmtLoop(const std::string& sourceDir, const std::stri
 }
 
 bool TDeployForm::DeployFile(const std::string& sourceDir, const std::string& name,
-                             TCmtRes& result) {
+                             FileBuffers& buffers, TCmtRes& result) {
     const std::string path = sourceDir + name;
-    TextList source;
     try {
-        source.SetText(ReadFileBytes(path));
+        ReadFileBytes(path, buffers.Source);
     } catch (const FileReadError&) {
         result = Refuse(path, ReadMessage(name, 0, ""));
         outcome_ = DeployOutcome::SourceError;
@@ -196,25 +196,23 @@ bool TDeployForm::DeployFile(const std::string& sourceDir, const std::string& na
         outcome_ = DeployOutcome::SourceError;
         return false;
     }
-    std::vector<std::string> kept;
-    const TCommentCheck check = RemoveComments(source.Lines(), Delimiters, kept);
+    SplitLines(buffers.Source, buffers.Lines);
+    buffers.Cleaned.clear();
+    const TCommentCheck check = RemoveComments(buffers.Lines, Delimiters, buffers.Cleaned);
     if (!check.Ok) {
         result = TCmtRes{path, check.Line, check.Message, "", check.Text, check.LastLine};
         outcome_ = DeployOutcome::SourceError;
         return false;
     }
-    return StageFile(name, std::move(kept), result);
+    return StageFile(name, buffers.Cleaned, result);
 }
 
-bool TDeployForm::StageFile(const std::string& name, std::vector<std::string> lines,
-                            TCmtRes& result) {
+bool TDeployForm::StageFile(const std::string& name, const std::string& cleaned, TCmtRes& result) {
     const std::string target = ini_.ImportsPath + name;
-    TextList cleaned;
-    cleaned.Assign(std::move(lines));
     bool written = false;
     if (ForceDirectories(ini_.ImportsPath)) {
         try {
-            cleaned.SaveToFile(target);
+            WriteFileAtomic(target, cleaned);
             written = true;
         } catch (const FileError&) {
         }

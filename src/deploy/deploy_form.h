@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "deploy/comment_check.h"
@@ -65,9 +66,17 @@ public:
     DeployOutcome Outcome() const { return outcome_; }
 
 private:
+    // Kept from file to file of a run, so that a large folder does not allocate anew for each.
+    struct FileBuffers {
+        std::string Source;
+        std::vector<std::string_view> Lines;
+        std::string Cleaned;
+    };
     // Checks and stages one file; false after an error, which `result` then names.
-    bool DeployFile(const std::string& sourceDir, const std::string& name, TCmtRes& result);
-    bool StageFile(const std::string& name, std::vector<std::string> lines, TCmtRes& result);
+    bool DeployFile(const std::string& sourceDir, const std::string& name, FileBuffers& buffers,
+                    TCmtRes& result);
+    // Replaces the staged copy atomically, so that a failed write keeps the older copy.
+    bool StageFile(const std::string& name, const std::string& cleaned, TCmtRes& result);
     // Ends a run with a message box whose text the report repeats.
     TCmtRes Refuse(std::string file, const std::string& message);
     bool SourceIsStagingFolder(const std::string& sourceDir) const;
