@@ -58,8 +58,9 @@ std::string OpenMessage(const std::string& path) {
     return "Fehler beim oeffnen der Datei: " + path + "\r___\rError opening file:" + path;
 }
 
-std::string ReadMessage(const std::string& name, int counter, const std::string& line) {
-    const std::string where = std::to_string(counter) + "\r" + line;
+// A file is read whole before its lines are counted, so a read failure is at line 0.
+std::string ReadMessage(const std::string& name) {
+    const std::string where = "0\r";
     return "Fehler beim Syntaxcheck der Kommentare beim Lesen der Datei: " + name +
            "\rin Zeile : " + where +
            "\r___\rError on syntax check of the comments reading the file: " + name +
@@ -188,7 +189,7 @@ bool TDeployForm::DeployFile(const std::string& sourceDir, const std::string& na
     try {
         ReadFileBytes(path, buffers.Source);
     } catch (const FileReadError&) {
-        result = Refuse(path, ReadMessage(name, 0, ""));
+        result = Refuse(path, ReadMessage(name));
         outcome_ = DeployOutcome::SourceError;
         return false;
     } catch (const FileError&) {

@@ -6,12 +6,10 @@
 namespace vx {
 namespace {
 
-const char* const kCommented = "E1: kept\r\n<note>\r\n<<\r\nhidden\r\n>>\r\n";
+const char* const kCommented = "E1: kept\r\n<note>\r\n";
 
 class DeployForm : public ::testing::Test {
 protected:
-    DeployForm() { installed.install.Write("Temp/deploy/A.txt", kCommented); }
-
     // Opens the window as the menu does and runs `action` inside it.
     void OpenAnd(std::function<void()> action) {
         installed.ui.QueueDialog([action](ModalForm&) { action(); }, "TDeployForm");
@@ -20,20 +18,8 @@ protected:
     std::vector<std::string> Report() const { return form.MemoDeploy.Lines.Lines(); }
 
     test::Installed installed;
-    bool sessionOpen = false;
-    TDeployForm form{installed.ui, installed.ini, [this] { return sessionOpen; }};
+    TDeployForm form{installed.ui, installed.ini, [] { return false; }};
 };
-
-TEST_F(DeployForm, IsRefusedWhileASessionIsOpen) {
-    sessionOpen = true;
-    form.deploy();
-    EXPECT_EQ(installed.ui.Messages,
-              std::vector<std::string>{
-                  "Um Dateien in vx zu aendern, muessen Sie die aktive Session schliessen.\r___\r"
-                  "Die Daten in einer laufenden Session duerfen sich nicht veraendern !"});
-    EXPECT_TRUE(installed.ui.Dialogs.empty());
-    EXPECT_TRUE(form.ComboBoxSource.Items.empty());
-}
 
 TEST_F(DeployForm, OpeningOffersTheDeployFolderAndTheRootFirstAndOnlyOnce) {
     const std::string deployPath = installed.ini.DeployPath;
@@ -46,15 +32,6 @@ TEST_F(DeployForm, OpeningOffersTheDeployFolderAndTheRootFirstAndOnlyOnce) {
     EXPECT_EQ(form.ComboBoxImpType.Items.size(), 5u);
     EXPECT_EQ(form.ComboBoxImpType.ItemIndex, -1);
     EXPECT_EQ(installed.ui.Dialogs, (std::vector<std::string>{"TDeployForm", "TDeployForm"}));
-}
-
-TEST_F(DeployForm, AFolderTypedWithoutItsClosingSeparatorIsThatFolder) {
-    OpenAnd([this] {
-        form.ComboBoxSource.Text = installed.install.Root() + "Temp/deploy";
-        form.ButtonStartClick();
-    });
-    EXPECT_EQ(Report(), std::vector<std::string>{"All ok !!"});
-    EXPECT_EQ(installed.install.Read("Temp/imports/A.txt"), "E1: kept\r\n");
 }
 
 TEST_F(DeployForm, AnEmptySourceFindsNoFileInsteadOfSearchingTheWorkingFolder) {
