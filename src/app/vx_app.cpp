@@ -30,6 +30,7 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
                 }),
       WWRelReadForm(ui, IniForm),
       FormSSaveAs(ui, IniForm),
+      DeployForm(ui, IniForm, [this] { return SessionForm.Opened == 1; }),
       vxCfgForm(IniForm),
       FormReadOnly(ui, IniForm, FormOpenFree),
       FormOpenFree(ui, IniForm),

@@ -24,6 +24,7 @@ struct CommandEntry {
 const CommandEntry kCommands[] = {
     {"1br", "SESSION", 1, nullptr, Check1BR},
     {"2br", "SESSION [--logic NAME]", 1, "--logic", Check2BR},
+    {"deploy", "SOURCE_DIR", 1, nullptr, CheckDeploy},
 };
 
 const char* const kRootOption = "--root";

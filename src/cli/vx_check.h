@@ -32,6 +32,9 @@ int Check1BR(CheckContext& context, const std::vector<std::string>& operands);
 // with NAME (default "DefWW") as the logic selector; the result lists and the results to Out.
 int Check2BR(CheckContext& context, const std::vector<std::string>& operands);
 
+// vx-check deploy SOURCE_DIR: "Start" of the deploy window on that folder; the report to Out.
+int CheckDeploy(CheckContext& context, const std::vector<std::string>& operands);
+
 // vx-check [--root DIR] COMMAND OPERANDS...: `args` without the program name.
 // `programFileName` is the tool's own file name in the system's path form; the installation
 // root is derived from it as vx derives its own, unless --root names the installation.

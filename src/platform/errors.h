@@ -11,6 +11,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file was opened but could not be read to its end.
+class FileReadError : public FileError {
+public:
+    using FileError::FileError;
+};
+
 // A text did not convert to a number.
 class ConvertError : public std::runtime_error {
 public:

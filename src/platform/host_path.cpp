@@ -194,6 +194,13 @@ std::vector<std::string> FindDirectories(std::string_view systemDir) {
 }
 
 std::string ReadFileBytes(std::string_view systemPath) {
+    std::string bytes;
+    ReadFileBytes(systemPath, bytes);
+    return bytes;
+}
+
+void ReadFileBytes(std::string_view systemPath, std::string& bytes) {
+    bytes.clear();
     const fs::path p = ToHostPath(systemPath);
     std::error_code ec;
     if (fs::is_directory(p, ec)) {
@@ -207,11 +214,18 @@ std::string ReadFileBytes(std::string_view systemPath) {
     if (!in) {
         throw FileError("Cannot open file \"" + std::string(systemPath) + "\"");
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw FileError("Cannot read file \"" + std::string(systemPath) + "\"");
+    // Read in blocks: large files (a deploy folder holds up to 254 of a megabyte) would
+    // otherwise be copied one character at a time.
+    if (const auto size = fs::file_size(p, ec); !ec) {
+        bytes.reserve(static_cast<std::size_t>(size));
     }
-    return bytes;
+    char block[1 << 16];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) {
+        throw FileReadError("Cannot read file \"" + std::string(systemPath) + "\"");
+    }
 }
 
 void WriteFileAtomic(std::string_view systemPath, std::string_view bytes) {

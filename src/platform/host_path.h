@@ -37,6 +37,8 @@ std::vector<std::string> FindDirectories(std::string_view systemDir);
 
 // Whole-file byte access; failures throw FileError naming the path.
 std::string ReadFileBytes(std::string_view systemPath);
+// The same into `bytes`, whose allocation is kept for reading many files in turn.
+void ReadFileBytes(std::string_view systemPath, std::string& bytes);
 // Replaces the file atomically: a temporary file beside it is written, then renamed, so a
 // failed write never destroys the old content.
 void WriteFileAtomic(std::string_view systemPath, std::string_view bytes);

@@ -95,14 +95,14 @@ std::string TextList::Text() const {
     return text;
 }
 
-void TextList::SetText(std::string_view text) {
-    std::vector<std::string> lines;
+void SplitLines(std::string_view text, std::vector<std::string_view>& lines) {
+    lines.clear();
     std::size_t start = 0;
     std::size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
+            lines.push_back(text.substr(start, i - start));
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
             }
@@ -111,9 +111,14 @@ void TextList::SetText(std::string_view text) {
         ++i;
     }
     if (start < text.size()) {
-        lines.emplace_back(text.substr(start));
+        lines.push_back(text.substr(start));
     }
-    Assign(std::move(lines));
+}
+
+void TextList::SetText(std::string_view text) {
+    std::vector<std::string_view> views;
+    SplitLines(text, views);
+    Assign(std::vector<std::string>(views.begin(), views.end()));
 }
 
 void TextList::LoadFromFile(std::string_view systemPath) {

@@ -61,4 +61,9 @@ private:
     std::uint64_t revision_ = 0;
 };
 
+// Replaces `lines` by the lines of a text split at CR LF, LF or CR; a line break at the very
+// end does not start another line. The views point into `text`; passing the same vector for
+// many texts spares its allocations.
+void SplitLines(std::string_view text, std::vector<std::string_view>& lines);
+
 }  // namespace vx

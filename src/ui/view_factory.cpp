@@ -4,6 +4,7 @@
 #include "ui/gui_host.h"
 #include "ui/views/about_view.h"
 #include "ui/views/cfg_view.h"
+#include "ui/views/deploy_view.h"
 #include "ui/views/hilfe_view.h"
 #include "ui/views/menu_view.h"
 #include "ui/views/open_free_view.h"
@@ -36,6 +37,7 @@ void CreateViews(GuiHost& host, VxApp& app) {
     host.AddView(std::make_unique<ReadOnlyView>(host, app.FormReadOnly));
     host.AddView(std::make_unique<OpenFreeView>(host, app.FormOpenFree));
     host.AddView(std::make_unique<ResultView>(host, app.ResultForm));
+    host.AddView(std::make_unique<DeployView>(host, app.DeployForm));
     // Windows drawn with their caption only, until their own view exists.
     for (TForm* form : app.Forms()) {
         if (host.ViewOf(*form) == nullptr) {

@@ -104,3 +104,34 @@ TEST(DemoInstallation, SessionStartReportsTheDemoSession) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+// "Tools" -> "Deploy" opens the deploy window, but not while the new session is open.
+TEST(VxApp, DeployOpensFromTheMenuOnlyWithoutAnOpenSession) {
+    test::TempInstallation install;
+    ScriptedUi ui;
+    VxApp app(ui, install.ProgramFileName());
+    ui.QueueDialog([](ModalForm&) {}, "TDeployForm");
+    app.MenueForm.Click("deploy");
+    EXPECT_EQ(ui.Dialogs, std::vector<std::string>{"TDeployForm"});
+    ui.QueueDialog(
+        [](ModalForm& dialog) {
+            auto& neue = dynamic_cast<TNeueSessionForm&>(dialog);
+            neue.EditNeueSession.Text = "Walk";
+            neue.ButtonOKClick();
+        },
+        "TNeueSessionForm");
+    app.MenueForm.Click("NeueSes");
+    ASSERT_EQ(app.SessionForm.Opened, 1);
+    ui.ClearRecords();
+    app.MenueForm.Click("deploy");
+    EXPECT_TRUE(ui.Dialogs.empty());
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.Messages[0].rfind("Um Dateien in vx zu aendern", 0), 0u);
+    EXPECT_TRUE(ui.AllAnswersUsed());
+}
+
+}  // namespace
+}  // namespace vx

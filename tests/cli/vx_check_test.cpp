@@ -87,13 +87,16 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
         {"2br", "A", "--logic", ""},
         {"2br", "--logic", "DefWW", "A"},
         {"2br", "A", "--logic", "DefWW", "B"},
+        {"deploy"},
+        {"deploy", "A", "B"},
     };
     for (const auto& args : refused) {
         const CheckRun run = Check(args, install.ProgramFileName());
         EXPECT_EQ(run.Exit, kExitNotStarted) << ::testing::PrintToString(args);
         EXPECT_EQ(run.Out, "");
         EXPECT_NE(run.Err.find("usage:\n  vx-check [--root DIR] 1br SESSION\n"
-                               "  vx-check [--root DIR] 2br SESSION [--logic NAME]\n--- end\n"),
+                               "  vx-check [--root DIR] 2br SESSION [--logic NAME]\n"
+                               "  vx-check [--root DIR] deploy SOURCE_DIR\n--- end\n"),
                   std::string::npos)
             << run.Err;
     }
