@@ -53,6 +53,12 @@ void TForm1BRLogic::OpenTEmplateLogic() {
         ui_.ShowMessage(kMsgSessionNotSaved);
         return;
     }
+    // Opening the window again on the same session keeps what the person typed in it.
+    if (Visible && shownFile_ == LogicFilePath()) {
+        Show();
+        return;
+    }
+    shownFile_ = LogicFilePath();
     if (!LoadMemo(MemoGeneralLogic, LogicFilePath()) &&
         !LoadMemo(MemoGeneralLogic, TemplateFilePath())) {
         // Another session's text must not stay in the window to be saved under this name.

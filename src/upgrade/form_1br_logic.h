@@ -33,6 +33,7 @@ private:
     Ui& ui_;
     TIniForm& ini_;
     TSessionForm& session_;
+    std::string shownFile_;  // the ".GLo" file whose text the window shows
 };
 
 }  // namespace vx

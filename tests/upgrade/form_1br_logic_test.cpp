@@ -27,8 +27,13 @@ TEST_F(Logic1BR, ASessionWithoutItsFileStartsFromTheTemplateAndSavingCreatesIt) 
     EXPECT_EQ(Read("Sessions\\Morning.GLo"), logic.MemoGeneralLogic.Lines.Text());
     EXPECT_EQ(ui.Messages, std::vector<std::string>{});
 
-    // The next opening shows the session's own file.
-    logic.MemoGeneralLogic.Lines.Clear();
+    // Opening it again while it is shown keeps what was typed; after closing, the next opening
+    // shows the session's own file.
+    logic.MemoGeneralLogic.Lines.Add("typed, not saved");
+    app.MenueForm.Click("Set1BRLogic");
+    EXPECT_EQ(logic.MemoGeneralLogic.Lines[logic.MemoGeneralLogic.Lines.Count() - 1],
+              "typed, not saved");
+    logic.Close();
     logic.OpenTEmplateLogic();
     EXPECT_EQ(logic.MemoGeneralLogic.Lines.Text(), Read("Sessions\\Morning.GLo"));
 }

@@ -116,7 +116,7 @@ ListsView::ListsView(GuiHost& host, TListsForm& form)
                   QString());
     (new QVBoxLayout(window()))->addWidget(pages);
     Bind<PageControlBinding>(pages, f.PageControl, runner(), Handler{});
-    window()->resize(860, 560);
+    window()->resize(1120, 600);
 }
 
 QWidget* ListsView::NewMemo(TMemo& memo, const char* name) {
