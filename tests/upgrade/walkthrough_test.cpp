@@ -174,5 +174,58 @@ TEST_F(Walkthrough, Morning1BRBecomesA2BRSessionWhoseTSLinesAreComputed) {
     EXPECT_EQ(actual, test::ReadBytes(expected));
 }
 
+// The person ends vx after step 3 and comes back: choosing the 2BR session (its session file
+// copied into the 2BR directory, as the pre-processing message asks) finds step 4 due.
+TEST_F(Walkthrough, AnUpgradeGoesOnWithStep4AfterARestart) {
+    TSetBRForm& wizard = app.SetBRForm;
+    Choose("", "Morning");
+    app.Form1BRLogic.OpenTEmplateLogic();
+    app.Form1BRLogic.ButtonSaveClick();
+    app.ListsForm.Memo_TS_Settings.Lines = TextList{"//TS setting for 1BR, "};
+    app.ListsForm.Button_Finish_Step1Click();
+    ui.OnMessage = [this](const std::string& text) {
+        if (text.find("Kopieren Sie die fertigen 2BR ini-Dateien") != std::string::npos) {
+            test::CopyTree(dir.path() / "Sessions/_2BR_Tst_vxDefUpg.txt/ini",
+                           dir.path() / "Sessions/_2BR_Morning/ini");
+            fs::copy_file(dir.path() / "Sessions/Morning",
+                          dir.path() / "Sessions/_2BR_Morning/Morning");
+        }
+    };
+    wizard.Oeffne();
+    Pick(wizard.RadioButton2BRupgS2);
+    wizard.ButtonOKClick();
+    ASSERT_EQ(app.IniForm.IniState, 2);
+    wizard.Oeffne();
+    Pick(wizard.RadioButton2BRupgS3);
+    wizard.ButtonOKClick();
+    app.ListsForm.ButtonFinishSaveUpdRulesClick();
+    ASSERT_EQ(app.IniForm.ComputeMode, "4t");
+
+    WalkUi ui2;
+    VxApp again(ui2, dir.ProgramFileName());
+    ui2.QueueDialog(
+        [](ModalForm& form) {
+            auto& dialog = dynamic_cast<TWahleDlgBoxForm&>(form);
+            dialog.DirectoryListBox.Enter("_2BR_Morning");
+            dialog.DirectoryListBoxChange();
+            const auto& items = dialog.FileListBox.Items;
+            dialog.FileListBox.ItemIndex =
+                static_cast<int>(std::find(items.begin(), items.end(), "Morning") - items.begin());
+            dialog.ButtonSelectClick();
+        },
+        "TWahleDlgBoxForm");
+    again.MenueForm.Click("AuswaehlenSes");
+    EXPECT_EQ(again.IniForm.IniState, 2);
+    EXPECT_EQ(again.IniForm.ComputeMode, "4t");
+    again.MenueForm.Click("SetBRStep1");
+    EXPECT_TRUE(again.SetBRForm.RadioButton2BRupgS4.Checked);
+    again.SetBRForm.ButtonOKClick();
+    EXPECT_TRUE(again.Step4UpgrMan.Visible);
+    EXPECT_EQ(again.Step4UpgrMan.MemoSession.Lines[8], "S254E4EW50: RE5M1,RE5O1,");
+    EXPECT_EQ(again.ListsForm.MemoS3updateRules.Lines.Text(),
+              test::ReadBytes(dir.path() / "Sessions/_2BR_Morning/ini/SEupdRules.ini"));
+    EXPECT_EQ(ui2.Messages.size(), 3u);  // step 4 due, the opening's O4, the note of step 4
+}
+
 }  // namespace
 }  // namespace vx
