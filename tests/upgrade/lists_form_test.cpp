@@ -43,7 +43,7 @@ TEST_F(DynamicRules, TheDemoSessionGetsItsRulesInTheOrderOfTopicAndSentence) {
                   "//end of the active dynamic rules"}));
     // The user's list follows the fixed list.
     EXPECT_EQ(lists.MemoFixed_dynRules.Lines[lists.MemoFixed_dynRules.Lines.Count() - 1],
-              "RUP(VXR1E1,keep . S30012E1");
+              "RUP(VXR1E1,keep . S1123E1");
     ASSERT_EQ(lists.DynRuleEntries.size(), 3u);
     const TDynRuleEntry& storm = lists.DynRuleEntries[0];
     EXPECT_EQ(storm.Key, "S254E4");
