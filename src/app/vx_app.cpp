@@ -33,8 +33,13 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
       DeployForm(ui, IniForm, [this] { return SessionForm.Opened == 1; }),
       vxCfgForm(IniForm),
       FormReadOnly(ui, IniForm, FormOpenFree),
+      SetBRForm(ui, IniForm, SessionForm, ListsForm,
+                [this](const std::string& which) { return FormAnals2BR.Anals.AnalyzeLogics(which); }),
+      ListsForm(ui, IniForm, SessionForm, Step4UpgrMan),
       FormOpenFree(ui, IniForm),
-      FormAnals2BR(ui, IniForm, SessionForm, ResultForm) {
+      FormAnals2BR(ui, IniForm, SessionForm, ResultForm),
+      Form1BRLogic(ui, IniForm, SessionForm),
+      Step4UpgrMan(ui, IniForm, SessionForm) {
     SessionForm.TSStart = [this] { FormAnals2BR.ButtonTSStartClick(); };
     WireMenu();
 }

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/vx_app.h"
+#include "platform/scripted_ui.h"
+#include "support/golden.h"
+#include "support/temp_dir.h"
+
+// The whole upgrade of the demo's 1BR session "Morning" to 2BR, as a person does it through
+// the menu, ending in a TS start of the new 2BR session. The messages of the walk are a golden
+// file (tests/data/upgrade/walkthrough/messages.txt; paths below the installation start with
+// "<root>\").
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Lets the person act while a message box is open, as the file wizard asks.
+class WalkUi : public ScriptedUi {
+public:
+    void ShowMessage(std::string_view text) override {
+        ScriptedUi::ShowMessage(text);
+        if (OnMessage) {
+            OnMessage(std::string(text));
+        }
+    }
+    std::function<void(const std::string&)> OnMessage;
+};
+
+class Walkthrough : public ::testing::Test {
+protected:
+    Walkthrough() : app(ui, dir.ProgramFileName()) { ui.ClearRecords(); }
+
+    // "Session choose": enters `directory` below Sessions ("" stays) and selects `file`.
+    void Choose(const std::string& directory, const std::string& file) {
+        ui.QueueDialog(
+            [directory, file](ModalForm& form) {
+                auto& dialog = dynamic_cast<TWahleDlgBoxForm&>(form);
+                if (!directory.empty()) {
+                    dialog.DirectoryListBox.Enter(directory);
+                    dialog.DirectoryListBoxChange();
+                }
+                const auto& items = dialog.FileListBox.Items;
+                dialog.FileListBox.ItemIndex =
+                    static_cast<int>(std::find(items.begin(), items.end(), file) - items.begin());
+                dialog.ButtonSelectClick();
+            },
+            "TWahleDlgBoxForm");
+        app.MenueForm.Click("AuswaehlenSes");
+    }
+    void Step(const std::string& name) { ui.Log.push_back("=== " + name); }
+    void Pick(TRadioButton& radio) {
+        TSetBRForm& w = app.SetBRForm;
+        for (TRadioButton* other : {&w.RadioButton1BR, &w.RadioButton2BRupgS1,
+                                    &w.RadioButton2BRupgS2, &w.RadioButton2BRupgS3,
+                                    &w.RadioButton2BRupgS4, &w.RadioButton2BR, &w.RadioButton3BR}) {
+            other->Checked = false;
+        }
+        radio.Checked = true;
+    }
+    // The log with the installation's root written as "<root>\".
+    std::string Transcript() const {
+        std::vector<std::string> lines;
+        for (const std::string& entry : ui.Log) {
+            lines.push_back(test::ReplaceAll(entry, dir.SystemPath(), "<root>\\"));
+        }
+        return test::FormatMessages(lines);
+    }
+
+    test::DemoCopy dir;
+    WalkUi ui;
+    VxApp app;
+};
+
+TEST_F(Walkthrough, Morning1BRBecomesA2BRSessionWhoseTSLinesAreComputed) {
+    TIniForm& ini = app.IniForm;
+    TSetBRForm& wizard = app.SetBRForm;
+    TListsForm& lists = app.ListsForm;
+    TSessionForm& session = app.SessionForm;
+
+    Step("Session choose Morning");
+    Choose("", "Morning");
+    ASSERT_EQ(session.Opened, 1);
+
+    Step("Set 1BR Logic, Save");
+    app.MenueForm.Click("Set1BRLogic");
+    app.Form1BRLogic.ButtonSaveClick();
+    EXPECT_TRUE(dir.Exists("Sessions/Morning.GLo"));
+
+    Step("Set BR Step, step 1");
+    app.MenueForm.Click("SetBRStep1");
+    Pick(wizard.RadioButton2BRupgS1);
+    wizard.ButtonOKClick();
+    ASSERT_TRUE(lists.Visible);
+    for (const char* line :
+         {"S120E1 (DefWW;;) : TS1 // the kettle is switched on",
+          "S120E2 (DefWW;;) : TS1 => TS2 // the kettle is on, so the water boils",
+          "S254E2 (DefWW;;) : TS1 o TS2 // rain or drizzle",
+          "S254E3 (DefWW;;) : TS1 u ~TS1 // wet and not wet",
+          "S254E4 (DefWW;;) : ~TS1 // no calm weather"}) {
+        lists.Memo_TS_Settings.Lines.Add(line);
+    }
+    lists.ButtonTSsaveClick();
+    lists.Button_Finish_Step1Click();
+    EXPECT_EQ(ini.ComputeMode, "1f");
+
+    Step("Set BR Step, step 2");
+    ui.OnMessage = [this](const std::string& text) {
+        if (text.find("Kopieren Sie die fertigen 2BR ini-Dateien") != std::string::npos) {
+            test::CopyTree(dir.path() / "Sessions/_2BR_Tst_vxDefUpg.txt/ini",
+                           dir.path() / "Sessions/_2BR_Morning/ini");
+        }
+    };
+    app.MenueForm.Click("SetBRStep1");
+    Pick(wizard.RadioButton2BRupgS2);
+    wizard.ButtonOKClick();
+    ui.OnMessage = nullptr;
+    EXPECT_EQ(ini.IniState, 2);
+    EXPECT_EQ(ini.ComputeMode, "2f");
+    EXPECT_EQ(wizard.CreatedDirectories.size(), 14u);
+    wizard.ButtonCancelClick();
+
+    Step("Set BR Step, step 3");
+    app.MenueForm.Click("SetBRStep1");
+    Pick(wizard.RadioButton2BRupgS3);
+    wizard.ButtonOKClick();
+    EXPECT_FALSE(wizard.Visible);
+    EXPECT_EQ(lists.PageControl.ActivePageIndex, TListsForm::kPageStep3UpdateRules);
+    lists.MemoS3updateRules.Lines.Add("; checked for the session Morning");
+    lists.ButtonFinishSaveUpdRulesClick();
+    EXPECT_EQ(ini.ComputeMode, "4t");
+
+    Step("Set BR Step, step 4");
+    app.MenueForm.Click("SetBRStep1");
+    wizard.ButtonOKClick();
+    TStep4UpgrMan& manual = app.Step4UpgrMan;
+    ASSERT_TRUE(manual.Visible);
+    // The update rule of EW: the storm warning, answered Ja, becomes Wahr.
+    ASSERT_EQ(manual.MemoSession.Lines[8], "S254E4EW50: RE5M1,RE5O1,");
+    manual.MemoSession.Lines.Set(8, "S254E4WW10: RE5M1,RE5O1,");
+    manual.ButtonSaveFinClick();
+    lists.MemoMapSETStoLogics.Lines = TextList{"S254E4: EW50 -> WW10 (DVXR2)"};
+    lists.ButtonFinishUpgrClick();
+    EXPECT_EQ(ini.ComputeMode, "4f");
+    app.MenueForm.Click("SetBRStep1");
+    Pick(wizard.RadioButton2BR);
+    wizard.ButtonOKClick();
+    EXPECT_FALSE(wizard.Visible);
+
+    Step("close, Session choose _2BR_Morning\\Morning, TS start");
+    session.Close();
+    Choose("_2BR_Morning", "Morning");
+    ASSERT_EQ(session.Opened, 1);
+    EXPECT_EQ(ini.IniState, 2);
+    EXPECT_EQ(session.MemoTS.Lines.Count(), 6);
+    session.ButtonTSStartClick();
+    EXPECT_EQ(app.ResultForm.Memo_DefWW.Lines.Lines(),
+              (std::vector<std::string>{
+                  app.ResultForm.Memo_DefWW.Lines[0],
+                  "S120E1:TS1, MATCHES with SE-Target: 10 with:TS1=10 ",
+                  "S120E2:TS1=>TS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 ",
+                  "S254E2:TS1oTS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 ",
+                  "S254E3:TS1u~TS1, INCONSISTENT with SE-Target: 10",
+                  "S254E4:~TS1, MATCHES with SE-Target: 10 with:TS1=20 ",
+              }));
+
+    const std::string actual = Transcript();
+    test::DumpActual("upgrade", "walkthrough", "messages.txt", actual);
+    const fs::path expected = test::TestDataDir() / "upgrade/walkthrough/messages.txt";
+    EXPECT_EQ(actual, test::ReadBytes(expected));
+}
+
+// The person ends vx after step 3 and comes back: choosing the 2BR session (its session file
+// copied into the 2BR directory, as the pre-processing message asks) finds step 4 due.
+TEST_F(Walkthrough, AnUpgradeGoesOnWithStep4AfterARestart) {
+    TSetBRForm& wizard = app.SetBRForm;
+    Choose("", "Morning");
+    app.Form1BRLogic.OpenTEmplateLogic();
+    app.Form1BRLogic.ButtonSaveClick();
+    app.ListsForm.Memo_TS_Settings.Lines = TextList{"//TS setting for 1BR, "};
+    app.ListsForm.Button_Finish_Step1Click();
+    ui.OnMessage = [this](const std::string& text) {
+        if (text.find("Kopieren Sie die fertigen 2BR ini-Dateien") != std::string::npos) {
+            test::CopyTree(dir.path() / "Sessions/_2BR_Tst_vxDefUpg.txt/ini",
+                           dir.path() / "Sessions/_2BR_Morning/ini");
+            fs::copy_file(dir.path() / "Sessions/Morning",
+                          dir.path() / "Sessions/_2BR_Morning/Morning");
+        }
+    };
+    wizard.Oeffne();
+    Pick(wizard.RadioButton2BRupgS2);
+    wizard.ButtonOKClick();
+    ASSERT_EQ(app.IniForm.IniState, 2);
+    wizard.Oeffne();
+    Pick(wizard.RadioButton2BRupgS3);
+    wizard.ButtonOKClick();
+    app.ListsForm.ButtonFinishSaveUpdRulesClick();
+    ASSERT_EQ(app.IniForm.ComputeMode, "4t");
+
+    WalkUi ui2;
+    VxApp again(ui2, dir.ProgramFileName());
+    ui2.QueueDialog(
+        [](ModalForm& form) {
+            auto& dialog = dynamic_cast<TWahleDlgBoxForm&>(form);
+            dialog.DirectoryListBox.Enter("_2BR_Morning");
+            dialog.DirectoryListBoxChange();
+            const auto& items = dialog.FileListBox.Items;
+            dialog.FileListBox.ItemIndex =
+                static_cast<int>(std::find(items.begin(), items.end(), "Morning") - items.begin());
+            dialog.ButtonSelectClick();
+        },
+        "TWahleDlgBoxForm");
+    again.MenueForm.Click("AuswaehlenSes");
+    EXPECT_EQ(again.IniForm.IniState, 2);
+    EXPECT_EQ(again.IniForm.ComputeMode, "4t");
+    again.MenueForm.Click("SetBRStep1");
+    EXPECT_TRUE(again.SetBRForm.RadioButton2BRupgS4.Checked);
+    again.SetBRForm.ButtonOKClick();
+    EXPECT_TRUE(again.Step4UpgrMan.Visible);
+    EXPECT_EQ(again.Step4UpgrMan.MemoSession.Lines[8], "S254E4EW50: RE5M1,RE5O1,");
+    EXPECT_EQ(again.ListsForm.MemoS3updateRules.Lines.Text(),
+              test::ReadBytes(dir.path() / "Sessions/_2BR_Morning/ini/SEupdRules.ini"));
+    EXPECT_EQ(ui2.Messages.size(), 3u);  // step 4 due, the opening's O4, the note of step 4
+}
+
+}  // namespace
+}  // namespace vx
