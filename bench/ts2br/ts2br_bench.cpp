@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <random>
 
@@ -13,6 +14,8 @@
 //     with the compiled search and with the walk over the layers.
 // (2) Lines with 12 free TS over five values (244 140 625 rows): the pruned search against
 //     enumerating every row in order with the compiled line.
+// (3) Hard chain lines with 10, 11 and 12 free TS over five values, each TS two or three
+//     times, half without a match: the time of each line, median and worst.
 namespace vx {
 namespace {
 
@@ -158,6 +161,43 @@ BENCHMARK(BM_TwelveFreeTS)
 BENCHMARK(BM_TwelveFreeTS)
     ->ArgsProduct({TwelveFreeLines(), {0}})
     ->ArgNames({"line", "row_by_row"})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_HardChainLines(benchmark::State& state) {
+    const int freeTS = static_cast<int>(state.range(0));
+    const LogicModel logic = ts_workload::CyclicLogic(5);
+    std::mt19937 rng(static_cast<unsigned>(freeTS));
+    std::vector<ts_workload::HardLine> lines;
+    for (int i = 0; i < 20; ++i) {
+        lines.push_back(ts_workload::HardChainLine(rng, 5, freeTS, i % 2 == 1));
+    }
+    std::vector<double> millis;
+    int matches = 0;
+    for (auto _ : state) {
+        millis.clear();
+        matches = 0;
+        for (const ts_workload::HardLine& line : lines) {
+            ScriptedUi ui;
+            TAnals2BR anals(ui, logic, ts_workload::NoLogops(), ts_workload::NoLogops());
+            const auto start = std::chrono::steady_clock::now();
+            const ts_workload::LogicRun run =
+                ts_workload::RunDefWW(anals, {"S4E1:" + line.part}, {{"S4E1", line.target}},
+                                      ts_workload::Evaluation::Compiled);
+            millis.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
+            matches += run.lines[0].find(", MATCHES") != std::string::npos ? 1 : 0;
+        }
+    }
+    std::sort(millis.begin(), millis.end());
+    state.counters["median_ms"] = (millis[9] + millis[10]) / 2;
+    state.counters["worst_ms"] = millis.back();
+    state.counters["matching_lines"] = matches;
+}
+BENCHMARK(BM_HardChainLines)
+    ->DenseRange(10, 12)
+    ->ArgName("free_ts")
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ts2br/ts_program.h"
 
+#include "ts2br/ts_diagram.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -661,6 +663,15 @@ private:
 }  // namespace
 
 std::int64_t FirstDecisiveRowPruned(const TSProgram& program, int target) {
+    bool repeated = false;
+    for (int c = 0; c < program.Columns(); ++c) {
+        repeated = repeated || program.Repeated(c);
+    }
+    if (repeated) {
+        if (const std::optional<std::int64_t> row = FirstDecisiveRowByDiagram(program, target)) {
+            return *row;
+        }
+    }
     return PrunedSearch(program, target).Run();
 }
 

@@ -87,6 +87,7 @@ public:
 
 private:
     friend class TSProgramBuilder;
+    friend class ValueDiagram;
 
     std::uint8_t Unary(const Operand& operand, std::uint8_t value) const {
         return unary_[(std::size_t{operand.unary} << 6) | value];
@@ -171,10 +172,12 @@ private:
 std::int64_t FirstDecisiveRow(const TSProgram& program, std::int64_t rows, int target);
 // The value (dense number or kFail) of row `row`.
 std::uint8_t ValueOfRow(const TSProgram& program, std::int64_t row);
-// The same as FirstDecisiveRow over all Base()^Columns() rows, skipping every block of rows
-// whose value sets show that none of them can fail or give the target. Value sets are exact
-// for a line in which every free TS occurs once; free TS that occur more often are therefore
-// tried value by value inside the bound, as long as that stays cheap.
+// The same as FirstDecisiveRow over all Base()^Columns() rows. A line in which a free TS occurs
+// more than once is decided on its decision diagram (ts_diagram.h); otherwise, and where the
+// diagram grows too large, every block of rows is skipped whose value sets show that none of
+// them can fail or give the target. Value sets are exact for a line in which every free TS
+// occurs once; free TS that occur more often are tried value by value inside the bound, as
+// long as that stays cheap.
 std::int64_t FirstDecisiveRowPruned(const TSProgram& program, int target);
 
 }  // namespace vx::ts

@@ -202,6 +202,68 @@ LogicModel RandomLogic(std::mt19937& rng, bool holes) {
     return MakeLogic(definition);
 }
 
+LogicModel CyclicLogic(int valence) {
+    std::vector<int> codes;
+    for (int code = 10; static_cast<int>(codes.size()) < valence; code += 10) {
+        if (code != 40) {
+            codes.push_back(code);
+        }
+    }
+    const auto rank = [codes](int c) {
+        return static_cast<int>(std::find(codes.begin(), codes.end(), c) - codes.begin());
+    };
+    const auto code = [codes](int r) { return codes[static_cast<std::size_t>(r)]; };
+    return MakeLogic({codes,
+                      {{"~", [=](int a) { return code((valence - rank(a)) % valence); }}},
+                      {{"x", [=](int a, int b) { return code((rank(a) + rank(b)) % valence); }},
+                       {"o", [=](int a, int b) { return code(std::min(rank(a), rank(b))); }}}});
+}
+
+namespace {
+
+// The tokens joined by "x" in random brackets, at most eight deep.
+std::string Chain(std::mt19937& rng, const std::vector<std::string>& tokens, std::size_t first,
+                  std::size_t last, int depth) {
+    if (first == last) {
+        return tokens[first];
+    }
+    const auto split =
+        static_cast<std::size_t>(Pick(rng, static_cast<int>(first), static_cast<int>(last) - 1));
+    const auto side = [&](std::size_t a, std::size_t b) {
+        const bool bracket = a != b && depth < 8 && Chance(rng, 50);
+        const std::string text = Chain(rng, tokens, a, b, bracket ? depth + 1 : depth);
+        return bracket ? "(" + text + ")" : text;
+    };
+    const std::string left = side(first, split);
+    return left + "x" + side(split + 1, last);
+}
+
+}  // namespace
+
+HardLine HardChainLine(std::mt19937& rng, int valence, int freeTS, bool match) {
+    std::vector<std::string> tokens;
+    for (int k = 1; k <= freeTS; ++k) {
+        tokens.push_back("TS" + std::to_string(k));
+        tokens.push_back("~TS" + std::to_string(k));
+    }
+    std::shuffle(tokens.begin(), tokens.end(), rng);
+    HardLine line;
+    line.part = Chain(rng, tokens, 0, tokens.size() - 1, 1);
+    const int last = valence - 1;
+    const auto codeAt = [](int rank) { return rank < 3 ? 10 * (rank + 1) : 10 * (rank + 2); };
+    if (match) {
+        std::string any = "TS1";
+        for (int k = 2; k <= freeTS; ++k) {
+            any += "oTS" + std::to_string(k);
+        }
+        line.part = "(" + line.part + ")x(" + any + ")";
+        line.target = codeAt(last);
+    } else {
+        line.target = codeAt(Pick(rng, 1, last));
+    }
+    return line;
+}
+
 const ts::TLogopTable& NoLogops() {
     static const ts::TLogopTable kNone;
     return kNone;

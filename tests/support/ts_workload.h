@@ -48,6 +48,23 @@ struct LineOptions {
 // evaluation list (or none).
 std::string RandomTSPart(std::mt19937& rng, const LogicModel& logic, const LineOptions& options);
 
+// A logic over the codes 10, 20, ... (`valence` of them, 40 left out) in rank order: "x" adds
+// ranks modulo the valence and "~" negates a rank modulo the valence, so that x and ~x cancel;
+// "o" takes the lower rank.
+LogicModel CyclicLogic(int valence);
+
+// A line of CyclicLogic that no pruning by value sets can cut: every one of `freeTS` TS occurs
+// as TSk and as ~TSk in one chain of "x", in random order and brackets, so the chain is the
+// first code on every row and yet, while any TS is free, every value seems reachable. Without
+// `match` the target is another code: no row matches. With `match` the chain is joined by "x"
+// to TS1 o TS2 o ... (a third occurrence of each TS) and the target is the last code: only
+// the last row, every TS at the last code, matches.
+struct HardLine {
+    std::string part;
+    int target = 0;
+};
+HardLine HardChainLine(std::mt19937& rng, int valence, int freeTS, bool match);
+
 enum class Evaluation { Compiled, Walk };
 
 // What the 2BR steps of the default WW logic left behind.

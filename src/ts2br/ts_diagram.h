@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "ts2br/ts_program.h"
+
+// A compiled line as a decision diagram over its free TS: every value the program computes is
+// a diagram whose levels are the columns, the highest at the top, and whose leaves are dense
+// values or kFail. Equal sub-diagrams are shared, so a line whose TS occur many times costs
+// what its structure costs, not what its number of rows costs.
+namespace vx::ts {
+
+// Nodes a line's diagram may grow to before the search gives up on it.
+inline constexpr std::size_t kDiagramNodeBudget = 1u << 21;
+
+// The first row (1-based, in row order) among all Base()^Columns() rows whose evaluation fails
+// or gives the dense value `target` (-1: no value matches); 0 when there is none. Empty when
+// the diagram would grow beyond `nodeBudget` nodes.
+std::optional<std::int64_t> FirstDecisiveRowByDiagram(const TSProgram& program, int target,
+                                                      std::size_t nodeBudget = kDiagramNodeBudget);
+
+}  // namespace vx::ts
