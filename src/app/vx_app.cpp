@@ -36,6 +36,7 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
                 [this](const std::string& which) { return FormAnals2BR.AnalyzeLogics(which); }),
       ListsForm(ui, IniForm, SessionForm, Step4UpgrMan),
       FormOpenFree(ui, IniForm),
+      FormTSRels(ui, IniForm, SessionForm),
       FormAnals2BR(ui, IniForm, SessionForm, ResultForm),
       Form1BRLogic(ui, IniForm, SessionForm),
       Step4UpgrMan(ui, IniForm, SessionForm) {
