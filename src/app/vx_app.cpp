@@ -34,7 +34,7 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
       FormReadOnly(ui, IniForm, FormOpenFree),
       SetBRForm(ui, IniForm, SessionForm, ListsForm,
                 [this](const std::string& which) { return FormAnals2BR.AnalyzeLogics(which); }),
-      ListsForm(ui, IniForm, SessionForm, Step4UpgrMan),
+      ListsForm(ui, IniForm, SessionForm, Step4UpgrMan, FormTSRels),
       FormOpenFree(ui, IniForm),
       FormTSRels(ui, IniForm, SessionForm),
       FormAnals2BR(ui, IniForm, SessionForm, ResultForm),

@@ -161,6 +161,7 @@ void TFormTSRels::ActivateTS(const std::string& tsMapFile, const std::string& to
         openSE_.clear();
         return;
     }
+    openBlock_ = TSMap;
     ini_.OpenTSRelsFile = tsMapFile;
     PageControl.ActivePageIndex = kPageSetTS;
     Show();
@@ -206,8 +207,8 @@ void TFormTSRels::ButtonActivateAllTSClick() {
         return;
     }
     const std::string tsString =
-        ComposeTSString(TSMap.TSString, PageControlSetTS, {kFreeChoice}, ExceptionValue);
-    AppendTSLine(openSE_ + " (" + LogicOfXWType(TSMap.BaseXW) + ";;) : " + tsString);
+        ComposeTSString(openBlock_.TSString, PageControlSetTS, {kFreeChoice}, ExceptionValue);
+    AppendTSLine(openSE_ + " (" + LogicOfXWType(openBlock_.BaseXW) + ";;) : " + tsString);
 }
 
 void TFormTSRels::ButtonResetAllTSClick() {

@@ -79,6 +79,8 @@ private:
     TIniForm& ini_;
     TSessionForm& session_;
     std::string openSE_;
+    // The block of the open sentence: a later read (of the lists window) does not change it.
+    TSMapBlock openBlock_;
 };
 
 }  // namespace vx
