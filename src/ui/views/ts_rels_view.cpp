@@ -120,7 +120,10 @@ TSRelsView::TSRelsView(GuiHost& host, TFormTSRels& form)
     auto* relations = NewNamed<QPlainTextEdit>("MemoTSRelations");
     relations->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Bind<MemoBinding>(relations, f.MemoTSRelations);
-    pages->addTab(relations, QString());
+    // A memo is a page's content, never the page: the page control hides pages itself.
+    auto* relationsPage = new QWidget;
+    (new QVBoxLayout(relationsPage))->addWidget(relations);
+    pages->addTab(relationsPage, QString());
     Bind<PageControlBinding>(pages, f.PageControl, runner(), Handler{});
 
     auto* layout = new QVBoxLayout(window());
