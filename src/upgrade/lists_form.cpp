@@ -119,7 +119,6 @@ const char* const kMsgTSStringTooShort =
     "Lists: Fehler beim Auswerten des TS-Strings des SE. Checken Sie:\rTSstring ist leer oder "
     "kuerzer als das Minimum TSx.\r___\rLists: Error evaluating the TSString of the E. Please "
     "check:\rString is empty or too short as TSx has at minimum 3 signs.";
-const char* const kMsgSEStringError = "SE String hat Fehler. \r___\rSE String has an error. ";
 // "Activate All TS" without settings pages would compose a line from no sentence at all.
 const char* const kMsgNoPreparedTS =
     "Es gibt keine vorbereiteten TS. Holen Sie zuerst die TS eines SE mit Get TS.\r___\rThere "
@@ -633,10 +632,11 @@ void TListsForm::Button_GetTSClick() {
     }
     LoadMemo(Memo_AktTS_Text, path);
     preparedBlock_ = block;
-    preparedSE_ = Edit_SE.Text;
+    preparedSE_ = sText + eText;
     if (block.TSString.rfind("-TB", 0) == 0) {
         LabelLeadComText.Caption = "REM in Step1:" + sText + eText;
-        LabelLeadingComment.Caption = LabelLeadComText.Caption + " " + block.TSString;
+        // A comment line: the TS list of the 2BR session, which the settings go into, skips it.
+        LabelLeadingComment.Caption = "//" + LabelLeadComText.Caption + " " + block.TSString;
         return;
     }
     LabelLeadingComment.Caption.clear();
@@ -701,14 +701,11 @@ void TListsForm::ButtonSetAllTSClick() {
     if (!EditComment.Text.empty()) {
         tsString += " //" + EditComment.Text;
     }
-    const std::size_t colon = preparedSE_.find(':');
-    const std::string seText =
-        colon == std::string::npos ? preparedSE_ : preparedSE_.substr(0, colon + 1);
-    if (seText.empty()) {
-        ui_.ShowMessage(kMsgSEStringError);
-        return;
-    }
-    Memo_TS_Settings.Lines.Add(seText + " " + tsString);
+    // The line is a TS line as the TS list of the 2BR session takes it (step 4 carries the
+    // settings over): the sentence and the logic of its base XW type, so that "TS start"
+    // finds both.
+    Memo_TS_Settings.Lines.Add(preparedSE_ + " (" + LogicOfXWType(preparedBlock_.BaseXW) +
+                               ";;) : " + tsString);
     PageControlSetTS.clear();
     preparedSE_.clear();
     StepStatus = "Finished";

@@ -143,7 +143,7 @@ private:
     TSessionForm& session_;
     TStep4UpgrMan& step4Manual_;
     TFormTSRels& tsRels_;
-    // The block and the SE line that the settings pages were prepared for.
+    // The block and the sentence ("S120E1") that the settings pages were prepared for.
     TSMapBlock preparedBlock_;
     std::string preparedSE_;
 };

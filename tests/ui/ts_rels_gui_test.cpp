@@ -67,7 +67,7 @@ TEST_F(TSRelsGui, TheListsWindowGetsTheTSOfTheNextSentence) {
     Find<QRadioButton>(lists, "TabSheetTS1_30")->click();
     Find<QPushButton>(lists, "ButtonSetAllTS")->click();
     const TextList& lines = app.ListsForm.Memo_TS_Settings.Lines;
-    EXPECT_EQ(lines[lines.Count() - 1], "S120E1WW10: TS1[30]");
+    EXPECT_EQ(lines[lines.Count() - 1], "S120E1 (DefWW;;) : TS1[30]");
     EXPECT_EQ(settings->count(), 0);
     EXPECT_TRUE(answerer.Texts.empty()) << answerer.Texts.front();
 }

@@ -56,7 +56,7 @@ TEST_F(ListsTS, GetTSComposesTheSettingsLineOfEachSentence) {
     lists.EditComment.Text = "kettle";
     lists.ButtonSetAllTSClick();
     EXPECT_EQ(lists.Memo_TS_Settings.Lines.Count(), before + 1);
-    EXPECT_EQ(lists.Memo_TS_Settings.Lines[before], "S120E1WW10: TS1[20] //kettle");
+    EXPECT_EQ(lists.Memo_TS_Settings.Lines[before], "S120E1 (DefWW;;) : TS1[20] //kettle");
     EXPECT_TRUE(lists.PageControlSetTS.empty());
     EXPECT_EQ(lists.StepStatus, "Finished");
 
@@ -71,7 +71,7 @@ TEST_F(ListsTS, GetTSComposesTheSettingsLineOfEachSentence) {
     lists.PageControlSetTS[1].Values.ItemIndex = 0;
     lists.ButtonSetAllTSClick();
     EXPECT_EQ(lists.Memo_TS_Settings.Lines[lists.Memo_TS_Settings.Lines.Count() - 1],
-              "S254E3WW10: TS1=>TS2[10]");
+              "S254E3 (DefWW;;) : TS1=>TS2[10]");
 }
 
 TEST_F(ListsTS, NextSEStepsOverCommentsAndStopsAtTheEnd) {
@@ -136,7 +136,22 @@ TEST_F(ListsTS, RefusalsAndTheExceptionTS) {
     lists.PageControlSetTS[1].Values.ItemIndex = 0;
     lists.ButtonSetAllTSClick();
     EXPECT_EQ(lists.Memo_TS_Settings.Lines[lists.Memo_TS_Settings.Lines.Count() - 1],
-              "S254E8DW70: TS1[10]=>TS2[70] //WW[10]");
+              "S254E8 (DefDW;;) : TS1[10]=>TS2[70] //WW[10]");
+}
+
+TEST_F(ListsTS, ASentenceMarkedForStep1GetsItsRemark) {
+    StartStep1();
+    dir.Write("Saetze/FormaleSE/TSmapg/TS207.txt",
+              "*E2,WW:\r\n-TB TS1 walk to the station\r\nE2,EN:\r\nWW,TS1: the walk\r\n");
+    lists.Edit_SE.Text = "S207E2WW10:";
+    lists.Button_GetTSClick();
+    EXPECT_TRUE(ui.Messages.empty());
+    EXPECT_EQ(lists.LabelLeadComText.Caption, "REM in Step1:S207E2");
+    EXPECT_TRUE(lists.PageControlSetTS.empty());
+    lists.ButtonSetAllTSClick();
+    EXPECT_EQ(lists.Memo_TS_Settings.Lines[lists.Memo_TS_Settings.Lines.Count() - 1],
+              "//REM in Step1:S207E2 -TB TS1 walk to the station");
+    EXPECT_EQ(lists.StepStatus, "Finished");
 }
 
 }  // namespace
