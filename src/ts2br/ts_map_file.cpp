@@ -312,8 +312,7 @@ std::string InsertTSValue(const std::string& tsString, int tsNumber, const std::
         while (end < tsString.size() && IsDigit(tsString[end])) {
             ++end;
         }
-        const bool match =
-            tsString.compare(i + 2, end - i - 2, wanted) == 0 && end - i - 2 == wanted.size();
+        const bool match = tsString.substr(i + 2, end - i - 2) == wanted;
         if (match && end < tsString.size() && tsString[end] == '\'') {
             ++end;
         }
