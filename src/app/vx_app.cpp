@@ -33,10 +33,12 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
       DeployForm(ui, IniForm, [this] { return SessionForm.Opened == 1; }),
       vxCfgForm(IniForm),
       FormReadOnly(ui, IniForm, FormOpenFree),
-      SetBRForm(ui, IniForm, SessionForm, ListsForm,
-                [this](const std::string& which) { return FormAnals2BR.Anals.AnalyzeLogics(which); }),
-      ListsForm(ui, IniForm, SessionForm, Step4UpgrMan),
+      SetBRForm(
+          ui, IniForm, SessionForm, ListsForm,
+          [this](const std::string& which) { return FormAnals2BR.Anals.AnalyzeLogics(which); }),
+      ListsForm(ui, IniForm, SessionForm, Step4UpgrMan, FormTSRels),
       FormOpenFree(ui, IniForm),
+      FormTSRels(ui, IniForm, SessionForm),
       FormAnals2BR(ui, IniForm, SessionForm, ResultForm),
       Form1BRLogic(ui, IniForm, SessionForm),
       Step4UpgrMan(ui, IniForm, SessionForm) {

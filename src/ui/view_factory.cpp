@@ -15,6 +15,7 @@
 #include "ui/views/s_save_as_view.h"
 #include "ui/views/session_dialogs_view.h"
 #include "ui/views/session_view.h"
+#include "ui/views/ts_rels_view.h"
 #include "ui/views/upgrade_views.h"
 #include "ui/views/vx_main_view.h"
 
@@ -41,6 +42,7 @@ void CreateViews(GuiHost& host, VxApp& app) {
     host.AddView(std::make_unique<DeployView>(host, app.DeployForm));
     host.AddView(std::make_unique<SetBRView>(host, app.SetBRForm));
     host.AddView(std::make_unique<ListsView>(host, app.ListsForm));
+    host.AddView(std::make_unique<TSRelsView>(host, app.FormTSRels));
     host.AddView(std::make_unique<Form1BRLogicView>(host, app.Form1BRLogic));
     host.AddView(std::make_unique<Step4UpgrManView>(host, app.Step4UpgrMan));
     // Windows drawn with their caption only, until their own view exists.

@@ -9,6 +9,8 @@
 #include "platform/strict_int.h"
 #include "session/session_form.h"
 #include "settings/ini_form.h"
+#include "textbase/tools.h"
+#include "ts2br/form_ts_rels.h"
 #include "upgrade/file_before.h"
 #include "upgrade/step4_upgr_man.h"
 
@@ -96,6 +98,67 @@ const char* const kHelpLogic =
     "Ausnahmen (Logik) der Session.\r___\rEdit the general logic in the menu Options-Set 1BR "
     "Logic; here You save the exceptions (logic) of the session.";
 
+const char* const kMsgLastSE =
+    "Lists Info: Wir sind beim letzten SE angelangt.\r___\rLists Info: We are at the file end.";
+const char* const kMsgTSNotActivated =
+    "Warnung: Ihre letzten TS wurden noch nicht Aktiviert. Ggf noch einmal oder "
+    "cancel.\r___\rWarnung: your last TS were not activted. Process again if needed or cancel. ";
+const char* const kMsgOpenTS =
+    "Es existieren noch offene TS. Bitte ausfuehren oder Cancel.\r___\rThere are open TS. "
+    "Process them or cancel. ";
+const char* const kMsgBadSENumber =
+    "Unerlaubte Satznummer, bitte ueberpruefen. \r___\rNot allowed SE number. Check it. ";
+const char* const kMsgReadFailed =
+    "Fehler beim Auswerten der TS-Datei.\rKontrollieren Sie bitte die Syntax des E in der "
+    "Datei.\r___\rError evaluating the TS file.\rCheck the syntax of the desired E.";
+const char* const kMsgTwoExceptions =
+    "Lists: Fehler beim Auswerten der TS-Datei des SE. Checken Sie:\rMehr als ein (erlaubtes TS) "
+    "hat einen abweichenden XW zum Basis-XW.\r___\rLists: Error evaluating the TS file of the E. "
+    "Please check:\rMore than one TS has a different XW then the baseXW of the E.";
+const char* const kMsgTSStringTooShort =
+    "Lists: Fehler beim Auswerten des TS-Strings des SE. Checken Sie:\rTSstring ist leer oder "
+    "kuerzer als das Minimum TSx.\r___\rLists: Error evaluating the TSString of the E. Please "
+    "check:\rString is empty or too short as TSx has at minimum 3 signs.";
+// "Activate All TS" without settings pages would compose a line from no sentence at all.
+const char* const kMsgNoPreparedTS =
+    "Es gibt keine vorbereiteten TS. Holen Sie zuerst die TS eines SE mit Get TS.\r___\rThere "
+    "are no prepared TS. Get the TS of an SE with Get TS first.";
+
+std::string MsgBadBaseType(int page, const std::string& base) {
+    return "Lists-Error: TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
+           "hat keinen gueltigen XW-Typen erhalten: " + base + "\r" + "___" + "\r" +
+           "Lists-Error: TabSheet for TS number " + std::to_string(page) + "\r" +
+           "has got a no allowed XWType: " + base;
+}
+
+std::string MsgExceptionProgramError(int page, const std::string& base) {
+    return "Lists-Error: Exception TS TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
+           "Programmfehler bei Suche nach AusnahmeTS default XW-Nummer: " + base + "\r" + "___" +
+           "\r" + "Lists-Error: Exception TS TabSheet for TS number " + std::to_string(page) +
+           "\r" + "program error on search of Exception TS default XWNumber: " + base;
+}
+
+std::string MsgExceptionNoValue(int page, const std::string& base) {
+    return "Lists-Error: Exception TS TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
+           "hat keine gueltige default XW-Nummer erhalten: " + base + "\r" + "___" + "\r" +
+           "Lists-Error: Exception TS TabSheet for TS number " + std::to_string(page) + "\r" +
+           "has got no XWNumber: " + base;
+}
+
+// The choices of a settings page for the sentence's base XW type; none for another type.
+std::vector<std::string> TSChoicesOf(const std::string& baseXW) {
+    if (baseXW == "WW") {
+        return {"10", "20", "30", "40", "None"};
+    }
+    if (baseXW == "EW") {
+        return {"50", "60", "40", "90", "None"};
+    }
+    if (baseXW == "DW") {
+        return {"70", "80", "40", "90", "None"};
+    }
+    return {};
+}
+
 const char* const kUpdateRulesFile = "\\SEupdRules.ini";
 const char* const kLogicFile = "\\Logic.ini";
 const char* const kRangeArraysFile = "\\RangeArrays.ini";
@@ -152,12 +215,14 @@ bool SplitSELine(const std::string& line, std::int32_t& topic, std::int32_t& sen
     return true;
 }
 
-TListsForm::TListsForm(Ui& ui, TIniForm& ini, TSessionForm& session, TStep4UpgrMan& step4Manual)
+TListsForm::TListsForm(Ui& ui, TIniForm& ini, TSessionForm& session, TStep4UpgrMan& step4Manual,
+                       TFormTSRels& tsRels)
     : TForm("TListsForm", "Lists"),
       ui_(ui),
       ini_(ini),
       session_(session),
-      step4Manual_(step4Manual) {
+      step4Manual_(step4Manual),
+      tsRels_(tsRels) {
     PageControl.Pages = {TabSheet("dyn. Rules"),      TabSheet("General Logic"),
                          TabSheet("TS Settings"),     TabSheet("UpgradeBase + Akt. TS"),
                          TabSheet("IniTS"),           TabSheet("Step3 Logics"),
@@ -171,12 +236,10 @@ TListsForm::TListsForm(Ui& ui, TIniForm& ini, TSessionForm& session, TStep4UpgrM
     Button_Finish_Step1 = Button("Finish Step1");
     Button_Choose_Next_SE = Button("Next SE");
     Button_GetTS = Button("Get TS");
-    ButtonSetAllTS = Button("Set all TS");
+    ButtonSetAllTS = Button("Activate All TS");
     ButtonIniTSCancel = Button("Cancel");
-    for (TButton* tsButton :
-         {&Button_Choose_Next_SE, &Button_GetTS, &ButtonSetAllTS, &ButtonIniTSCancel}) {
-        tsButton->Enabled = false;
-    }
+    EditShowFullTSStr.ReadOnly = true;
+    Memo_AktTS_Text.ReadOnly = true;
     ButtonSaveUpdRulesOnly = Button("Update and Save  Rules");
     ButtonFinishSaveUpdRules = Button("Save and Finish Step3");
     ButtonSaveRanges = Button("Save");
@@ -319,6 +382,7 @@ void TListsForm::ButtonHelpManualListClick() {
 }
 
 void TListsForm::ShowStep1() {
+    CurrentSEPosition = 0;
     PageControl.ActivePageIndex = kPageTSSettings;
     Show();
 }
@@ -501,6 +565,159 @@ int TListsForm::AnalyzeOneDVXR(const std::string& line) {
             OwnerRoot(entry->Owner) + "/Regeln/dynRules2BR/" + entry->RuleFileName;
     }
     return 1;
+}
+
+void TListsForm::MyFrmShow() {
+    CurrentSEPosition = 0;
+    PageControl.ActivePageIndex = kPageUpgradeBase;
+    Show();
+}
+
+void TListsForm::Button_Choose_Next_SEClick() {
+    if (!StepStatus.empty() && StepStatus != "Finished") {
+        ui_.ShowMessage(kMsgTSNotActivated);
+        return;
+    }
+    const TextList& lines = Memo_SEupgrBase.Lines;
+    const int n = lines.Count();
+    int k = CurrentSEPosition + 1;
+    if (k == n) {
+        ui_.ShowMessage(kMsgLastSE);
+        return;
+    }
+    while (k <= n) {
+        const std::string line = lines[k];
+        if (!line.empty() && line[0] != '/' && line[0] != ' ') {
+            Edit_SE.Text = line;
+            CurrentSEPosition = k;
+            return;
+        }
+        CurrentSEPosition = ++k;
+        if (!line.empty() && k == n) {
+            ui_.ShowMessage(kMsgLastSE);
+            return;
+        }
+    }
+    Edit_SE.Text.clear();
+}
+
+void TListsForm::Button_GetTSClick() {
+    if (!PageControlSetTS.empty()) {
+        ui_.ShowMessage(kMsgOpenTS);
+        return;
+    }
+    std::int32_t topic = 0, sentence = 0;
+    const TextBaseSettings settings = TextBaseSettingsOf(ini_);
+    if (!SplitSELine(Edit_SE.Text, topic, sentence) ||
+        IsInvalidArea(TopicArea("S" + std::to_string(topic), settings))) {
+        ui_.ShowMessage(kMsgBadSENumber);
+        return;
+    }
+    const std::string sText = "S" + std::to_string(topic);
+    const std::string eText = "E" + std::to_string(sentence);
+    const std::string path = TSMapFilePath(sText, TopicArea(sText, settings), settings);
+    if (tsRels_.SetTSFormParams(path, sText, sentence, eText) != 1) {
+        ui_.ShowMessage(kMsgReadFailed);
+        return;
+    }
+    const TSMapBlock& block = tsRels_.TSMap;
+    if (ExceptionTSOf(block) < 0) {
+        ui_.ShowMessage(kMsgTwoExceptions);
+        return;
+    }
+    EditShowFullTSStr.Text = block.TSString;
+    if (block.TSString.size() <= 2) {
+        ui_.ShowMessage(kMsgTSStringTooShort);
+        return;
+    }
+    LoadMemo(Memo_AktTS_Text, path);
+    preparedBlock_ = block;
+    preparedSE_ = sText + eText;
+    if (block.TSString.rfind("-TB", 0) == 0) {
+        LabelLeadComText.Caption = "REM in Step1:" + sText + eText;
+        // A comment line: the TS list of the 2BR session, which the settings go into, skips it.
+        LabelLeadingComment.Caption = "//" + LabelLeadComText.Caption + " " + block.TSString;
+        return;
+    }
+    LabelLeadingComment.Caption.clear();
+    if (PrepareTSIni() == 1) {
+        LabelLeadComText.Caption = "OK";
+        PageControl.ActivePageIndex = kPageIniTS;
+    }
+}
+
+int TListsForm::PrepareTSIni() {
+    const TSMapBlock& block = preparedBlock_;
+    LabelLeadComText.Caption = "...";
+    LabelDefaulValRes.Caption = "...";
+    LabelShowSEXWType.Caption = block.BaseXW;
+    std::vector<TTSSettingsPage> pages = NewTSSettingsPages(block);
+    const std::vector<std::string> choices = TSChoicesOf(block.BaseXW);
+    for (TTSSettingsPage& page : pages) {
+        if (!page.IsException) {
+            if (choices.empty()) {
+                ui_.ShowMessage(MsgBadBaseType(page.TSNumber, block.BaseXW));
+                return -1;
+            }
+            page.Values.Items = choices;
+            page.Values.ItemIndex = static_cast<int>(choices.size()) - 1;
+            continue;
+        }
+        const std::string value =
+            CheckExceptionXW(EditShowFullTSStr.Text, block.TSTypes[page.TSNumber]);
+        if (value.size() <= 1) {
+            ui_.ShowMessage(MsgExceptionProgramError(page.TSNumber, block.BaseXW));
+            return -1;
+        }
+        if (value.rfind("Err", 0) == 0) {
+            ui_.ShowMessage(MsgExceptionNoValue(page.TSNumber, block.BaseXW));
+            return -1;
+        }
+        LabelDefaulValRes.Caption = value;
+        page.Visible = false;
+    }
+    PageControlSetTS = std::move(pages);
+    ActiveSetTSPage = 0;
+    return 1;
+}
+
+void TListsForm::ButtonSetAllTSClick() {
+    const bool markedForStep1 = !LabelLeadComText.Caption.empty() &&
+                                LabelLeadComText.Caption[0] == 'R' && !preparedSE_.empty();
+    if (PageControlSetTS.empty() && !markedForStep1) {
+        ui_.ShowMessage(kMsgNoPreparedTS);
+        return;
+    }
+    StepStatus = "ini";
+    if (markedForStep1) {
+        Memo_TS_Settings.Lines.Add(LabelLeadingComment.Caption);
+        LabelLeadComText.Caption.clear();
+        preparedSE_.clear();
+        StepStatus = "Finished";
+        return;
+    }
+    std::string tsString = ComposeTSString(preparedBlock_.TSString, PageControlSetTS, {"None"},
+                                           LabelDefaulValRes.Caption);
+    if (!EditComment.Text.empty()) {
+        tsString += " //" + EditComment.Text;
+    }
+    // The line is a TS line as the TS list of the 2BR session takes it (step 4 carries the
+    // settings over): the sentence and the logic of its base XW type, so that "TS start"
+    // finds both.
+    Memo_TS_Settings.Lines.Add(preparedSE_ + " (" + LogicOfXWType(preparedBlock_.BaseXW) +
+                               ";;) : " + tsString);
+    PageControlSetTS.clear();
+    preparedSE_.clear();
+    StepStatus = "Finished";
+}
+
+void TListsForm::ButtonIniTSCancelClick() {
+    PageControlSetTS.clear();
+    EditComment.Text.clear();
+    LabelLeadComText.Caption.clear();
+    preparedSE_.clear();
+    // The warning of "Next SE" offers Cancel as the way on.
+    StepStatus.clear();
 }
 
 }  // namespace vx

@@ -7,10 +7,13 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/ui.h"
+#include "ts2br/ts_map_file.h"
+#include "ts2br/ts_settings_page.h"
 #include "upgrade/update_line.h"
 
 namespace vx {
 
+class TFormTSRels;
 class TIniForm;
 class TSessionForm;
 class TStep4UpgrMan;
@@ -28,8 +31,8 @@ struct TDynRuleEntry {
 };
 
 // The workbench of the 2BR upgrade: its pages hold the texts of the four upgrade steps, its
-// buttons write them to the session's files and advance ComputeMode. The TS pages that set
-// the TS of single sentences are drawn, but their buttons do nothing yet.
+// buttons write them to the session's files and advance ComputeMode. Its TS pages step through
+// the session's sentences and compose a TS settings line for each from its TS map block.
 class TListsForm : public TForm {
 public:
     static constexpr int kMaxDynRuleEntries = 1023;
@@ -48,7 +51,9 @@ public:
         kPageStep4ManualList,
     };
 
-    TListsForm(Ui& ui, TIniForm& ini, TSessionForm& session, TStep4UpgrMan& step4Manual);
+    // `tsRels` reads the TS map blocks.
+    TListsForm(Ui& ui, TIniForm& ini, TSessionForm& session, TStep4UpgrMan& step4Manual,
+               TFormTSRels& tsRels);
 
     TPageControl PageControl;
 
@@ -60,10 +65,19 @@ public:
     // TS settings of step 1
     TMemo Memo_TS_Settings;
     TButton ButtonTSsave, Button_Finish_Step1;
-    // Upgrade base and the TS of single sentences (not wired yet)
+    // Upgrade base and the TS of single sentences
     TMemo Memo_SEupgrBase;
     TEdit Edit_SE, EditShowFullTSStr, EditComment;
     TButton Button_Choose_Next_SE, Button_GetTS, ButtonSetAllTS, ButtonIniTSCancel;
+    // Page IniTS: one settings page per TS of the sentence got by "Get TS"
+    std::vector<TTSSettingsPage> PageControlSetTS;
+    int ActiveSetTSPage = 0;
+    TLabel LabelShowSEXWType, LabelLeadComText, LabelDefaulValRes, LabelLeadingComment;
+    TMemo Memo_AktTS_Text;
+    // The line of Memo_SEupgrBase last chosen by "Next SE" (0-based), and the status of the
+    // TS settings step: "", "ini" while "Activate All TS" runs, "Finished" after it.
+    int CurrentSEPosition = 0;
+    std::string StepStatus;
     // Step 3
     TMemo MemoStep3Logics, MemoS3updateRules, MemoStep3Ranges;
     TButton ButtonSaveUpdRulesOnly, ButtonFinishSaveUpdRules, ButtonSaveRanges, ButtonHelpRanges;
@@ -88,6 +102,14 @@ public:
     void ButtonHelpRangesClick();
     void ButtonHelpStep4Click();
     void ButtonHelpManualListClick();
+    void Button_Choose_Next_SEClick();
+    void Button_GetTSClick();
+    void ButtonSetAllTSClick();
+    void ButtonIniTSCancelClick();
+    // Shows the window at the upgrade base, from its first line on.
+    void MyFrmShow();
+    // The settings pages of the TS of the block got by "Get TS": 1, or -1 after a message.
+    int PrepareTSIni();
 
     // --- Step functions of the wizard
     // Shows the TS settings page of step 1.
@@ -120,6 +142,10 @@ private:
     TIniForm& ini_;
     TSessionForm& session_;
     TStep4UpgrMan& step4Manual_;
+    TFormTSRels& tsRels_;
+    // The block and the sentence ("S120E1") that the settings pages were prepared for.
+    TSMapBlock preparedBlock_;
+    std::string preparedSE_;
 };
 
 // The topic and sentence numbers of an SE line or label ("S120E1WW10: ...", "S120E1: ...");

@@ -52,7 +52,7 @@ TEST(DemoInstallation, TextMenuReachesTopicsViewerAndHelp) {
     app.MenueForm.Click("VxMain");
     TVxMainFormSaetze& topics = app.VxMainFormSaetze;
     EXPECT_TRUE(topics.Visible);
-    EXPECT_EQ(topics.ComboBoxDF.Items, (std::vector<std::string>{"TS120", "TS254"}));
+    EXPECT_EQ(topics.ComboBoxDF.Items, (std::vector<std::string>{"TS120", "TS207", "TS254"}));
     for (const char* topic : {"S120", "S207", "S254", "S1123", "S12345", "S30012"}) {
         topics.SatzEdit.Text = topic;
         topics.ButtonOKClick();

@@ -75,7 +75,7 @@ SetBRView::SetBRView(GuiHost& host, TSetBRForm& form) : FormView(host, form, New
 }
 
 ListsView::ListsView(GuiHost& host, TListsForm& form)
-    : FormView(host, form, NewWindow()), form_(form) {
+    : FormView(host, form, NewWindow()), form_(form), tsTabs_("PageControlSetTS") {
     TListsForm& f = form;
     auto* pages = NewNamed<QTabWidget>("PageControl");
     pages->addTab(DynRulesPage(), QString());
@@ -180,8 +180,9 @@ QWidget* ListsView::UpgradeBasePage() {
     auto* edit = NewNamed<QLineEdit>("Edit_SE");
     Bind<EditBinding>(edit, f.Edit_SE, runner(), Handler{});
     row->addWidget(edit, 1);
-    row->addWidget(NewButton(f.Button_Choose_Next_SE, "Button_Choose_Next_SE", Handler{}));
-    row->addWidget(NewButton(f.Button_GetTS, "Button_GetTS", Handler{}));
+    row->addWidget(NewButton(f.Button_Choose_Next_SE, "Button_Choose_Next_SE",
+                             [&f] { f.Button_Choose_Next_SEClick(); }));
+    row->addWidget(NewButton(f.Button_GetTS, "Button_GetTS", [&f] { f.Button_GetTSClick(); }));
     layout->addLayout(row);
     return page;
 }
@@ -194,17 +195,48 @@ QWidget* ListsView::IniTSPage() {
     Bind<EditBinding>(full, f.EditShowFullTSStr, runner(), Handler{});
     auto* comment = NewNamed<QLineEdit>("EditComment");
     Bind<EditBinding>(comment, f.EditComment, runner(), Handler{});
+    auto* labels = new QHBoxLayout;
+    const struct {
+        TLabel& model;
+        const char* name;
+        const char* title;
+    } shown[] = {{f.LabelShowSEXWType, "LabelShowSEXWType", "XW type of the SE:"},
+                 {f.LabelLeadComText, "LabelLeadComText", "Get TS:"},
+                 {f.LabelDefaulValRes, "LabelDefaulValRes", "Exception TS value:"}};
+    for (const auto& label : shown) {
+        auto* widget = NewNamed<QLabel>(label.name);
+        Bind<LabelBinding>(widget, label.model);
+        labels->addWidget(new QLabel(QString::fromLatin1(label.title)));
+        labels->addWidget(widget);
+        labels->addSpacing(16);
+    }
+    labels->addStretch();
     layout->addWidget(new QLabel(QStringLiteral("TS string:")));
     layout->addWidget(full);
+    layout->addLayout(labels);
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(tsTabs_.widget());
+    split->addWidget(Titled(QStringLiteral("TS map file of the topic"),
+                            NewMemo(f.Memo_AktTS_Text, "Memo_AktTS_Text")));
+    layout->addWidget(split, 1);
     layout->addWidget(new QLabel(QStringLiteral("Comment:")));
     layout->addWidget(comment);
-    layout->addStretch();
     auto* row = new QHBoxLayout;
     row->addStretch();
-    row->addWidget(NewButton(f.ButtonSetAllTS, "ButtonSetAllTS", Handler{}));
-    row->addWidget(NewButton(f.ButtonIniTSCancel, "ButtonIniTSCancel", Handler{}));
+    row->addWidget(
+        NewButton(f.ButtonSetAllTS, "ButtonSetAllTS", [&f] { f.ButtonSetAllTSClick(); }));
+    row->addWidget(
+        NewButton(f.ButtonIniTSCancel, "ButtonIniTSCancel", [&f] { f.ButtonIniTSCancelClick(); }));
     layout->addLayout(row);
     return page;
+}
+
+void ListsView::Push() {
+    tsTabs_.Push(form_.PageControlSetTS, form_.ActiveSetTSPage);
+}
+
+void ListsView::Pull() {
+    tsTabs_.Pull(form_.PageControlSetTS, form_.ActiveSetTSPage);
 }
 
 Form1BRLogicView::Form1BRLogicView(GuiHost& host, TForm1BRLogic& form)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form_view.h"
+#include "ui/views/ts_rels_view.h"
 #include "upgrade/form_1br_logic.h"
 #include "upgrade/lists_form.h"
 #include "upgrade/set_br_form.h"
@@ -21,6 +22,10 @@ class ListsView : public FormView {
 public:
     ListsView(GuiHost& host, TListsForm& form);
 
+protected:
+    void Push() override;
+    void Pull() override;
+
 private:
     QWidget* MemoPage(TMemo& memo, const char* name, std::initializer_list<QWidget*> buttons);
     QWidget* LogicPage();
@@ -30,6 +35,7 @@ private:
     QWidget* NewMemo(TMemo& memo, const char* name);
 
     TListsForm& form_;
+    TSSettingsTabs tsTabs_;
 };
 
 // "1BR Logic": the general logic text with Save and Help.
