@@ -150,18 +150,16 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
         lines_.push_back("[" + OneLine(Trim(section)) + "]");
         lines_.push_back(line);
     }
-    try {
-        Save();
-    } catch (...) {
-        lines_ = std::move(before);
-        throw;
-    }
-    Parse();
+    SaveOrRollBack(std::move(before));
 }
 
 void IniFile::Clear() {
     std::vector<std::string> before = std::move(lines_);
     lines_.clear();
+    SaveOrRollBack(std::move(before));
+}
+
+void IniFile::SaveOrRollBack(std::vector<std::string> before) {
     try {
         Save();
     } catch (...) {

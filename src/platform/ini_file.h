@@ -45,6 +45,9 @@ private:
 
     void Parse();
     void Save() const;
+    // Saves the changed lines; when that fails, the lines go back to `before` (what is on
+    // disk) and the failure is rethrown.
+    void SaveOrRollBack(std::vector<std::string> before);
     const Section* FindSection(std::string_view section) const;
 
     std::string path_;

@@ -12,8 +12,6 @@ namespace {
 
 const char* const kResultOk = "ok";
 const char* const kResultNothing = "0";
-const char* const kResultWOk = "W_ok";
-const char* const kResultWNotOk = "W_not_ok";
 const char* const kResultNoMethod = "No_Method";
 
 std::string MsgConvertLineValues(const std::string& topicPart, const std::string& sentencePart,
@@ -137,46 +135,55 @@ TFehlerStatus TLineEvaluator::EvaluateSessionLine(const std::string& topicPart,
                                                   const TSatzItems& items) {
     TFehlerStatus status{kResultNothing, kStatusNothing, 0, "0", "0"};
     const LineValues values = ReadLineValues(topicPart, sentencePart, xwPart);
-    std::string result = EnterOwnSentence(topicPart, sentencePart, xwPart, values, status);
-
-    if (result == kResultWOk) {
-        const std::string path = SemiFormalPath(IntToStr(values.Topic), settings_);
-        std::string headerKey;
-        std::string method;
-        for (int k = 1; k <= kSatzItems && !items[k].empty(); ++k) {
-            const std::string& item = items[k];
-            // An item of two characters keeps the key and method of the item before it.
-            if (item.size() > 2) {
-                method = item.substr(item.size() - 2);
-                headerKey = sentencePart + ", " + item.substr(0, item.size() - 2) + ":";
-            }
-            const MethodFile* file = files_.Open(path);
-            if (file == nullptr) {
-                ui_.ShowMessage(MsgCannotOpenMethodFile(path));
-                result = kResultWNotOk;
-                break;
-            }
-            result = ApplyItem(*file, path, headerKey, method, sentencePart, xwPart, values.Topic,
-                               status);
-            if (result != kResultOk) {
-                break;
-            }
-        }
+    const std::string sentence = topicPart + sentencePart + xwPart;
+    switch (EnterOwnSentence(topicPart, sentencePart, xwPart, values, status)) {
+        case OwnValue::TableFull:
+            return status;
+        case OwnValue::Differs:
+            MarkConflict(status, values, sentence, nullptr);
+            return status;
+        case OwnValue::Holds:
+            break;
     }
 
-    if (result == kResultNothing) {
-        status.Status = kStatusNothing;
-    } else if (result == kResultWOk || result == kResultOk) {
-        status.Status = kStatusOk;
-    } else {
-        status.Status = kStatusConflict;
-        status.Value = values.Value;
-        status.Sentence = topicPart + sentencePart + xwPart;
-        if (result != kResultWNotOk) {
-            status.Method = result;
+    const std::string path = SemiFormalPath(IntToStr(values.Topic), settings_);
+    std::string headerKey;
+    std::string method;
+    for (int k = 1; k <= kSatzItems && !items[k].empty(); ++k) {
+        const std::string& item = items[k];
+        // An item of two characters keeps the key and method of the item before it.
+        if (item.size() > 2) {
+            method = item.substr(item.size() - 2);
+            headerKey = sentencePart + ", " + item.substr(0, item.size() - 2) + ":";
+        }
+        const MethodFile* file = files_.Open(path);
+        if (file == nullptr) {
+            ui_.ShowMessage(MsgCannotOpenMethodFile(path));
+            MarkConflict(status, values, sentence, nullptr);
+            return status;
+        }
+        const ItemVerdict verdict =
+            ApplyItem(*file, path, headerKey, method, sentencePart, xwPart, values.Topic, status);
+        if (verdict.Outcome == ItemVerdict::Kind::Conflict) {
+            MarkConflict(status, values, sentence, &verdict.Consequence);
+            return status;
+        }
+        if (verdict.Outcome == ItemVerdict::Kind::Unchanged) {
+            break;
         }
     }
+    status.Status = kStatusOk;
     return status;
+}
+
+void TLineEvaluator::MarkConflict(TFehlerStatus& status, const LineValues& values,
+                                  const std::string& sentence, const std::string* method) {
+    status.Status = kStatusConflict;
+    status.Value = values.Value;
+    status.Sentence = sentence;
+    if (method != nullptr) {
+        status.Method = *method;
+    }
 }
 
 TLineEvaluator::LineValues TLineEvaluator::ReadLineValues(const std::string& topicPart,
@@ -193,17 +200,18 @@ TLineEvaluator::LineValues TLineEvaluator::ReadLineValues(const std::string& top
     return values;
 }
 
-std::string TLineEvaluator::EnterOwnSentence(const std::string& topicPart,
-                                             const std::string& sentencePart,
-                                             const std::string& xwPart, const LineValues& values,
-                                             TFehlerStatus& status) {
+TLineEvaluator::OwnValue TLineEvaluator::EnterOwnSentence(const std::string& topicPart,
+                                                          const std::string& sentencePart,
+                                                          const std::string& xwPart,
+                                                          const LineValues& values,
+                                                          TFehlerStatus& status) {
     const std::string key = topicPart + sentencePart;
     if (const TVxSEPapa* entry = table_.FindKey(key)) {
-        return entry->Value != values.Value ? kResultWNotOk : kResultWOk;
+        return entry->Value != values.Value ? OwnValue::Differs : OwnValue::Holds;
     }
     TVxSEPapa* entry = table_.TakeFree();
     if (entry == nullptr) {
-        return kResultNothing;
+        return OwnValue::TableFull;
     }
     entry->Key = key;
     entry->XWType = FirstTwoChars(xwPart);
@@ -211,25 +219,25 @@ std::string TLineEvaluator::EnterOwnSentence(const std::string& topicPart,
     entry->SentenceNumber = values.Sentence;
     entry->TopicNumber = values.Topic;
     status.Changed = topicPart + sentencePart + xwPart;
-    return kResultWOk;
+    return OwnValue::Holds;
 }
 
-std::string TLineEvaluator::ApplyItem(const MethodFile& file, const std::string& path,
-                                      const std::string& headerKey, const std::string& method,
-                                      const std::string& sentencePart, const std::string& xwPart,
-                                      std::int32_t topic, TFehlerStatus& status) {
+TLineEvaluator::ItemVerdict TLineEvaluator::ApplyItem(
+    const MethodFile& file, const std::string& path, const std::string& headerKey,
+    const std::string& method, const std::string& sentencePart, const std::string& xwPart,
+    std::int32_t topic, TFehlerStatus& status) {
     const std::string prefix = "IF " + sentencePart + " EQ ";
     const std::string thenText = " THEN WITH " + method + " : ";
     bool headerSeen = false, prefixSeen = false, xwSeen = false, thenSeen = false;
-    // Without the header the result is the consequence found so far: none.
-    std::string result;
+    // Without the header the line conflicts with the consequence found so far: none.
+    ItemVerdict verdict{ItemVerdict::Kind::Conflict, ""};
 
     const int header = file.FindBlockHeader(headerKey);
     if (header >= 0) {
         headerSeen = true;
         // A block that ends at an empty line or at the end of the file without a matching
         // rule leaves the item as it is.
-        result = kResultWOk;
+        verdict.Outcome = ItemVerdict::Kind::Unchanged;
         const auto& lines = file.Lines();
         for (std::size_t i = static_cast<std::size_t>(header) + 1; i < lines.size(); ++i) {
             const std::string& line = lines[i];
@@ -254,9 +262,11 @@ std::string TLineEvaluator::ApplyItem(const MethodFile& file, const std::string&
                     ? 1 + static_cast<int>(std::count(consequence.begin(), consequence.end(), ','))
                     : 1;
             const std::string applied = ApplyMethod(topic, consequence, count, status);
-            result = applied == kResultOk        ? kResultOk
-                     : applied == kResultNothing ? kResultWOk
-                                                 : consequence;
+            if (applied == kResultOk) {
+                verdict.Outcome = ItemVerdict::Kind::Applied;
+            } else if (applied != kResultNothing) {
+                verdict = {ItemVerdict::Kind::Conflict, consequence};
+            }
             break;
         }
     }
@@ -273,7 +283,7 @@ std::string TLineEvaluator::ApplyItem(const MethodFile& file, const std::string&
     if (!thenSeen) {
         ReportNotFound(path, thenText);
     }
-    return result;
+    return verdict;
 }
 
 void TLineEvaluator::ReportNotFound(const std::string& path, const std::string& text) {

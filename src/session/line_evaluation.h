@@ -49,14 +49,26 @@ private:
 
     LineValues ReadLineValues(const std::string& topicPart, const std::string& sentencePart,
                               const std::string& xwPart);
-    std::string EnterOwnSentence(const std::string& topicPart, const std::string& sentencePart,
-                                 const std::string& xwPart, const LineValues& values,
-                                 TFehlerStatus& status);
-    // Applies one relation item through the method file; returns the result text of the line.
-    std::string ApplyItem(const MethodFile& file, const std::string& path,
+    // What entering the line's own value into the SE table came to.
+    enum class OwnValue { Holds, Differs, TableFull };
+    OwnValue EnterOwnSentence(const std::string& topicPart, const std::string& sentencePart,
+                              const std::string& xwPart, const LineValues& values,
+                              TFehlerStatus& status);
+    // What applying one relation item came to: its rule applied (the next item follows), its
+    // block held no rule that changed anything (the line holds), or the line conflicts with
+    // `Consequence` (the rule's consequence, empty when no rule was found).
+    struct ItemVerdict {
+        enum class Kind { Applied, Unchanged, Conflict };
+        Kind Outcome;
+        std::string Consequence;
+    };
+    ItemVerdict ApplyItem(const MethodFile& file, const std::string& path,
                           const std::string& headerKey, const std::string& method,
                           const std::string& sentencePart, const std::string& xwPart,
                           std::int32_t topic, TFehlerStatus& status);
+    // Marks the line as a conflict; `method` names the consequence that failed, if any.
+    static void MarkConflict(TFehlerStatus& status, const LineValues& values,
+                             const std::string& sentence, const std::string* method);
     bool ReadMethodItem(const std::string& item, std::int32_t topic, MethodItem& read);
     // The result of one item and whether it ends the method (a conflict, a full table).
     struct ItemOutcome {

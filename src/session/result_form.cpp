@@ -11,13 +11,26 @@ void SetPages(TPageControl& pages, std::initializer_list<const char*> captions) 
 
 }  // namespace
 
+const std::array<TSResultList, 9> kTSResultLists = {{
+    {"DefWW", "DefWW", "//DefWW Results:", "Memo_DefWW", &TResultForm::Memo_DefWW},
+    {"DefEW", "DefEW", "//DefEW Results:", "Memo_DefEW", &TResultForm::Memo_DefEW},
+    {"DefDW", "DefDW", "//DefDW Results:", "Memo_DefDW", &TResultForm::Memo_DefDW},
+    {"NewXW", "NewXW", "//DefXW Results:", "Memo_NewXW", &TResultForm::Memo_NewXW},
+    {"RL1", "RL1", "//Range Logic 1 Results:", "Memo_RL1", &TResultForm::Memo_RL1},
+    {"RL2", "RL2", "//Range Logic 2 Results:", "Memo_RL2", &TResultForm::Memo_RL2},
+    {"RL3", "RL3", "//Range Logic 3 Results:", "Memo_RL3", &TResultForm::Memo_RL3},
+    {"RL4", "RL4", "//Range Logic 4 Results:", "Memo_RL4", &TResultForm::Memo_RL4},
+    {"RL5", "RL5", "//Range Logic 5 Results:", "Memo_RL5", &TResultForm::Memo_RL5},
+}};
+
 TResultForm::TResultForm() : TForm("TResultForm", "Result-Status") {
     SetPages(PageControl, {"1BR", "2BR"});
     SetPages(PageControl1BR, {"Result", "Last Results"});
     SetPages(PageControl2BR,
              {"Results", "Session result", "TS results", "TS relations", "Mixed Relations"});
-    SetPages(PageControlTS,
-             {"DefWW", "DefEW", "DefDW", "NewXW", "RL1", "RL2", "RL3", "RL4", "RL5"});
+    for (const TSResultList& list : kTSResultLists) {
+        PageControlTS.Pages.push_back(TabSheet(list.Caption));
+    }
     for (TMemo* memo : {&ResultMemo, &Memo_Last_Results, &Memo_Results, &Memo_SessionResults,
                         &Memo_TSRelations, &Memo_MixedRelations}) {
         memo->ReadOnly = true;
@@ -28,8 +41,11 @@ TResultForm::TResultForm() : TForm("TResultForm", "Result-Status") {
 }
 
 std::vector<TMemo*> TResultForm::TSResultMemos() {
-    return {&Memo_DefWW, &Memo_DefEW, &Memo_DefDW, &Memo_NewXW, &Memo_RL1,
-            &Memo_RL2,   &Memo_RL3,   &Memo_RL4,   &Memo_RL5};
+    std::vector<TMemo*> memos;
+    for (const TSResultList& list : kTSResultLists) {
+        memos.push_back(&(this->*list.Memo));
+    }
+    return memos;
 }
 
 void TResultForm::Show1BRReport(const std::vector<std::string>& lines) {

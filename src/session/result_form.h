@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,18 @@ public:
     // that "Result" held.
     void Show1BRReport(const std::vector<std::string>& lines);
 };
+
+// One of the nine lists of the "TS results" pages: the logic whose results it holds, the
+// caption of its page, the header line a 2BR run writes first, and its memo.
+struct TSResultList {
+    const char* Logic;
+    const char* Caption;
+    const char* Header;
+    const char* MemoName;
+    TMemo TResultForm::*Memo;
+};
+
+// The TS result lists in page order.
+extern const std::array<TSResultList, 9> kTSResultLists;
 
 }  // namespace vx

@@ -8,7 +8,7 @@ namespace vx {
 TWahleDlgBoxForm::TWahleDlgBoxForm(Ui& ui, const TIniForm& ini)
     : TForm("TWahleDlgBoxForm", "Wahle Session"),
       ui_(ui),
-      sessionsPath_(ini.vxPath + "Sessions\\") {
+      sessionsPath_(ini.SessionsPath) {
     LabelSessions.Caption = "Existierende Sessions:";
     ButtonSelect.Caption = "Select";
     ButtonCancel.Caption = "Cancel";

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "settings/ini_form.h"
 #include "platform/latin1.h"
 #include "platform/strict_int.h"
 #include "platform/ui.h"
+#include "settings/ini_form.h"
 
 namespace vx {
 
@@ -177,8 +177,11 @@ std::string RelationDirectory(std::string_view topicName, std::string_view area,
 std::string TSMapFilePath(std::string_view topicName, std::string_view area,
                           const TextBaseSettings& s) {
     const std::string base = OwnerBase(topicName, area, s);
-    return base.empty() ? base
-                        : base + "Saetze\\FormaleSE\\TSmapg\\T" + std::string(topicName) + ".txt";
+    return base.empty() ? base : TSMapFolder(base) + "T" + std::string(topicName) + ".txt";
+}
+
+std::string TSMapFolder(std::string_view base) {
+    return std::string(base) + "Saetze\\FormaleSE\\TSmapg\\";
 }
 
 std::string SemiFormalPath(std::string_view topicDigits, const TextBaseSettings& s) {

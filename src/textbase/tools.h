@@ -73,6 +73,8 @@ std::string RelationDirectory(std::string_view topicName, std::string_view area,
                               const TextBaseSettings& settings);
 std::string TSMapFilePath(std::string_view topicName, std::string_view area,
                           const TextBaseSettings& settings);
+// The folder of the TS map files below a base directory that ends with a separator.
+std::string TSMapFolder(std::string_view base);
 
 // XW type marked by a relation file name (sentence part + "_" + code + ".txt"/".TXT"):
 // "WWType", "EWType", "DWType", or empty when the code marks nothing.

@@ -1,9 +1,9 @@
 #include "textbase/vx_main_form_saetze.h"
 
-#include "settings/ini_form.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"
 #include "platform/strict_int.h"
+#include "settings/ini_form.h"
 #include "textbase/form_s_save_as.h"
 #include "textbase/ww_rel_form.h"
 #include "textbase/ww_rel_read_form.h"
@@ -231,7 +231,7 @@ void TVxMainFormSaetze::Oeffnen() {
 
 void TVxMainFormSaetze::ReadDFList() {
     std::vector<std::string> names;
-    for (const std::string& file : FindFiles(root_ + "Saetze\\FormaleSE\\TSmapg\\", "*.txt")) {
+    for (const std::string& file : FindFiles(TSMapFolder(root_), "*.txt")) {
         names.push_back(file.substr(0, file.size() - 4));
     }
     ComboBoxDF.Items = std::move(names);
@@ -500,7 +500,7 @@ void TVxMainFormSaetze::ButtonReadTSClick() {
     const std::string topicName = "S" + std::to_string(n);
     const std::string path =
         ini_.IniState == kIniState2BR
-            ? ini_.Session2BRPath + "\\Saetze\\FormaleSE\\TSmapg\\T" + topicName + ".txt"
+            ? TSMapFolder(ini_.Session2BRPath + "\\") + "T" + topicName + ".txt"
             : TSMapFilePath(topicName, area, settings);
     if (!LoadMemo(MemoTS, path)) {
         ui_.ShowMessage(MsgFileNotFound("T" + topicName));
@@ -523,7 +523,7 @@ void TVxMainFormSaetze::OpenDF() {
         ui_.ShowMessage(kMsgDFNameEmpty);
         return;
     }
-    if (!LoadMemo(Memo3BR, root_ + "Saetze\\FormaleSE\\TSmapg\\" + name + ".txt")) {
+    if (!LoadMemo(Memo3BR, TSMapFolder(root_) + name + ".txt")) {
         ui_.ShowMessage(MsgFileNotFound(name));
     }
 }

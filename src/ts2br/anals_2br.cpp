@@ -57,20 +57,20 @@ int TAnals2BR::SyntaxCheckTS(const std::string& LogicName) {
         }
         const std::string prepared = ts::CutAtDash(ts::StripBlanks(line));
         const std::string number = std::to_string(i);
-        if (ts::SplitSETS(prepared, "SE") == "ERROR") {
+        if (!ts::SplitSETS(prepared, "SE")) {
             WorkTarget.Add(
                 "SyntaxCheckTS: Syntax Error separate SE from TS (missing sign : ?) on line: " +
                 number + where);
             continue;
         }
-        const std::string tsPart = ts::SplitSETS(prepared, "TS");
-        if (tsPart == "ERROR") {
+        const std::optional<std::string> tsPart = ts::SplitSETS(prepared, "TS");
+        if (!tsPart) {
             WorkTarget.Add(
                 "SyntaxCheckTS: Syntax Error separate TS from SE (missing : ?) on line: " + number +
                 where);
             continue;
         }
-        std::string result = SingleTSSyntaxCheck(tsPart);
+        std::string result = SingleTSSyntaxCheck(*tsPart);
         if (result.empty()) {
             result = "ERROR: empty TS part.";
         }
@@ -223,11 +223,11 @@ std::string TAnals2BR::Copy_TSDefWW_ToAnal(const TextList& list) {
         if (line.empty() || line.front() == '/') {
             continue;
         }
-        const std::string tsPart = ts::SplitSETS(line, "TS");
-        if (tsPart == "ERROR") {
+        const std::optional<std::string> tsPart = ts::SplitSETS(line, "TS");
+        if (!tsPart) {
             return kErrSeparate;
         }
-        WorkSource.Add(tsPart);
+        WorkSource.Add(*tsPart);
         WorkPrepare.Add(line + ts::kOnSELine + IntToStr(i));
     }
     return "ok";

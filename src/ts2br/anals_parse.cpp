@@ -172,7 +172,7 @@ int TAnals2BR::CountSubBrackets(const std::string& content, const std::string& s
 // "[" value codes separated by "," "]": with at most one comma the last number is the
 // element's prescribed evaluation; with more the line is marked as holding several.
 std::string TAnals2BR::ParseEvalList(const std::string& s, int& p, TSubstrTS& element,
-                                         TDepthStructe& line) {
+                                     TDepthStructe& line) {
     const auto close = s.find(']', static_cast<std::size_t>(p - 1));
     if (close == std::string::npos) {
         return ShowError(MsgEvaluation(s, p), "ERROR");
@@ -206,8 +206,8 @@ std::string TAnals2BR::ParseEvalList(const std::string& s, int& p, TSubstrTS& el
     return "OK";
 }
 
-std::string TAnals2BR::Parse_TS(const std::string& TSString, int Layer, int ParentOrder,
-                                    int Line, int /*ParentSubBrackets*/) {
+std::string TAnals2BR::Parse_TS(const std::string& TSString, int Layer, int ParentOrder, int Line,
+                                int /*ParentSubBrackets*/) {
     const std::string& s = TSString;
     TDepthStructe& line = DepthStructe(Line);
     TAnalyzeLayer& layer = line.Layer(Layer);
@@ -330,12 +330,12 @@ std::string TAnals2BR::ReadSEParts(const std::string& logicName) {
         if (prepared.empty()) {
             continue;
         }
-        const std::string se = ts::SplitSETS(prepared, "SE");
-        DepthStructe(i).SE = se;
-        if (se == "ERROR") {
+        const std::optional<std::string> se = ts::SplitSETS(prepared, "SE");
+        if (!se) {
             return "Analyze TS: Syntax Error in SE on line " + std::to_string(i) + where;
         }
-        if (se.empty()) {
+        DepthStructe(i).SE = *se;
+        if (se->empty()) {
             return "Analyze TS: Empty SE on line " + std::to_string(i) + where;
         }
     }
@@ -460,9 +460,8 @@ std::string TAnals2BR::Analyze_TS(const std::string& LogicName) {
         return ShowError(MsgTooManyLines(LogicName),
                          "Analyze TS: More than 100 TS lines for Logic: " + LogicName);
     }
-    for (auto step :
-         {&TAnals2BR::ReadSEParts, &TAnals2BR::CountLinesTS, &TAnals2BR::ParseLines,
-          &TAnals2BR::BuildSegments, &TAnals2BR::CollectUniqueTS}) {
+    for (auto step : {&TAnals2BR::ReadSEParts, &TAnals2BR::CountLinesTS, &TAnals2BR::ParseLines,
+                      &TAnals2BR::BuildSegments, &TAnals2BR::CollectUniqueTS}) {
         const std::string result = (this->*step)(LogicName);
         if (result != "OK") {
             return result;

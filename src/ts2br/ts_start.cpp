@@ -44,24 +44,6 @@ constexpr int kPage2BR = 1;
 constexpr int kPageResults = 0;
 constexpr int kPageTSResults = 2;
 
-struct LogicList {
-    const char* Logic;
-    const char* Header;
-    TMemo TResultForm::*Memo;
-};
-
-const LogicList kLogicLists[] = {
-    {"DefWW", "//DefWW Results:", &TResultForm::Memo_DefWW},
-    {"DefEW", "//DefEW Results:", &TResultForm::Memo_DefEW},
-    {"DefDW", "//DefDW Results:", &TResultForm::Memo_DefDW},
-    {"NewXW", "//DefXW Results:", &TResultForm::Memo_NewXW},
-    {"RL1", "//Range Logic 1 Results:", &TResultForm::Memo_RL1},
-    {"RL2", "//Range Logic 2 Results:", &TResultForm::Memo_RL2},
-    {"RL3", "//Range Logic 3 Results:", &TResultForm::Memo_RL3},
-    {"RL4", "//Range Logic 4 Results:", &TResultForm::Memo_RL4},
-    {"RL5", "//Range Logic 5 Results:", &TResultForm::Memo_RL5},
-};
-
 bool StartsWith(const std::string& text, std::string_view prefix) {
     return text.rfind(prefix, 0) == 0;
 }
@@ -74,7 +56,7 @@ void TFormAnals2BR::ButtonTSStartClick() {
     }
     const ComputingState computing(ini_);
     LastTSStart = TSStartEnd::Refused;
-    for (const LogicList& list : kLogicLists) {
+    for (const TSResultList& list : kTSResultLists) {
         (result_.*list.Memo).Lines.Assign({list.Header});
     }
     const TextList& tsLines = session_.MemoTS.Lines;
@@ -110,8 +92,8 @@ bool TFormAnals2BR::SortTSLines() {
             result_.Memo_Results.Lines.Add("Error: Cannot resolve correct logic from " + line);
             return false;
         }
-        const LogicList* target = nullptr;
-        for (const LogicList& list : kLogicLists) {
+        const TSResultList* target = nullptr;
+        for (const TSResultList& list : kTSResultLists) {
             if (logic == list.Logic) {
                 target = &list;
             }

@@ -129,10 +129,10 @@ std::string RemoveOptionGroup(std::string_view s) {
     return result;
 }
 
-std::string SplitSETS(std::string_view s, std::string_view which) {
+std::optional<std::string> SplitSETS(std::string_view s, std::string_view which) {
     const std::size_t colon = s.find(':');
     if (colon == std::string_view::npos || (which != "SE" && which != "TS")) {
-        return "ERROR";
+        return std::nullopt;
     }
     if (which == "SE") {
         return std::string(s.substr(0, colon));

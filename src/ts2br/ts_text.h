@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,8 +26,8 @@ std::string GetLineOption(std::string_view s, std::string_view which);
 // the ":" and the rest unchanged.
 std::string RemoveOptionGroup(std::string_view s);
 // "SE": the text before the first ":"; "TS": the text after it without further ":";
-// "ERROR" without a ":" or for another `which`.
-std::string SplitSETS(std::string_view s, std::string_view which);
+// none without a ":" or for another `which`.
+std::optional<std::string> SplitSETS(std::string_view s, std::string_view which);
 // The text before the first "-".
 std::string CutAtDash(std::string_view s);
 // 1 when `s` has more than one character and as many "(" as ")", else -1.

@@ -278,31 +278,51 @@ void ComboBoxBinding::Pull() {
 }
 
 // ---- List box
-ListBoxBinding::ListBoxBinding(QListWidget* widget, TListBox& list, const Runner& run,
-                               Handler onSelect, Handler onDoubleClick)
-    : widget_(widget), list_(list) {
+ListBinding::ListBinding(QListWidget* widget, TListBox& list, const Runner& run, Handler onSelect,
+                         Handler onDoubleClick)
+    : ListBinding(widget, list, list.Items, list.ItemIndex, nullptr, run, std::move(onSelect),
+                  std::move(onDoubleClick)) {}
+
+ListBinding::ListBinding(QListWidget* widget, TFileListBox& files, const Runner& run,
+                         Handler onSelect, Handler onDoubleClick)
+    : ListBinding(widget, files, files.Items, files.ItemIndex, &files.Directory, run,
+                  std::move(onSelect), std::move(onDoubleClick)) {}
+
+ListBinding::ListBinding(QListWidget* widget, const TControl& control,
+                         std::vector<std::string>& items, int& itemIndex,
+                         const std::string* directory, const Runner& run, Handler onSelect,
+                         Handler onDoubleClick)
+    : widget_(widget),
+      control_(control),
+      items_(items),
+      itemIndex_(itemIndex),
+      directory_(directory) {
     QObject::connect(widget_, &QListWidget::currentRowChanged, widget_,
                      [this, run, onSelect](int row) {
-                         list_.ItemIndex = row;
+                         itemIndex_ = row;
                          RunIfSet(run, onSelect);
                      });
     QObject::connect(widget_, &QListWidget::itemActivated, widget_,
                      [run, onDoubleClick](QListWidgetItem*) { RunIfSet(run, onDoubleClick); });
 }
 
-void ListBoxBinding::Push() {
-    list_.ItemIndex = widget_->currentRow();
+void ListBinding::Push() {
+    itemIndex_ = widget_->currentRow();
 }
 
-void ListBoxBinding::Pull() {
-    PullControl(widget_, list_);
-    if (shownItems_ != list_.Items) {
+void ListBinding::Pull() {
+    PullControl(widget_, control_);
+    const bool directoryChanged = directory_ != nullptr && shownDirectory_ != *directory_;
+    if (directoryChanged || shownItems_ != items_) {
         QSignalBlocker block(widget_);
         widget_->clear();
-        widget_->addItems(ToQStringList(list_.Items));
-        shownItems_ = list_.Items;
+        widget_->addItems(ToQStringList(items_));
+        shownItems_ = items_;
+        if (directory_ != nullptr) {
+            shownDirectory_ = *directory_;
+        }
     }
-    SetRowIfDifferent(widget_, list_.ItemIndex);
+    SetRowIfDifferent(widget_, itemIndex_);
 }
 
 // ---- Progress bar
@@ -388,35 +408,6 @@ void DirectoryListBinding::Pull() {
         shownItems_ = dirs_.Items;
     }
     SetRowIfDifferent(widget_, dirs_.ItemIndex >= 0 ? dirs_.ItemIndex + 1 : -1);
-}
-
-// ---- File list
-FileListBinding::FileListBinding(QListWidget* widget, TFileListBox& files, const Runner& run,
-                                 Handler onSelect, Handler onDoubleClick)
-    : widget_(widget), files_(files) {
-    QObject::connect(widget_, &QListWidget::currentRowChanged, widget_,
-                     [this, run, onSelect](int row) {
-                         files_.ItemIndex = row;
-                         RunIfSet(run, onSelect);
-                     });
-    QObject::connect(widget_, &QListWidget::itemActivated, widget_,
-                     [run, onDoubleClick](QListWidgetItem*) { RunIfSet(run, onDoubleClick); });
-}
-
-void FileListBinding::Push() {
-    files_.ItemIndex = widget_->currentRow();
-}
-
-void FileListBinding::Pull() {
-    PullControl(widget_, files_);
-    if (shownDirectory_ != files_.Directory || shownItems_ != files_.Items) {
-        QSignalBlocker block(widget_);
-        widget_->clear();
-        widget_->addItems(ToQStringList(files_.Items));
-        shownDirectory_ = files_.Directory;
-        shownItems_ = files_.Items;
-    }
-    SetRowIfDifferent(widget_, files_.ItemIndex);
 }
 
 }  // namespace vx::qt

@@ -133,17 +133,30 @@ private:
     std::vector<std::string> shownItems_;
 };
 
-class ListBoxBinding : public Binding {
+// A list of entries (a list box, or a file list, which also names its directory): the model
+// gives the entries and the selected one; a row the person selects becomes ItemIndex and runs
+// onSelect, double-click or Enter runs onDoubleClick.
+class ListBinding : public Binding {
 public:
-    ListBoxBinding(QListWidget* widget, TListBox& list, const Runner& run, Handler onSelect,
-                   Handler onDoubleClick);
+    ListBinding(QListWidget* widget, TListBox& list, const Runner& run, Handler onSelect,
+                Handler onDoubleClick);
+    ListBinding(QListWidget* widget, TFileListBox& files, const Runner& run, Handler onSelect,
+                Handler onDoubleClick);
     void Push() override;
     void Pull() override;
 
 private:
+    ListBinding(QListWidget* widget, const TControl& control, std::vector<std::string>& items,
+                int& itemIndex, const std::string* directory, const Runner& run, Handler onSelect,
+                Handler onDoubleClick);
+
     QListWidget* widget_;
-    TListBox& list_;
+    const TControl& control_;
+    std::vector<std::string>& items_;
+    int& itemIndex_;
+    const std::string* directory_;  // null for a list box
     std::vector<std::string> shownItems_;
+    std::string shownDirectory_;
 };
 
 class ProgressBarBinding : public Binding {
@@ -185,20 +198,6 @@ private:
     TDirectoryListBox& dirs_;
     std::string shownDirectory_;
     std::vector<std::string> shownItems_;
-};
-
-class FileListBinding : public Binding {
-public:
-    FileListBinding(QListWidget* widget, TFileListBox& files, const Runner& run, Handler onSelect,
-                    Handler onDoubleClick);
-    void Push() override;
-    void Pull() override;
-
-private:
-    QListWidget* widget_;
-    TFileListBox& files_;
-    std::vector<std::string> shownItems_;
-    std::string shownDirectory_;
 };
 
 }  // namespace vx::qt

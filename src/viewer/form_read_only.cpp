@@ -140,7 +140,7 @@ bool TFormReadOnly::LoadTab(int tab, const std::string& path, const std::string&
 
 void TFormReadOnly::OeffneRO() {
     const bool langX = LangX();
-    const std::string path = Root + "Lists\\" + (langX ? "Sverz.txt" : "S_List.txt");
+    const std::string path = ini_.ListsPath + (langX ? "Sverz.txt" : "S_List.txt");
     if (!LoadTab(0, path, langX ? "S-Verz." : "S-List")) {
         ui_.ShowMessage(langX ? kMsgOeffneROLangX : kMsgOeffneROEN);
     }
@@ -149,7 +149,7 @@ void TFormReadOnly::OeffneRO() {
 
 bool TFormReadOnly::FillElements(const std::string& type) {
     const bool langX = LangX();
-    const std::string lists = Root + "Lists\\";
+    const std::string lists = ini_.ListsPath;
     std::vector<std::string> items{""};
     bool ok = true;
     if (type == kTypeRules || type == kTypeTopics) {
@@ -180,7 +180,7 @@ bool TFormReadOnly::FillElements(const std::string& type) {
         ok = FileExists(OverviewPath);
     } else if (type == kTypeTS) {
         OverviewTitle = type;
-        const std::string directory = Root + "Saetze\\FormaleSE\\TSmapg\\";
+        const std::string directory = TSMapFolder(Root);
         ok = DirectoryExists(directory);
         for (const std::string& name : FindFiles(directory, "*.txt")) {
             items.push_back(name);
@@ -232,12 +232,12 @@ void TFormReadOnly::ComboBoxSelectChange() {
         }
     } else if (type == kTypeTheories) {
         if (element == kElementTHDetails) {
-            DocumentPath = Root + "Lists\\THDetxxx.txt";
+            DocumentPath = ini_.ListsPath + "THDetxxx.txt";
             DocumentTitle = "Author-TH Details";
         }
     } else if (type == kTypeTS) {
         if (!element.empty()) {
-            DocumentPath = Root + "Saetze\\FormaleSE\\TSmapg\\" + element;
+            DocumentPath = TSMapFolder(Root) + element;
             DocumentTitle = element;
         }
     }
@@ -296,7 +296,7 @@ void TFormReadOnly::OpenExtern(const std::string& kind, const std::string& title
     std::string documentTitle = title;
     for (const ExternText& text : kExternTexts) {
         if (kind == text.kind) {
-            documentPath = Root + "Text\\" + (LangX() ? text.nameLangX : text.nameEN) + ".txt";
+            documentPath = ini_.TextPath + (LangX() ? text.nameLangX : text.nameEN) + ".txt";
             documentTitle = LangX() ? text.titleLangX : text.titleEN;
         }
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/temp_dir.h"
+#include "support/write_limit.h"
 
 namespace vx::test {
 

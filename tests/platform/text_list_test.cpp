@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "platform/host_path.h"
 #include "support/temp_dir.h"
+#include "support/write_limit.h"
 
 namespace vx {
 namespace {

@@ -13,6 +13,7 @@
 #include "session/session_names.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
+#include "support/write_limit.h"
 
 namespace vx {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "settings/ini_form.h"
 #include "platform/application.h"
 #include "platform/scripted_ui.h"
+#include "settings/ini_form.h"
 #include "support/temp_dir.h"
 
 namespace vx::test {

@@ -1,9 +1,6 @@
 #include "support/temp_dir.h"
 
-#include <sys/resource.h>
 #include <unistd.h>
-
-#include <csignal>
 
 #include <atomic>
 #include <fstream>
@@ -97,23 +94,6 @@ std::string StandardVxIni() {
 void CopyTree(const fs::path& source, const fs::path& target) {
     fs::create_directories(target);
     fs::copy(source, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-}
-
-WriteLimit::WriteLimit(unsigned long bytes) {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    oldSoft_ = limit.rlim_cur;
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-WriteLimit::~WriteLimit() {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = oldSoft_;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, oldHandler_);
 }
 
 }  // namespace vx::test

@@ -39,8 +39,8 @@ TEST(PrepareLine, CommentsBlanksAndOptionGroup) {
 TEST(PrepareLine, SplitAndCut) {
     EXPECT_EQ(SplitSETS("S12E3:TS1uTS2", "SE"), "S12E3");
     EXPECT_EQ(SplitSETS("S12E3:TS1- on SE line:4", "TS"), "TS1- on SE line4");
-    EXPECT_EQ(SplitSETS("S12E3TS1", "SE"), "ERROR");
-    EXPECT_EQ(SplitSETS("S12E3:TS1", "XX"), "ERROR");
+    EXPECT_EQ(SplitSETS("S12E3TS1", "SE"), std::nullopt);
+    EXPECT_EQ(SplitSETS("S12E3:TS1", "XX"), std::nullopt);
     EXPECT_EQ(CutAtDash("S1E1:TS1uTS2- on SE line:1"), "S1E1:TS1uTS2");
     EXPECT_EQ(CutAtDash("S1E1:TS1"), "S1E1:TS1");
 }

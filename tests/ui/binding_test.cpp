@@ -55,7 +55,7 @@ struct ProbeView : FormView {
         Bind<EditBinding>(edit, form.Edit, runner(), Handler{});
         Bind<ComboBoxBinding>(combo, form.Combo, runner(), Handler{});
         Bind<CheckBoxBinding>(check, form.Check, runner(), Handler{});
-        Bind<ListBoxBinding>(list, form.List, runner(), Handler{}, Handler{});
+        Bind<ListBinding>(list, form.List, runner(), Handler{}, Handler{});
         Bind<ButtonBinding>(go, form.Go, runner(), [&form] { form.GoClick(); });
         Bind<PageControlBinding>(tabs, form.Pages, runner(), Handler{});
     }

@@ -25,8 +25,8 @@ protected:
         : FormView(host, form, NewWindow()), chooser_(Build(caption)) {
         Bind<DirectoryListBinding>(chooser_.directories, chooser_.path, form.DirectoryListBox,
                                    runner(), [&form] { form.DirectoryListBoxChange(); });
-        Bind<FileListBinding>(chooser_.files, form.FileListBox, runner(), Handler{},
-                              [&form] { form.ButtonSelectClick(); });
+        Bind<ListBinding>(chooser_.files, form.FileListBox, runner(), Handler{},
+                          [&form] { form.ButtonSelectClick(); });
         Bind<ButtonBinding>(chooser_.select, form.ButtonSelect, runner(),
                             [&form] { form.ButtonSelectClick(); });
         Bind<ButtonBinding>(chooser_.cancel, form.ButtonCancel, runner(),

@@ -59,9 +59,9 @@ HilfeView::HilfeView(GuiHost& host, THilfeForm& form) : FormView(host, form, New
     (new QVBoxLayout(window()))->addWidget(tabs);
 
     Bind<PageControlBinding>(tabs, form.PageControl, runner(), Handler{});
-    Bind<ListBoxBinding>(lists, form.ListBoxListen, runner(), Handler{},
-                         [&form] { form.ButListClick(); });
-    Bind<ListBoxBinding>(groups, form.ListBoxGrp, runner(), Handler{}, Handler{});
+    Bind<ListBinding>(lists, form.ListBoxListen, runner(), Handler{},
+                      [&form] { form.ButListClick(); });
+    Bind<ListBinding>(groups, form.ListBoxGrp, runner(), Handler{}, Handler{});
     Bind<ButtonBinding>(ok, form.ButList, runner(), [&form] { form.ButListClick(); });
     Bind<MemoBinding>(memo, form.HilfeMemo);
     window()->resize(720, 560);

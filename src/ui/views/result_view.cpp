@@ -35,12 +35,8 @@ ResultView::ResultView(GuiHost& host, TResultForm& form) : FormView(host, form, 
     oneBR->addTab(NewMemo("ResultMemo", form.ResultMemo), QString());
     oneBR->addTab(NewMemo("Memo_Last_Results", form.Memo_Last_Results), QString());
 
-    const char* const tsNames[] = {"Memo_DefWW", "Memo_DefEW", "Memo_DefDW",
-                                   "Memo_NewXW", "Memo_RL1",   "Memo_RL2",
-                                   "Memo_RL3",   "Memo_RL4",   "Memo_RL5"};
-    const auto tsMemos = form.TSResultMemos();
-    for (std::size_t i = 0; i < tsMemos.size(); ++i) {
-        tsResults->addTab(NewMemo(tsNames[i], *tsMemos[i]), QString());
+    for (const TSResultList& list : kTSResultLists) {
+        tsResults->addTab(NewMemo(list.MemoName, form.*list.Memo), QString());
     }
     twoBR->addTab(NewMemo("Memo_Results", form.Memo_Results), QString());
     twoBR->addTab(NewMemo("Memo_SessionResults", form.Memo_SessionResults), QString());
