@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "session/session_form.h"
 #include "settings/ini_form.h"
@@ -112,11 +113,12 @@ std::string CheckTSLineToActivate(const std::string& line, const ts::TLogopTable
         return "ERROR: the sign - must not occur in a TS line.";
     }
     const std::string withoutOptions = ts::RemoveOptionGroup(prepared);
-    if (!IsSentenceIdentifier(ts::SplitSETS(withoutOptions, "SE"))) {
+    const std::optional<std::string> se = ts::SplitSETS(withoutOptions, "SE");
+    if (!se || !IsSentenceIdentifier(*se)) {
         return "ERROR: the line does not begin with a sentence SxxEyy and its \":\".";
     }
     const std::string result =
-        ts::SingleTSSyntaxCheck(ts::SplitSETS(withoutOptions, "TS"), binaryOps);
+        ts::SingleTSSyntaxCheck(ts::SplitSETS(withoutOptions, "TS").value_or(""), binaryOps);
     return result.empty() ? "ERROR: the TS part after the \":\" is empty." : result;
 }
 
