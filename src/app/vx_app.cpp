@@ -33,8 +33,9 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
       DeployForm(ui, IniForm, [this] { return SessionForm.Opened == 1; }),
       vxCfgForm(IniForm),
       FormReadOnly(ui, IniForm, FormOpenFree),
-      SetBRForm(ui, IniForm, SessionForm, ListsForm,
-                [this](const std::string& which) { return FormAnals2BR.Anals.AnalyzeLogics(which); }),
+      SetBRForm(
+          ui, IniForm, SessionForm, ListsForm,
+          [this](const std::string& which) { return FormAnals2BR.Anals.AnalyzeLogics(which); }),
       ListsForm(ui, IniForm, SessionForm, Step4UpgrMan),
       FormOpenFree(ui, IniForm),
       FormAnals2BR(ui, IniForm, SessionForm, ResultForm),
@@ -59,6 +60,11 @@ void VxApp::WireMenu() {
     targets.OpenHelp = [this] { HilfeForm.OpenHelp(); };
     targets.ShowAbout = [this] { ui_.ShowModal(IniForm); };
     targets.SessionOpen = [this] { return SessionForm.Opened == 1; };
+    targets.Quit = [this] {
+        if (SessionForm.CloseQuery()) {
+            application_.Terminate();
+        }
+    };
     MenueForm.Wire(IniForm, std::move(targets));
 }
 

@@ -48,7 +48,7 @@ public:
     VxApp(const VxApp&) = delete;
     VxApp& operator=(const VxApp&) = delete;
 
-    // True when start-up asked the program to end instead of entering the event loop.
+    // True when start-up, or "Quit", asked the program to end.
     bool TerminateRequested() const { return application_.Terminated(); }
     // Every window, in creation order.
     std::vector<TForm*> Forms();

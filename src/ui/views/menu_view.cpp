@@ -55,8 +55,13 @@ void MenuView::Pull() {
 
 bool MenuView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window() && event->type() == QEvent::Close) {
-        // Closing the main window ends the program, whatever other windows are open.
-        QCoreApplication::quit();
+        // Closing the main window ends the program, whatever other windows are open, once
+        // nothing unsaved stands in the way (the person may keep the program open).
+        Run([this] { menu_.QuitClick(); });
+        if (!host_.app().TerminateRequested()) {
+            event->ignore();
+            return true;
+        }
         return false;
     }
     return FormView::eventFilter(watched, event);
