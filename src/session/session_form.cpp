@@ -335,7 +335,7 @@ void TSessionForm::WaehleSession() {
 }
 
 bool TSessionForm::OpenSession(const std::string& fileName, bool is2BR,
-                               const std::string& directory) {
+                               const std::string& directory, ActiveSession active) {
     try {
         // Nothing of an earlier session may stay in a list this session does not load.
         ResetLists();
@@ -346,7 +346,9 @@ bool TSessionForm::OpenSession(const std::string& fileName, bool is2BR,
         Caption = "Session " + SesName;
         Show();
         Opened = 1;
-        WriteActiveSession();
+        if (active == ActiveSession::Mark) {
+            WriteActiveSession();
+        }
         bool ready = true;
         if (is2BR) {
             ready = Open2BRConfiguration();

@@ -47,7 +47,11 @@ public:
     // (its 2BR directory, without a trailing backslash) with its 2BR configuration, any other
     // from the sessions directory with its companion files. True when the session opened and,
     // for a 2BR session, its 2BR configuration was read.
-    bool OpenSession(const std::string& fileName, bool is2BR, const std::string& directory);
+    // With ActiveSession::Keep, Temp\AktSes.ini is not rewritten (vx-check reads sessions
+    // without making them the active one).
+    enum class ActiveSession { Mark, Keep };
+    bool OpenSession(const std::string& fileName, bool is2BR, const std::string& directory,
+                     ActiveSession active = ActiveSession::Mark);
     void Speichern();
     void SpeichernUnterSes();
     // True when a list of the open session differs from what was last opened or saved.
