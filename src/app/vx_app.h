@@ -52,6 +52,9 @@ public:
     bool TerminateRequested() const { return application_.Terminated(); }
     // Every window, in creation order.
     std::vector<TForm*> Forms();
+    // The main window's status line: the open session, the mode, the upgrade step that is
+    // due and whether a computation runs.
+    std::string StatusLine() const;
 
 private:
     Ui& ui_;

@@ -344,6 +344,8 @@ bool TSessionForm::OpenSession(const std::string& fileName, bool is2BR,
             return false;
         }
         Caption = "Session " + SesName;
+        // A 2BR session is worked on its own page.
+        PageControl.ActivePageIndex = is2BR ? 1 : 0;
         Show();
         Opened = 1;
         if (active == ActiveSession::Mark) {
