@@ -130,3 +130,34 @@ TEST_F(Shortcuts, QuitWithUnsavedChangesAsksAndCancelKeepsTheProgram) {
 
 }  // namespace
 }  // namespace vx::qt
+
+namespace vx::qt {
+namespace {
+
+// Text typed into the window (not yet in the model) counts: Esc asks, Cancel keeps it.
+TEST_F(Shortcuts, EscapeWithTypedTextAsksAndCancelKeepsTheWindow) {
+    Activate(Window(host.app().MenueForm));
+    ChooseMorning();
+    QWidget* session = Window(host.app().SessionForm);
+    Activate(session);
+    auto* memo = Find<QPlainTextEdit>(session, "SessionMemo");
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    memo->insertPlainText("\nS12E1WW10: ");
+    bool asked = false;
+    test::OnNextModal([&asked](QWidget* box) {
+        asked = true;
+        for (QPushButton* button : box->findChildren<QPushButton*>()) {
+            if (button->text().contains("Cancel")) {
+                button->click();
+            }
+        }
+    });
+    QTest::keyClick(memo, Qt::Key_Escape);
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(session->isVisible());
+    EXPECT_TRUE(memo->toPlainText().endsWith("S12E1WW10: "));
+}
+
+}  // namespace
+}  // namespace vx::qt
