@@ -30,7 +30,8 @@ TMenueForm::TMenueForm(Ui& ui) : TForm("TMenueForm", "vx"), ui_(ui) {
           {"NewS", "Thema S...", false},
           {"Methoden", "Methoden ...", false},
           {"FormMethoden", "formalisierte Meth. ...", false},
-          {"", "-"}}},
+          {"", "-"},
+          {"Quit", "Quit"}}},
         {"Text", {{"VxMain", "VxMain"}, {"ReadOnlys", "ReadOnlys"}}},
         {"Options",
          {{"Connections", "Connections to", false},
@@ -82,6 +83,7 @@ void TMenueForm::Click(const std::string& name) {
         {"deploy", &TMenueForm::deployClick},
         {"N5", &TMenueForm::N5Click},
         {"AboutvxHelp", &TMenueForm::AboutvxHelpClick},
+        {"Quit", &TMenueForm::QuitClick},
     };
     for (const auto& [itemName, handler] : kHandlers) {
         if (name == itemName) {
@@ -138,6 +140,9 @@ void TMenueForm::N5Click() {
 }
 void TMenueForm::AboutvxHelpClick() {
     Call(targets_.ShowAbout);
+}
+void TMenueForm::QuitClick() {
+    Call(targets_.Quit);
 }
 
 void TMenueForm::SetBRStep1Click() {

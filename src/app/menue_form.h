@@ -30,6 +30,8 @@ struct MenuTargets {
     std::function<void()> SaveTopicAs, OpenTopics, OpenReadOnly;
     std::function<void()> OpenSet1BRLogic, OpenSetBRWizard, OpenDeploy, OpenHelp, ShowAbout;
     std::function<bool()> SessionOpen;
+    // Ends the program once nothing unsaved stands in the way.
+    std::function<void()> Quit;
 };
 
 // The main window: only the menu bar. Closing it ends the program.
@@ -62,6 +64,8 @@ public:
     void deployClick();
     void N5Click();
     void AboutvxHelpClick();
+    // "Quit", and closing the main window.
+    void QuitClick();
 
 private:
     static void Call(const std::function<void()>& action);

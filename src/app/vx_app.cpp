@@ -61,7 +61,40 @@ void VxApp::WireMenu() {
     targets.OpenHelp = [this] { HilfeForm.OpenHelp(); };
     targets.ShowAbout = [this] { ui_.ShowModal(IniForm); };
     targets.SessionOpen = [this] { return SessionForm.Opened == 1; };
+    targets.Quit = [this] {
+        if (SessionForm.CloseQuery()) {
+            application_.Terminate();
+        }
+    };
     MenueForm.Wire(IniForm, std::move(targets));
+}
+
+namespace {
+
+// The upgrade step a ComputeMode asks for next: "3t" step 3 begun, "2f" step 2 finished so
+// step 3 is next; empty when no upgrade is under way or it is finished.
+std::string UpgradeStepDue(const std::string& computeMode) {
+    if (computeMode.size() != 2 || computeMode[0] < '1' || computeMode[0] > '4') {
+        return {};
+    }
+    const int step = computeMode[0] - '0' + (computeMode[1] == 'f' ? 1 : 0);
+    return step > 4 ? std::string() : std::to_string(step);
+}
+
+}  // namespace
+
+std::string VxApp::StatusLine() const {
+    std::string line =
+        SessionForm.Opened == 1 ? "Session " + SessionForm.SesName : std::string("No session open");
+    line += IniForm.IniState == kIniState2BR ? "   |   2BR" : "   |   1BR";
+    const std::string step = UpgradeStepDue(IniForm.ComputeMode);
+    if (!step.empty()) {
+        line += "   |   upgrade step " + step + " due";
+    }
+    if (IniForm.RunState == kRunStateComputing) {
+        line += "   |   computing";
+    }
+    return line;
 }
 
 std::vector<TForm*> VxApp::Forms() {

@@ -48,10 +48,13 @@ public:
     VxApp(const VxApp&) = delete;
     VxApp& operator=(const VxApp&) = delete;
 
-    // True when start-up asked the program to end instead of entering the event loop.
+    // True when start-up, or "Quit", asked the program to end.
     bool TerminateRequested() const { return application_.Terminated(); }
     // Every window, in creation order.
     std::vector<TForm*> Forms();
+    // The main window's status line: the open session, the mode, the upgrade step that is
+    // due and whether a computation runs.
+    std::string StatusLine() const;
 
 private:
     Ui& ui_;

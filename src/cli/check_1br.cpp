@@ -17,12 +17,13 @@ int Check1BR(CheckContext& context, const std::vector<std::string>& operands) {
         }
         session.LoadFromFile(path);
     } catch (const FileError&) {
-        context.Messages.ShowMessage("vx-check: the session file " + path + " cannot be read");
+        context.Messages.ShowMessage("vx-check: the session file " + ToHostPath(path).string() +
+                                     " cannot be read");
         return kExitNotStarted;
     }
     TResultForm& resultForm = context.App.ResultForm;
-    const OneBROutcome outcome =
-        RunOneBRSession(session, context.App.IniForm, resultForm, context.Messages);
+    const OneBROutcome outcome = RunOneBRSession(session, context.App.IniForm, resultForm,
+                                                 context.Messages, nullptr, ResultFile::Keep);
     if (!outcome.Reported) {
         return kExitNotStarted;
     }

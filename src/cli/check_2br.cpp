@@ -3,6 +3,7 @@
 #include "app/vx_app.h"
 #include "cli/console_ui.h"
 #include "cli/vx_check.h"
+#include "platform/host_path.h"
 
 namespace vx::cli {
 namespace {
@@ -41,8 +42,9 @@ int Check2BR(CheckContext& context, const std::vector<std::string>& operands) {
     const std::string logic = operands.size() > 2 ? operands[2] : "DefWW";
     VxApp& app = context.App;
     const std::string directory = app.IniForm.SessionsPath + "_2BR_" + name;
-    if (!app.SessionForm.OpenSession(name, true, directory)) {
-        context.Messages.ShowMessage("vx-check: the 2BR session " + directory + "\\" + name +
+    if (!app.SessionForm.OpenSession(name, true, directory, TSessionForm::ActiveSession::Keep)) {
+        context.Messages.ShowMessage("vx-check: the 2BR session " +
+                                     ToHostPath(directory + "\\" + name).string() +
                                      " cannot be opened for TS start");
         return kExitNotStarted;
     }

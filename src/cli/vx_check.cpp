@@ -28,6 +28,14 @@ const CommandEntry kCommands[] = {
 };
 
 const char* const kRootOption = "--root";
+const char* const kVersion = "vx-check " VX_VERSION;
+const char* const kAbout =
+    "Runs the computation of a saved session of a vx installation as vx does and writes its\r"
+    "results; messages go to standard error. The installation is the folder above the one\r"
+    "vx-check lives in, or DIR. Nothing in the installation is changed, except that deploy\r"
+    "stages the files it cleaned in Temp/imports.\r"
+    "  -h, --help   this text\r"
+    "  --version    the version";
 
 std::string Usage() {
     std::string usage = "usage:";
@@ -101,10 +109,27 @@ std::string ProgramFileInside(const std::string& root) {
     return ToSystemPath(directory) + "\\System\\vx-check";
 }
 
+// Written to standard output with line breaks of the host.
+void WriteLines(std::ostream& out, const std::string& text) {
+    for (char c : text) {
+        out << (c == '\r' ? '\n' : c);
+    }
+    out << '\n';
+}
+
+std::string MsgNoInstallation(const std::string& root) {
+    return "vx-check: no vx installation found in " + ToHostPath(root).string() +
+           " (it has no System/vx.ini).\rStart vx-check from the System folder of an "
+           "installation, or name the installation with --root DIR.";
+}
+
 int Run(const Invocation& invocation, const std::string& programFileName, std::ostream& out,
         ConsoleUi& ui) {
     VxApp app(ui, invocation.Root.empty() ? programFileName : ProgramFileInside(invocation.Root));
     if (app.TerminateRequested()) {
+        if (!FileExists(app.IniForm.vxIniFile)) {
+            ui.ShowMessage(MsgNoInstallation(app.IniForm.vxPath));
+        }
         return kExitNotStarted;
     }
     CheckContext context{app, ui, out};
@@ -115,6 +140,14 @@ int Run(const Invocation& invocation, const std::string& programFileName, std::o
 
 int RunVxCheck(const std::vector<std::string>& args, const std::string& programFileName,
                std::ostream& out, ConsoleUi& ui) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        WriteLines(out, Usage() + "\r" + kAbout);
+        return kExitReportOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        WriteLines(out, kVersion);
+        return kExitReportOk;
+    }
     std::string error;
     const auto invocation = ReadArguments(args, error);
     if (!invocation) {

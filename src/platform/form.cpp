@@ -10,9 +10,13 @@ void TForm::Show() {
     ++showRequests_;
 }
 
-void TForm::Close() {
+bool TForm::Close() {
+    if (!CloseQuery()) {
+        return false;
+    }
     FormClose();
     Hide();
+    return true;
 }
 
 }  // namespace vx

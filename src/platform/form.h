@@ -25,10 +25,13 @@ public:
     // Shows the window and brings it to the front.
     void Show();
     void Hide() { Visible = false; }
-    // The person closes the window: FormClose runs, then the window is hidden.
-    void Close();
+    // The person closes the window: unless CloseQuery refuses, FormClose runs and the window
+    // is hidden. False when the window stays open.
+    bool Close();
     std::uint64_t ShowRequests() const { return showRequests_; }
 
+    // Asked before the window closes (the person may still keep it open); most windows close.
+    virtual bool CloseQuery() { return true; }
     // What the window does when it is closed; most windows do nothing more than hide.
     virtual void FormClose() {}
 

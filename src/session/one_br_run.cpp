@@ -183,7 +183,7 @@ RunResult RunCycles(const TSatzArray& records, int count, const LineEvaluation& 
 }
 
 OneBROutcome RunOneBRSession(const TextList& session, TIniForm& ini, TResultForm& resultForm,
-                             Ui& ui, MethodFileSource* files) {
+                             Ui& ui, MethodFileSource* files, ResultFile resultFile) {
     OneBROutcome outcome;
     if (session.Empty()) {
         ui.ShowMessage(kMsgNoMethods);
@@ -218,7 +218,9 @@ OneBROutcome RunOneBRSession(const TextList& session, TIniForm& ini, TResultForm
         };
         outcome.Result = RunCycles(*records, reading.Count, evaluate, outcome.Status, ui,
                                    &resultForm.ProgressBarErgebnis);
-        EmptyDefaultResultFile(ini, ui);
+        if (resultFile == ResultFile::Empty) {
+            EmptyDefaultResultFile(ini, ui);
+        }
     }
     resultForm.Show1BRReport(
         OneBRReportLines(outcome.Status, outcome.Result, table.get(), ui.ShortDateToday()));

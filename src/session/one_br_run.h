@@ -34,7 +34,10 @@ struct OneBROutcome {
 // records, runs the cycles over a fresh SE table, empties Sessions\default.res and writes the
 // report into the result window. RunState is "Sescomputing" during the run and "idle" after
 // it. Method files come from `files`, or are read once per run when it is null.
+// With ResultFile::Keep the run writes no file (a check that leaves the installation as it is).
+enum class ResultFile { Empty, Keep };
 OneBROutcome RunOneBRSession(const TextList& session, TIniForm& ini, TResultForm& resultForm,
-                             Ui& ui, MethodFileSource* files = nullptr);
+                             Ui& ui, MethodFileSource* files = nullptr,
+                             ResultFile resultFile = ResultFile::Empty);
 
 }  // namespace vx

@@ -149,6 +149,29 @@ const char* const kMsgSaveAsCompanionsFailed =
     "Error saving the session files.\rCheck the names.";
 const char* const kMsgSavedAs = "Session abgespeichert.\r___\rSession saved.";
 
+// Questions before typed text is discarded or a session file replaced. Yes saves or replaces,
+// No discards or keeps the file, Cancel keeps everything as it is.
+std::string MsgUnsavedChanges(const std::string& name) {
+    return "Die Session \"" + name +
+           "\" hat ungespeicherte Aenderungen.\r"
+           "Ja: speichern, Nein: verwerfen, Abbrechen: Session offen lassen.\r___\r"
+           "The session \"" +
+           name +
+           "\" has unsaved changes.\r"
+           "Yes: save, No: discard, Cancel: keep the session open.";
+}
+std::string MsgReplaceSession(const std::string& name) {
+    return "Die Session \"" + name +
+           "\" existiert bereits.\r"
+           "Wollen Sie sie ersetzen?\r"
+           "Ja: ersetzen, Nein oder Abbrechen: die Datei bleibt unveraendert.\r___\r"
+           "The session \"" +
+           name +
+           "\" exists already.\r"
+           "Do You want to replace it?\r"
+           "Yes: replace, No or Cancel: the file stays unchanged.";
+}
+
 void SetHeader(TMemo& memo, const char* header) {
     memo.Lines.Assign({header});
 }
@@ -255,7 +278,12 @@ void TSessionForm::Neu() {
         if (ui_.ShowModal(neueSession_) != ModalResult::Ok) {
             return;
         }
-        SesName = neueSession_.EditNeueSession.Text;
+        const std::string name = neueSession_.EditNeueSession.Text;
+        if (!MayReplace(ini_.SessionsPath + name, name)) {
+            return;
+        }
+        replacing_ = FileExists(ini_.SessionsPath + name);
+        SesName = name;
         SessionFilePath = ini_.SessionsPath + SesName;
         // A new session has no BV file of its own yet; another session's must not receive
         // its lines.
@@ -264,6 +292,7 @@ void TSessionForm::Neu() {
         Opened = 1;
         Show();
         ResetLists();
+        MarkSaved();
         WriteActiveSession();
         ui_.ShowMessage(kMsgLogicAdvice);
     } catch (const std::exception&) {
@@ -306,17 +335,22 @@ void TSessionForm::WaehleSession() {
 }
 
 bool TSessionForm::OpenSession(const std::string& fileName, bool is2BR,
-                               const std::string& directory) {
+                               const std::string& directory, ActiveSession active) {
     try {
         // Nothing of an earlier session may stay in a list this session does not load.
         ResetLists();
+        replacing_ = false;
         if (!OpenChosenFile(fileName, is2BR, directory)) {
             return false;
         }
         Caption = "Session " + SesName;
+        // A 2BR session is worked on its own page.
+        PageControl.ActivePageIndex = is2BR ? 1 : 0;
         Show();
         Opened = 1;
-        WriteActiveSession();
+        if (active == ActiveSession::Mark) {
+            WriteActiveSession();
+        }
         bool ready = true;
         if (is2BR) {
             ready = Open2BRConfiguration();
@@ -326,6 +360,7 @@ bool TSessionForm::OpenSession(const std::string& fileName, bool is2BR,
         if (ini_.IniState == kIniState1BR) {
             ReportUpgradeMarkers();
         }
+        MarkSaved();
         return ready;
     } catch (const std::exception&) {
         ui_.ShowMessage(kMsgOpenFailed);
@@ -401,7 +436,7 @@ void TSessionForm::ReportUpgradeMarkers() {
 
 bool TSessionForm::SaveIfNotOnlyHeader(const TMemo& memo, const std::string& path,
                                        const char* failure) {
-    if (memo.Lines.Count() <= 1) {
+    if (memo.Lines.Count() <= 1 && !(replacing_ && FileExists(path))) {
         return true;
     }
     try {
@@ -416,7 +451,7 @@ bool TSessionForm::SaveIfNotOnlyHeader(const TMemo& memo, const std::string& pat
 bool TSessionForm::Save1BR(const char* sessionFailure) {
     const std::string base = ini_.SessionsPath + SessionBaseName(SesName);
     bool saved = SaveIfNotOnlyHeader(SessionMemo, SessionFilePath, sessionFailure);
-    if (InterprtMemo.Lines.Count() > 1) {
+    if (InterprtMemo.Lines.Count() > 1 || (replacing_ && FileExists(base + ".ipr"))) {
         BVPath = base + ".ipr";
         saved = SaveIfNotOnlyHeader(InterprtMemo, BVPath, kMsgSaveBVFailed) && saved;
     }
@@ -425,20 +460,77 @@ bool TSessionForm::Save1BR(const char* sessionFailure) {
     return saved;
 }
 
-void TSessionForm::Save2BR() {
+bool TSessionForm::Save2BR() {
     const std::string path = ini_.Session2BRPath + "\\" + ini_.SessionName;
-    SaveIfNotOnlyHeader(Memo2BRSes, path, kMsgSave2BRFailed);
-    SaveIfNotOnlyHeader(MemoTS, path + ".TS", kMsgSave2BRTSFailed);
+    const bool saved = SaveIfNotOnlyHeader(Memo2BRSes, path, kMsgSave2BRFailed);
+    return SaveIfNotOnlyHeader(MemoTS, path + ".TS", kMsgSave2BRTSFailed) && saved;
 }
 
 void TSessionForm::Speichern() {
     // Saving needs an open session: a closed one keeps the files it was saved to.
     if (Opened == 1 && ini_.IniState == kIniState2BR && !ini_.Session2BRPath.empty()) {
-        Save2BR();
+        if (Save2BR()) {
+            MarkSaved();
+        }
     } else if (Opened == 1 && ini_.IniState != kIniState2BR && HasSessionPath()) {
-        Save1BR(kMsgSaveMethodsFailed);
+        if (Save1BR(kMsgSaveMethodsFailed)) {
+            replacing_ = false;
+            MarkSaved();
+        }
     } else {
         ui_.ShowMessage(kMsgNoSessionChosen);
+    }
+}
+
+bool TSessionForm::SaveOpenSession() {
+    if (ini_.IniState == kIniState2BR && !ini_.Session2BRPath.empty()) {
+        if (!Save2BR()) {
+            return false;
+        }
+    } else if (HasSessionPath()) {
+        if (!Save1BR(kMsgSaveMethodsFailed)) {
+            return false;
+        }
+        replacing_ = false;
+    } else {
+        return SaveAs();
+    }
+    MarkSaved();
+    return true;
+}
+
+bool TSessionForm::MayReplace(const std::string& path, const std::string& name) {
+    return !FileExists(path) || ui_.AskYesNoCancel(MsgReplaceSession(name)) == ModalResult::Yes;
+}
+
+std::vector<std::vector<std::string>> TSessionForm::ListContents() const {
+    std::vector<std::vector<std::string>> contents;
+    for (const TMemo* memo :
+         {&SessionMemo, &InterprtMemo, &MemoLK, &MemoLzB, &Memo2BRSes, &MemoTS}) {
+        contents.push_back(memo->Lines.Lines());
+    }
+    return contents;
+}
+
+void TSessionForm::MarkSaved() {
+    savedLists_ = ListContents();
+}
+
+bool TSessionForm::HasUnsavedChanges() const {
+    return Opened == 1 && ListContents() != savedLists_;
+}
+
+bool TSessionForm::CloseQuery() {
+    if (!HasUnsavedChanges()) {
+        return true;
+    }
+    switch (ui_.AskYesNoCancel(MsgUnsavedChanges(SesName))) {
+        case ModalResult::Yes:
+            return SaveOpenSession();
+        case ModalResult::No:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -457,6 +549,12 @@ bool TSessionForm::SaveAs() {
     }
     const std::string name = saveAs_.EditSaveAs.Text;
     const std::string path = ini_.SessionsPath + name;
+    // Another session's file is replaced only when the person says so.
+    const bool otherFile = ToHostPath(path) != ToHostPath(SessionFilePath);
+    if (otherFile && !MayReplace(path, name)) {
+        return false;
+    }
+    replacing_ = replacing_ || (otherFile && FileExists(path));
     try {
         SessionMemo.Lines.SaveToFile(path);
     } catch (const FileError&) {
@@ -473,7 +571,7 @@ bool TSessionForm::SaveAs() {
          {std::pair<const TMemo&, const char*>{InterprtMemo, ".ipr"},
           {MemoLK, ".lnb"},
           {MemoLzB, ".lzb"}}) {
-        if (memo.Lines.Count() < 2) {
+        if (memo.Lines.Count() < 2 && !(replacing_ && FileExists(base + extension))) {
             continue;
         }
         try {
@@ -487,6 +585,8 @@ bool TSessionForm::SaveAs() {
     }
     WriteActiveSession();
     if (companionsSaved) {
+        replacing_ = false;
+        MarkSaved();
         ui_.ShowMessage(kMsgSavedAs);
     }
     return companionsSaved;

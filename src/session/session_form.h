@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -46,11 +47,20 @@ public:
     // (its 2BR directory, without a trailing backslash) with its 2BR configuration, any other
     // from the sessions directory with its companion files. True when the session opened and,
     // for a 2BR session, its 2BR configuration was read.
-    bool OpenSession(const std::string& fileName, bool is2BR, const std::string& directory);
+    // With ActiveSession::Keep, Temp\AktSes.ini is not rewritten (vx-check reads sessions
+    // without making them the active one).
+    enum class ActiveSession { Mark, Keep };
+    bool OpenSession(const std::string& fileName, bool is2BR, const std::string& directory,
+                     ActiveSession active = ActiveSession::Mark);
     void Speichern();
     void SpeichernUnterSes();
-    // Closing discards the session text, the BV list and the 2BR lists without asking, and
-    // returns the mode to 1BR.
+    // True when a list of the open session differs from what was last opened or saved.
+    bool HasUnsavedChanges() const;
+    // Before the window closes with unsaved changes: Yes saves (closing only when that
+    // worked), No discards, Cancel keeps the session open. Quitting asks the same.
+    bool CloseQuery() override;
+    // Closing discards the session text, the BV list and the 2BR lists, and returns the mode
+    // to 1BR.
     void FormClose() override;
     // Names the open session in Temp\AktSes.ini.
     void WriteActiveSession();
@@ -80,10 +90,17 @@ private:
     bool Save1BR(const char* sessionFailure);
     // The name dialog of "save as" and the writes; false when cancelled or a write failed.
     bool SaveAs();
-    void Save2BR();
+    bool Save2BR();
     // Writes the list when it holds more than its header line; false when that failed.
     bool SaveIfNotOnlyHeader(const TMemo& memo, const std::string& path, const char* failure);
     bool HasSessionPath() const;
+    // Saves as "Session save" does, or as "save as" does for a session without a file; true
+    // when every list went to its file.
+    bool SaveOpenSession();
+    // Asks before a session file that exists is replaced; true when it may be.
+    bool MayReplace(const std::string& path, const std::string& name);
+    std::vector<std::vector<std::string>> ListContents() const;
+    void MarkSaved();
 
     Ui& ui_;
     TIniForm& ini_;
@@ -91,6 +108,10 @@ private:
     TWahleDlgBoxForm& wahleDlgBox_;
     TFormSaveAs& saveAs_;
     TResultForm& resultForm_;
+    std::vector<std::vector<std::string>> savedLists_;  // as last opened or saved
+    // The open session's name belonged to another session the person chose to replace: its
+    // files are all rewritten on the next save, so that none of the old one stays beside it.
+    bool replacing_ = false;
 };
 
 }  // namespace vx

@@ -35,6 +35,9 @@ public:
     void ButtonCancelClick() { ModalAnswer = ModalResult::Cancel; }
 
 private:
+    // The files of `directory` that are sessions: companion files and markers are left out.
+    void ShowSessionFiles(const std::string& directory);
+
     Ui& ui_;
     std::string sessionsPath_;
 };

@@ -1,5 +1,6 @@
 #include "ui/form_view.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -7,6 +8,20 @@
 #include "ui/qt_text.h"
 
 namespace vx::qt {
+namespace {
+
+bool IsCloseRequest(QEvent& event) {
+    if (event.type() == QEvent::Close) {
+        return event.spontaneous();
+    }
+    if (event.type() == QEvent::KeyPress) {
+        const auto& key = static_cast<QKeyEvent&>(event);
+        return key.key() == Qt::Key_Escape && key.modifiers() == Qt::NoModifier;
+    }
+    return false;
+}
+
+}  // namespace
 
 QDialog* NewWindow() {
     auto* window = new QDialog(nullptr, Qt::Window);
@@ -87,6 +102,15 @@ void FormView::PullFromModel() {
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    // Esc and the close button of a window that is not running modally close it through its
+    // model while it is still shown, so that its edits reach the model first and the model
+    // may keep it open (a question about unsaved changes answered Cancel).
+    if (watched == window_ && dialog() != nullptr && !host_.IsRunningModal(this) &&
+        IsCloseRequest(*event)) {
+        Run([this] { form_.Close(); });
+        event->ignore();
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -48,6 +48,9 @@ void GuiHost::Run(const Handler& handler) {
     }
     PullAll();
     EndFinishedModals();
+    if (app_->TerminateRequested()) {
+        QCoreApplication::quit();
+    }
 }
 
 void GuiHost::PushAll() {

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "cli/console_ui.h"
@@ -106,14 +107,63 @@ TEST(VxCheckArguments, AMissingSessionOrInstallationDoesNotStart) {
     test::TempInstallation install;
     const CheckRun missing = Check({"--root", install.path().string() + "/", "1br", "Nothing"});
     EXPECT_EQ(missing.Exit, kExitNotStarted);
-    EXPECT_EQ(test::MarkRoot(missing.Err, install.Root()),
-              "vx-check: the session file <root>Sessions\\Nothing cannot be read\n--- end\n");
+    EXPECT_EQ(missing.Err, "vx-check: the session file " +
+                               (install.path() / "Sessions" / "Nothing").string() +
+                               " cannot be read\n--- end\n");
 
-    const CheckRun noInstallation =
-        Check({"--root", (install.path() / "none").string(), "1br", "A"});
+    const fs::path none = install.path() / "none";
+    const CheckRun noInstallation = Check({"--root", none.string(), "1br", "A"});
     EXPECT_EQ(noInstallation.Exit, kExitNotStarted);
     EXPECT_NE(noInstallation.Err.find("Error at reading the vx.ini file."), std::string::npos)
         << noInstallation.Err;
+    EXPECT_NE(noInstallation.Err.find("no vx installation found in " + none.string() +
+                                      " (it "
+                                      "has no System/vx.ini)"),
+              std::string::npos)
+        << noInstallation.Err;
+    EXPECT_NE(noInstallation.Err.find("--root DIR"), std::string::npos);
+}
+
+TEST(VxCheckArguments, HelpAndVersionGoToStandardOutputAndEndWell) {
+    for (const char* help : {"--help", "-h"}) {
+        const CheckRun run = Check({help});
+        EXPECT_EQ(run.Exit, kExitReportOk);
+        EXPECT_EQ(run.Err, "");
+        EXPECT_EQ(run.Out.rfind("usage:\n  vx-check [--root DIR] 1br SESSION\n", 0), 0u) << run.Out;
+        EXPECT_NE(run.Out.find("--version"), std::string::npos);
+    }
+    const CheckRun version = Check({"--version"});
+    EXPECT_EQ(version.Exit, kExitReportOk);
+    EXPECT_EQ(version.Out, "vx-check 2.0\n");
+    EXPECT_EQ(version.Err, "");
+}
+
+using Tree = std::map<std::string, std::string>;
+
+Tree FilesBelow(const fs::path& root) {
+    Tree files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file()) {
+            files[fs::relative(entry.path(), root).string()] = test::ReadBytes(entry.path());
+        }
+    }
+    return files;
+}
+
+// A check reads the installation: the active-session marker, the result file and every
+// session file are as they were, whether the run ends well, finds a conflict or a 2BR verdict.
+TEST(VxCheckArguments, ChecksLeaveTheInstallationAsTheyFoundIt) {
+    test::TempDir install;
+    test::CopyTree(test::DemoDir(), install.path());
+    install.Write("Temp/AktSes.ini", "[SessionNames]\r\nSessionName=Morning\r\n");
+    install.Write("Sessions/default.res", "kept\r\n");
+    const std::string root = install.path().string();
+    const Tree before = FilesBelow(install.path());
+    EXPECT_EQ(Check({"--root", root, "1br", "Morning"}).Exit, kExitReportOk);
+    EXPECT_EQ(Check({"--root", root, "1br", "Conflict"}).Exit, kExitReportNotOk);
+    EXPECT_EQ(Check({"--root", root, "2br", "Breakfast"}).Exit, kExitReportNotOk);
+    EXPECT_EQ(Check({"--root", root, "1br", "Nothing"}).Exit, kExitNotStarted);
+    EXPECT_EQ(FilesBelow(install.path()), before);
 }
 
 // The golden folders of "TS start", tests/data/ts2br/ts_start/<case>/, each run on the demo
@@ -161,11 +211,11 @@ TEST(VxCheckTSStart, ASessionThatCannotBeOpenedForTSStartDoesNotStart) {
     const CheckRun missing = Check({"--root", root, "2br", "Lunch"});
     EXPECT_EQ(missing.Exit, kExitNotStarted);
     EXPECT_EQ(missing.Out, "");
-    EXPECT_EQ(test::MarkRoot(missing.Err, install.SystemPath()),
+    EXPECT_EQ(test::MarkRoot(missing.Err, root + "/"),
               "Fehler beim Oeffnen oder Schliessen der Session.\n"
               "Dateinamen pruefen oder die Appliktion erneut starten...\n___\n"
               "Error opening or closing the session.\nCheck filename or restart the application.\n"
-              "--- end\nvx-check: the 2BR session <root>Sessions\\_2BR_Lunch\\Lunch cannot be "
+              "--- end\nvx-check: the 2BR session <root>Sessions/_2BR_Lunch/Lunch cannot be "
               "opened for TS start\n--- end\n");
 
     fs::remove(install.path() / "Sessions" / "_2BR_Breakfast" / "Breakfast.mpf");

@@ -29,6 +29,7 @@
 //   choose dir file       "Session choose": enters dir below Sessions ("." stays), selects
 //                         file ("-": none, then Cancel) and presses Select
 //   save, saveas [name], close, help, tsstart
+//   quit                  "File > Quit"; the transcript says whether the program ends
 //   add memo text         appends a line to a list of the session window
 //   mkdir path, fifo path, remove path   prepare the installation (paths with "\"); mkdir
 //                         replaces a file of that name
@@ -115,6 +116,9 @@ public:
         Do(op, a, b);
         const bool unused = op != "answer" && !ui_.AllAnswersUsed();
         Record();
+        if (op == "quit") {
+            out_ << "program ends: " << (app_->TerminateRequested() ? "yes" : "no") << "\n";
+        }
         if (unused) {
             out_ << "not asked: the queued answer or dialog\n";
             ui_.DropQueued();
@@ -199,6 +203,8 @@ private:
             app_->MenueForm.Click("SpeichernUnterSes");
         } else if (op == "close") {
             session.Close();
+        } else if (op == "quit") {
+            app_->MenueForm.Click("Quit");
         } else if (op == "help") {
             session.SessionHelpButtonClick();
         } else if (op == "tsstart") {

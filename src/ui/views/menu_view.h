@@ -7,6 +7,7 @@
 #include "ui/form_view.h"
 
 class QAction;
+class QLabel;
 class QMainWindow;
 
 namespace vx::qt {
@@ -24,7 +25,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // "Window" > "Main window" (Ctrl+M): brings this window to the front from any other.
+    void AddWindowMenu(QMainWindow& main);
+
     TMenueForm& menu_;
+    QLabel* statusLine_ = nullptr;
     std::map<std::string, QAction*> actions_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/views/vx_main_view.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,10 +60,19 @@ void VxMainView::AddPopup(QPlainTextEdit* memo, const QString& item, Handler onO
                      });
 }
 
+bool VxMainView::eventFilter(QObject* watched, QEvent* event) {
+    // Typing goes into the topic field as soon as the window opens.
+    if (watched == window() && event->type() == QEvent::Show) {
+        topicEdit_->setFocus(Qt::OtherFocusReason);
+    }
+    return FormView::eventFilter(watched, event);
+}
+
 QWidget* VxMainView::BuildBR1Page() {
     TVxMainFormSaetze& f = form_;
     auto* topics = new QGroupBox(QStringLiteral("Topics S"));
     auto* satz = NewNamed<QLineEdit>("SatzEdit");
+    topicEdit_ = satz;
     auto* topicsRow = new QHBoxLayout(topics);
     topicsRow->addWidget(satz, 1);
     topicsRow->addWidget(NewButton(f.ButtonOK, "ButtonOK", [&f] { f.ButtonOKClick(); }));

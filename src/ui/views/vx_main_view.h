@@ -3,6 +3,7 @@
 #include "textbase/vx_main_form_saetze.h"
 #include "ui/form_view.h"
 
+class QLineEdit;
 class QPlainTextEdit;
 
 namespace vx::qt {
@@ -14,6 +15,7 @@ public:
 
 protected:
     void Push() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* BuildBR1Page();
@@ -25,6 +27,7 @@ private:
 
     TVxMainFormSaetze& form_;
     QPlainTextEdit* mainMemo_ = nullptr;
+    QLineEdit* topicEdit_ = nullptr;
 };
 
 }  // namespace vx::qt
