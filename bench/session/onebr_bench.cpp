@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "settings/ini_form.h"
 #include "platform/application.h"
 #include "platform/host_path.h"
 #include "platform/scripted_ui.h"
@@ -14,6 +13,7 @@
 #include "session/method_files.h"
 #include "session/one_br_run.h"
 #include "session/result_form.h"
+#include "settings/ini_form.h"
 
 namespace fs = std::filesystem;
 

@@ -34,9 +34,7 @@ bool IsCompanionFile(const std::string& name) {
 }  // namespace
 
 TWahleDlgBoxForm::TWahleDlgBoxForm(Ui& ui, const TIniForm& ini)
-    : TForm("TWahleDlgBoxForm", "Wahle Session"),
-      ui_(ui),
-      sessionsPath_(ini.SessionsPath) {
+    : TForm("TWahleDlgBoxForm", "Wahle Session"), ui_(ui), sessionsPath_(ini.SessionsPath) {
     LabelSessions.Caption = "Existierende Sessions:";
     ButtonSelect.Caption = "Select";
     ButtonCancel.Caption = "Cancel";

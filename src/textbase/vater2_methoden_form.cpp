@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "settings/ini_form.h"
 #include "platform/errors.h"
 #include "platform/strict_int.h"
+#include "settings/ini_form.h"
 #include "textbase/tools.h"
 
 namespace vx {

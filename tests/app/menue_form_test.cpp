@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "settings/ini_form.h"
 #include "app/menue_form.h"
 #include "platform/scripted_ui.h"
+#include "settings/ini_form.h"
 #include "support/installed.h"
 
 namespace vx {

@@ -4,10 +4,10 @@
 #include <functional>
 #include <memory>
 
-#include "settings/ini_form.h"
 #include "platform/host_path.h"
 #include "platform/ini_file.h"
 #include "platform/scripted_ui.h"
+#include "settings/ini_form.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
 

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <regex>
 
-#include "settings/ini_form.h"
 #include "platform/application.h"
 #include "platform/host_path.h"
 #include "platform/scripted_ui.h"
@@ -12,6 +11,7 @@
 #include "session/one_br_run.h"
 #include "session/result_form.h"
 #include "session/session_lines.h"
+#include "settings/ini_form.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
 

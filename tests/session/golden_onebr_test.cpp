@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "settings/ini_form.h"
 #include "onebr_golden.h"
 #include "platform/application.h"
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
 #include "session/one_br_run.h"
 #include "session/result_form.h"
+#include "settings/ini_form.h"
 #include "support/golden.h"
 
 namespace vx {

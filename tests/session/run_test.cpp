@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "settings/ini_form.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/scripted_ui.h"
@@ -10,6 +9,7 @@
 #include "session/one_br_report.h"
 #include "session/one_br_run.h"
 #include "session/result_form.h"
+#include "settings/ini_form.h"
 #include "support/installed.h"
 
 namespace vx {

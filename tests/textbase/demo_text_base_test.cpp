@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/ini_form.h"
 #include "platform/host_path.h"
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
 #include "session_lists.h"
+#include "settings/ini_form.h"
 #include "support/golden.h"
 #include "textbase/tools.h"
 #include "textbase/ww_rel_form.h"

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/ini_form.h"
 #include "platform/scripted_ui.h"
 #include "session_lists.h"
+#include "settings/ini_form.h"
 #include "support/installed.h"
 #include "textbase/form_open_free.h"
 #include "textbase/form_s_save_as.h"

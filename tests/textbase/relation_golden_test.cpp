@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/ini_form.h"
 #include "platform/scripted_ui.h"
 #include "session_lists.h"
+#include "settings/ini_form.h"
 #include "support/golden.h"
 #include "support/installed.h"
 #include "textbase/ww_rel_form.h"
