@@ -49,20 +49,6 @@ std::string MsgLineRefused(const std::string& error) {
            "\r___\rThe TS line was not activated into the session, it has an error:\r" + error;
 }
 
-std::string MsgBadBaseType(int page, const std::string& base) {
-    return "Error: TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
-           "hat keinen gueltigen XW-Typen erhalten: " + base + "\r" + "___" + "\r" +
-           "Error: TabSheet for TS number " + std::to_string(page) + "\r" +
-           "has got a no allowed XWType: " + base;
-}
-
-std::string MsgExceptionProgramError(int page, const std::string& base) {
-    return "Error: Exception TS TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
-           "Programmfehler bei Suche nach AusnahmeTS default XW-Nummer: " + base + "\r" + "___" +
-           "\r" + "Error: Exception TS TabSheet for TS number " + std::to_string(page) + "\r" +
-           "program error on search of Exception TS default XWNumber: " + base;
-}
-
 std::string MsgExceptionNoValue(int page, const std::string& base) {
     return "Error: Exception TS TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
            "hat keine gueltige default XW-Nummer erhalten: " + base + "\r" + "___" + "\r" +
@@ -179,8 +165,9 @@ int TFormTSRels::PrepareUTSRels() {
             ExceptionValue = CheckExceptionXW(TSMap.TSString, TSMap.TSTypes[page.TSNumber]);
             const bool programError = ExceptionValue.size() <= 1;
             if (programError || ExceptionValue.rfind("Err", 0) == 0) {
-                ui_.ShowMessage(programError ? MsgExceptionProgramError(page.TSNumber, TSMap.BaseXW)
-                                             : MsgExceptionNoValue(page.TSNumber, TSMap.BaseXW));
+                ui_.ShowMessage(
+                    programError ? MsgExceptionProgramError("Error: ", page.TSNumber, TSMap.BaseXW)
+                                 : MsgExceptionNoValue(page.TSNumber, TSMap.BaseXW));
                 PageControlSetTS.clear();
                 ExceptionValue.clear();
                 return -1;
@@ -191,7 +178,7 @@ int TFormTSRels::PrepareUTSRels() {
             continue;
         }
         if (choices.empty()) {
-            ui_.ShowMessage(MsgBadBaseType(page.TSNumber, TSMap.BaseXW));
+            ui_.ShowMessage(MsgBadBaseType("Error: ", page.TSNumber, TSMap.BaseXW));
             PageControlSetTS.clear();
             return -1;
         }

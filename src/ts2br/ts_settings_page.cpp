@@ -38,4 +38,18 @@ std::string ComposeTSString(const std::string& tsString, const std::vector<TTSSe
     return result;
 }
 
+std::string MsgBadBaseType(const std::string& prefix, int page, const std::string& base) {
+    return prefix + "TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
+           "hat keinen gueltigen XW-Typen erhalten: " + base + "\r" + "___" + "\r" + prefix +
+           "TabSheet for TS number " + std::to_string(page) + "\r" +
+           "has got a no allowed XWType: " + base;
+}
+
+std::string MsgExceptionProgramError(const std::string& prefix, int page, const std::string& base) {
+    return prefix + "Exception TS TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
+           "Programmfehler bei Suche nach AusnahmeTS default XW-Nummer: " + base + "\r" + "___" +
+           "\r" + prefix + "Exception TS TabSheet for TS number " + std::to_string(page) + "\r" +
+           "program error on search of Exception TS default XWNumber: " + base;
+}
+
 }  // namespace vx

@@ -31,4 +31,9 @@ std::string ComposeTSString(const std::string& tsString, const std::vector<TTSSe
                             const std::vector<std::string>& noValue,
                             const std::string& exceptionValue);
 
+// The messages of a settings page whose TS got no valid XW type, and of an exception TS whose
+// default XW number was not found; the two windows differ only in the prefix of "Error: ".
+std::string MsgBadBaseType(const std::string& prefix, int page, const std::string& base);
+std::string MsgExceptionProgramError(const std::string& prefix, int page, const std::string& base);
+
 }  // namespace vx

@@ -124,20 +124,6 @@ const char* const kMsgNoPreparedTS =
     "Es gibt keine vorbereiteten TS. Holen Sie zuerst die TS eines SE mit Get TS.\r___\rThere "
     "are no prepared TS. Get the TS of an SE with Get TS first.";
 
-std::string MsgBadBaseType(int page, const std::string& base) {
-    return "Lists-Error: TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
-           "hat keinen gueltigen XW-Typen erhalten: " + base + "\r" + "___" + "\r" +
-           "Lists-Error: TabSheet for TS number " + std::to_string(page) + "\r" +
-           "has got a no allowed XWType: " + base;
-}
-
-std::string MsgExceptionProgramError(int page, const std::string& base) {
-    return "Lists-Error: Exception TS TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
-           "Programmfehler bei Suche nach AusnahmeTS default XW-Nummer: " + base + "\r" + "___" +
-           "\r" + "Lists-Error: Exception TS TabSheet for TS number " + std::to_string(page) +
-           "\r" + "program error on search of Exception TS default XWNumber: " + base;
-}
-
 std::string MsgExceptionNoValue(int page, const std::string& base) {
     return "Lists-Error: Exception TS TABsheet fuer TS Nummer " + std::to_string(page) + "\r" +
            "hat keine gueltige default XW-Nummer erhalten: " + base + "\r" + "___" + "\r" +
@@ -656,7 +642,7 @@ int TListsForm::PrepareTSIni() {
     for (TTSSettingsPage& page : pages) {
         if (!page.IsException) {
             if (choices.empty()) {
-                ui_.ShowMessage(MsgBadBaseType(page.TSNumber, block.BaseXW));
+                ui_.ShowMessage(MsgBadBaseType("Lists-Error: ", page.TSNumber, block.BaseXW));
                 return -1;
             }
             page.Values.Items = choices;
@@ -666,7 +652,7 @@ int TListsForm::PrepareTSIni() {
         const std::string value =
             CheckExceptionXW(EditShowFullTSStr.Text, block.TSTypes[page.TSNumber]);
         if (value.size() <= 1) {
-            ui_.ShowMessage(MsgExceptionProgramError(page.TSNumber, block.BaseXW));
+            ui_.ShowMessage(MsgExceptionProgramError("Lists-Error: ", page.TSNumber, block.BaseXW));
             return -1;
         }
         if (value.rfind("Err", 0) == 0) {
