@@ -285,6 +285,7 @@ void TSessionForm::Neu() {
         replacing_ = FileExists(ini_.SessionsPath + name);
         SesName = name;
         SessionFilePath = ini_.SessionsPath + SesName;
+        openedFrom2BRFolder_ = false;
         // A new session has no BV file of its own yet; another session's must not receive
         // its lines.
         BVPath = ini_.SessionsPath + "default.ipr";
@@ -309,6 +310,7 @@ bool TSessionForm::OpenChosenFile(const std::string& name, bool twoBR,
     }
     SesName = name;
     SessionFilePath = path;
+    openedFrom2BRFolder_ = twoBR;
     if (twoBR) {
         ini_.SessionName = name;
         SessionDir = directory + "\\";
@@ -461,14 +463,23 @@ bool TSessionForm::Save1BR(const char* sessionFailure) {
 }
 
 bool TSessionForm::Save2BR() {
-    const std::string path = ini_.Session2BRPath + "\\" + ini_.SessionName;
+    // A session from a 2BR folder whose configuration did not load goes back to the file it
+    // was read from: the 1BR save would put its text over that file's 2BR text and its
+    // companions beside a 1BR session of the same name.
+    const std::string path = ini_.IniState == kIniState2BR
+                                 ? ini_.Session2BRPath + "\\" + ini_.SessionName
+                                 : SessionFilePath;
     const bool saved = SaveIfNotOnlyHeader(Memo2BRSes, path, kMsgSave2BRFailed);
     return SaveIfNotOnlyHeader(MemoTS, path + ".TS", kMsgSave2BRTSFailed) && saved;
 }
 
+bool TSessionForm::SavesAs2BR() const {
+    return (ini_.IniState == kIniState2BR && !ini_.Session2BRPath.empty()) || openedFrom2BRFolder_;
+}
+
 void TSessionForm::Speichern() {
     // Saving needs an open session: a closed one keeps the files it was saved to.
-    if (Opened == 1 && ini_.IniState == kIniState2BR && !ini_.Session2BRPath.empty()) {
+    if (Opened == 1 && SavesAs2BR()) {
         if (Save2BR()) {
             MarkSaved();
         }
@@ -483,7 +494,7 @@ void TSessionForm::Speichern() {
 }
 
 bool TSessionForm::SaveOpenSession() {
-    if (ini_.IniState == kIniState2BR && !ini_.Session2BRPath.empty()) {
+    if (SavesAs2BR()) {
         if (!Save2BR()) {
             return false;
         }
@@ -596,6 +607,7 @@ void TSessionForm::FormClose() {
     SessionMemo.Lines.Clear();
     InterprtMemo.Lines.Clear();
     Opened = 0;
+    openedFrom2BRFolder_ = false;
     // The mode and the upgrade state describe the closed session; the next one starts in 1BR.
     Memo2BRSes.Lines.Clear();
     MemoTS.Lines.Clear();

@@ -91,6 +91,9 @@ private:
     // The name dialog of "save as" and the writes; false when cancelled or a write failed.
     bool SaveAs();
     bool Save2BR();
+    // True when "Session save" writes the 2BR lists: in 2BR mode, and for a session read from a
+    // 2BR folder even when its configuration did not load.
+    bool SavesAs2BR() const;
     // Writes the list when it holds more than its header line; false when that failed.
     bool SaveIfNotOnlyHeader(const TMemo& memo, const std::string& path, const char* failure);
     bool HasSessionPath() const;
@@ -112,6 +115,7 @@ private:
     // The open session's name belonged to another session the person chose to replace: its
     // files are all rewritten on the next save, so that none of the old one stays beside it.
     bool replacing_ = false;
+    bool openedFrom2BRFolder_ = false;
 };
 
 }  // namespace vx
