@@ -56,7 +56,8 @@ TEST_F(TSStart, TheProgressBarFollowsTheLinesAndAStartWhileRunningIsIgnored) {
     EXPECT_EQ(ini.RunState, "idle");
     EXPECT_EQ(result.Memo_DefWW.Lines.Count(), 5);
     EXPECT_EQ(result.Memo_DefWW.Lines[4], "S120E6:TS1u~TS1, INCONSISTENT with SE-Target: 10");
-    EXPECT_EQ(result.Memo_Results.Lines.Lines(), std::vector<std::string>{"OK"});
+    EXPECT_EQ(result.Memo_Results.Lines.Lines(),
+              (std::vector<std::string>{"OK", "DefWW: 3 MATCHES, 1 INCONSISTENT, 0 errors"}));
     EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::NotAllMatch);
     EXPECT_TRUE(result.Visible);
     EXPECT_EQ(result.PageControl.ActivePageIndex, 1);     // "2BR"
