@@ -105,10 +105,6 @@ void TAnals2BR::SelectLogic(const std::string& logicName) {
 // that holds no term, so that the line cannot silently stay without a result.
 int TAnals2BR::SyntaxCheckTS(const std::string& LogicName) {
     const std::string where = " for Logic: " + LogicName;
-    const int entry = LogicEntry(LogicName);
-    const ts::TLogopTable& binaryOps =
-        entry >= kFirstRangeLogicEntry ? logic_.RLOpDefs[entry - kFirstRangeLogicEntry + 1].Binary
-                                       : logic_.BinaryOpDefs;
     bool failed = false;
     for (int i = 1; i <= WorkPrepare.Count(); ++i) {
         const std::string& line = WorkPrepare[i];
@@ -130,7 +126,7 @@ int TAnals2BR::SyntaxCheckTS(const std::string& LogicName) {
                 where);
             continue;
         }
-        std::string result = ts::SingleTSSyntaxCheck(*tsPart, binaryOps);
+        std::string result = SingleTSSyntaxCheck(*tsPart);
         if (result.empty()) {
             result = "ERROR: empty TS part.";
         }

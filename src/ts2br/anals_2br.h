@@ -62,8 +62,9 @@ public:
     void SelectLogic(const std::string& LogicName);
 
     // --- Syntax check of the work lists
-    // 1 when no TS part has a syntax error, -1 otherwise; findings go to WorkTarget. The
-    // binary signs are those of the XW logics, or of the range logic for "RL1".."RL4".
+    // 1 when no TS part has a syntax error, -1 otherwise; findings go to WorkTarget. The check
+    // knows the binary signs of the XW logics, whatever the logic; the parser those of the
+    // line's own logic.
     int SyntaxCheckTS(const std::string& LogicName);
     std::string SingleTSSyntaxCheck(const std::string& TSString) const;
     std::string Check_binLogop_Ini(const std::string& S, int Pos) const;

@@ -127,7 +127,7 @@ void TFormAnals2BR::ComputeAllLogics() {
     if (refused && !computed) {
         LastTSStart = TSStartEnd::Refused;
     } else {
-        LastTSStart = allMatch ? TSStartEnd::AllMatch : TSStartEnd::NotAllMatch;
+        LastTSStart = allMatch && !refused ? TSStartEnd::AllMatch : TSStartEnd::NotAllMatch;
     }
     if (computed) {
         result_.PageControl2BR.ActivePageIndex = kPageResults;
