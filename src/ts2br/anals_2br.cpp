@@ -71,19 +71,25 @@ const TXW_Type& TAnals2BR::TypeOfEntry(int entry) const {
 }
 
 // The loaders read a type's tables only under these conditions; a logic without them cannot
-// give a value to any operator.
+// give a value to any operator. A declared logic whose record stayed empty is left to the
+// pre-analysis, which reports it empty.
 bool TAnals2BR::LogicConfigured(const std::string& LogicName) const {
     const int entry = LogicEntry(LogicName);
-    if (entry == 0 || TypeOfEntry(entry).Valence < 1) {
+    if (entry == 0) {
         return false;
     }
+    // A fixed type is refused only when Main.ini says so; without a Main.ini read (a session
+    // whose configuration failed) the pre-analysis finds the type empty.
+    const auto kept = [](const TInfo_XW_Logic& info) {
+        return info.Removed.empty() || info.Removed == "No";
+    };
     switch (entry) {
         case 1:
-            return logic_.InfoWW.Removed == "No";
+            return kept(logic_.InfoWW);
         case 2:
-            return logic_.InfoEW.Removed == "No";
+            return kept(logic_.InfoEW);
         case 3:
-            return logic_.InfoDW.Removed == "No";
+            return kept(logic_.InfoDW);
         case 4:
             return TryStrToInt(logic_.InfoNewXW.Number).value_or(0) > 0;
         default: {

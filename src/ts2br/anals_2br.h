@@ -52,9 +52,9 @@ public:
     // configuration: "DefWW" 1, "DefEW" 2, "DefDW" 3, "NewXW" 4, "RL1".."RL4" 5..8; 0 for any
     // other name.
     static int LogicEntry(const std::string& LogicName);
-    // True when the session's configuration holds the values and value tables of the logic:
-    // a fixed type kept with "No", the new type when there is one, a range logic within the
-    // count that has a type.
+    // True when the session's configuration declares the logic with its value tables: a fixed
+    // type kept with "No", the new type when there is one, a range logic within the count
+    // that has a type.
     bool LogicConfigured(const std::string& LogicName) const;
     // The logic that the analysis and the evaluation work on: a known name selects its entry
     // and value type record; any other name leaves the selection as it is. The analysis steps
