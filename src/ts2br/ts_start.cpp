@@ -8,8 +8,8 @@
 #include "ts2br/form_anals_2br.h"
 
 // "TS start": the TS lines of the session are sorted into the result lists of their logics,
-// and the lines of the default WW logic are checked, analysed and evaluated against the
-// target values of the session's SE list.
+// and the lines of the selected logic (with "All", of every logic that has lines) are
+// checked, analysed and evaluated against the target values of the session's SE list.
 namespace vx {
 namespace {
 
