@@ -43,6 +43,7 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
       Form1BRLogic(ui, IniForm, SessionForm),
       Step4UpgrMan(ui, IniForm, SessionForm) {
     SessionForm.TSStart = [this] { FormAnals2BR.ButtonTSStartClick(); };
+    SessionForm.ComputeAll = [this] { FormAnals2BR.ButtonComputeAllClick(); };
     WireMenu();
 }
 

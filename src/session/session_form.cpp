@@ -185,6 +185,7 @@ TSessionForm::TSessionForm(Ui& ui, TIniForm& ini, TNeueSessionForm& neueSession,
       SessionStartButton(Button("Session start")),
       SessionHelpButton(Button("Help")),
       ButtonTSStart(Button("TS start")),
+      ButtonComputeAll(Button("Compute all")),
       SessionFilePath(ini.SessionsPath),
       BVPath(ini.SessionsPath + "default.ipr"),
       ui_(ui),
@@ -623,6 +624,12 @@ void TSessionForm::SessionStartButtonClick() {
 void TSessionForm::ButtonTSStartClick() {
     if (TSStart) {
         TSStart();
+    }
+}
+
+void TSessionForm::ButtonComputeAllClick() {
+    if (ComputeAll) {
+        ComputeAll();
     }
 }
 

@@ -33,6 +33,7 @@ public:
     TMemo Memo2BRSes, MemoTS, MemoTH;
     TButton ButtonTSStart;
     TComboBox ComboBoxSelectLogic;
+    TButton ButtonComputeAll;
 
     // The open session.
     std::string SessionFilePath;  // the sessions directory until a session is named
@@ -70,6 +71,9 @@ public:
     // "TS start": the 2BR computation, which lives above this window and is wired in.
     void ButtonTSStartClick();
     std::function<void()> TSStart;
+    // "Compute all": every logic of the session that has TS lines, wired in like "TS start".
+    void ButtonComputeAllClick();
+    std::function<void()> ComputeAll;
 
     // The lists the relations window writes into, with the opened flag.
     SessionLinks Links();

@@ -1,6 +1,7 @@
 #include "ts2br/anals_2br.h"
 
 #include <algorithm>
+#include <array>
 
 #include "platform/errors.h"
 #include "platform/strict_int.h"
@@ -45,6 +46,67 @@ std::string TAnals2BR::SingleTSSyntaxCheck(const std::string& TSString) const {
     return ts::SingleTSSyntaxCheck(TSString, logic_.BinaryOpDefs);
 }
 
+namespace {
+
+constexpr int kFirstRangeLogicEntry = 5;  // "RL1"; "RL4" is entry 8
+
+}  // namespace
+
+int TAnals2BR::LogicEntry(const std::string& LogicName) {
+    static const std::array<const char*, 8> kNames = {"DefWW", "DefEW", "DefDW", "NewXW",
+                                                      "RL1",   "RL2",   "RL3",   "RL4"};
+    for (std::size_t k = 0; k < kNames.size(); ++k) {
+        if (LogicName == kNames[k]) {
+            return static_cast<int>(k) + 1;
+        }
+    }
+    return 0;
+}
+
+const TXW_Type& TAnals2BR::TypeOfEntry(int entry) const {
+    if (entry >= kFirstRangeLogicEntry) {
+        return logic_.RLTypes[entry - kFirstRangeLogicEntry + 1];
+    }
+    return logic_.XWType(std::max(entry, 1));
+}
+
+// The loaders read a type's tables only under these conditions; a logic without them cannot
+// give a value to any operator. A declared logic whose record stayed empty is left to the
+// pre-analysis, which reports it empty.
+bool TAnals2BR::LogicConfigured(const std::string& LogicName) const {
+    const int entry = LogicEntry(LogicName);
+    if (entry == 0) {
+        return false;
+    }
+    // A fixed type is refused only when Main.ini says so; without a Main.ini read (a session
+    // whose configuration failed) the pre-analysis finds the type empty.
+    const auto kept = [](const TInfo_XW_Logic& info) {
+        return info.Removed.empty() || info.Removed == "No";
+    };
+    switch (entry) {
+        case 1:
+            return kept(logic_.InfoWW);
+        case 2:
+            return kept(logic_.InfoEW);
+        case 3:
+            return kept(logic_.InfoDW);
+        case 4:
+            return TryStrToInt(logic_.InfoNewXW.Number).value_or(0) > 0;
+        default: {
+            const int r = entry - kFirstRangeLogicEntry + 1;
+            const std::string& type = logic_.RangeLogicsInfo.RLType[r];
+            return r <= TryStrToInt(logic_.RangeLogicsInfo.NumberText).value_or(0) &&
+                   !type.empty() && type != "EMPTY";
+        }
+    }
+}
+
+void TAnals2BR::SelectLogic(const std::string& logicName) {
+    if (const int entry = LogicEntry(logicName); entry != 0) {
+        activeEntry_ = entry;
+    }
+}
+
 // An empty TS part ("S12E3:") has no verdict of its own; it is refused like any other TS part
 // that holds no term, so that the line cannot silently stay without a result.
 int TAnals2BR::SyntaxCheckTS(const std::string& LogicName) {
@@ -86,6 +148,7 @@ int TAnals2BR::SyntaxCheckTS(const std::string& LogicName) {
 // --- Operator tables and the pre-analysis of a logic
 
 int TAnals2BR::ReadLogopsAccordingToLogicPar(const std::string& LogicName) {
+    SelectLogic(LogicName);
     if (LogicName == "1BR") {
         ActiveUnaryOps = unary1BR_;
         ActiveBinaryOps = binary1BR_;
@@ -141,8 +204,8 @@ const TDepthStructe& TAnals2BR::DepthStructe(int line) const {
 }
 
 void TAnals2BR::ResetAnalLogicsFlags(const std::string& Which) {
-    if (Which == "DefWW") {
-        LogicsAnalysis[1] = TLogicsAnalysis{};
+    if (const int entry = LogicEntry(Which); entry != 0) {
+        LogicsAnalysis[entry] = TLogicsAnalysis{};
     }
 }
 
@@ -161,23 +224,26 @@ bool TAnals2BR::IsConfiguredLogicName(const std::string& name) const {
     return false;
 }
 
-// The values the enumeration uses. The computed fields are cleared first: a Simple40 left over
-// from the logic of an earlier session would otherwise decide lines of the next one.
+// The values the enumeration uses, from the value type record of the logic (a name that is no
+// logic of the engine works on the WW type). The computed fields are cleared first: a Simple40
+// left over from the logic of an earlier session would otherwise decide lines of the next one.
 std::string TAnals2BR::AnalyzeOneLogic(const std::string& LogicName) {
-    const TXW_Type& ww = logic_.WWType;
-    TLogicsAnalysis& entry = LogicsAnalysis[1];
+    const bool known = LogicEntry(LogicName) != 0;
+    activeEntry_ = known ? LogicEntry(LogicName) : 1;
+    const TXW_Type& type = ActiveType();
+    TLogicsAnalysis& entry = ActiveEntry();
     entry.OpFlag = 0;
     entry.Simple40 = false;
     entry.NumValues = 0;
     entry.Values.Fill(0);
-    if (LogicName == "DefWW") {
-        if (ww.Valence < 1) {
-            return "Logic DefWW is empty.";
+    if (known) {
+        if (type.Valence < 1) {
+            return "Logic " + LogicName + " is empty.";
         }
         entry.Name = LogicName;
     }
     for (int j = 1; j <= kMaxLogops; ++j) {
-        if (ww.LogRels.UnLogRel[j].MultiRes == 1 || ww.LogRels.BinLogRel[j].MultiRes == 1) {
+        if (type.LogRels.UnLogRel[j].MultiRes == 1 || type.LogRels.BinLogRel[j].MultiRes == 1) {
             entry.OpFlag = 1;
         }
     }
@@ -185,10 +251,10 @@ std::string TAnals2BR::AnalyzeOneLogic(const std::string& LogicName) {
     if (meta != "EMPTY" && !IsConfiguredLogicName(meta)) {
         return ShowError(kMsgMetaLogicName, "");
     }
-    const int valence = std::min<int>(ww.Valence, kMaxValence);
+    const int valence = std::min<int>(type.Valence, kMaxValence);
     if (valence > 1) {
         for (int p = 1; p <= valence; ++p) {
-            if (ww.ValueCode[p] == kValue40) {
+            if (type.ValueCode[p] == kValue40) {
                 entry.Simple40 = true;
             }
         }
@@ -198,13 +264,13 @@ std::string TAnals2BR::AnalyzeOneLogic(const std::string& LogicName) {
     }
     if (!entry.Simple40) {
         for (int k = 1; k <= kMaxValence; ++k) {
-            entry.Values[k] = ww.ValueCode[k];
+            entry.Values[k] = type.ValueCode[k];
         }
     } else {
         int k = 0;
         for (int p = 1; p <= valence; ++p) {
-            if (ww.ValueCode[p] != kValue40) {
-                entry.Values[++k] = ww.ValueCode[p];
+            if (type.ValueCode[p] != kValue40) {
+                entry.Values[++k] = type.ValueCode[p];
             }
         }
     }
@@ -242,8 +308,9 @@ int TAnals2BR::ResultLineOf(int line) const {
     return TryStrToInt(number).value_or(line);
 }
 
-std::string TAnals2BR::MakeComputeAlgs(const std::string& /*LogicName*/) {
-    LogicsAnalysis[1].Algorithm = "BF";
+std::string TAnals2BR::MakeComputeAlgs(const std::string& LogicName) {
+    SelectLogic(LogicName);
+    ActiveEntry().Algorithm = "BF";
     return "OK";
 }
 

@@ -47,8 +47,24 @@ public:
     static constexpr const char* kHeaderSource = "//source of Anal";
     static constexpr const char* kHeaderTarget = "//target of Anal if needed";
 
+    // --- The logics the engine computes
+    // The entry of a logic's pre-analysis, in the order of the logic names of the
+    // configuration: "DefWW" 1, "DefEW" 2, "DefDW" 3, "NewXW" 4, "RL1".."RL4" 5..8; 0 for any
+    // other name.
+    static int LogicEntry(const std::string& LogicName);
+    // True when the session's configuration declares the logic with its value tables: a fixed
+    // type kept with "No", the new type when there is one, a range logic within the count
+    // that has a type.
+    bool LogicConfigured(const std::string& LogicName) const;
+    // The logic that the analysis and the evaluation work on: a known name selects its entry
+    // and value type record; any other name leaves the selection as it is. The analysis steps
+    // select the logic they are given.
+    void SelectLogic(const std::string& LogicName);
+
     // --- Syntax check of the work lists
-    // 1 when no TS part has a syntax error, -1 otherwise; findings go to WorkTarget.
+    // 1 when no TS part has a syntax error, -1 otherwise; findings go to WorkTarget. The check
+    // knows the binary signs of the XW logics, whatever the logic; the parser those of the
+    // line's own logic.
     int SyntaxCheckTS(const std::string& LogicName);
     std::string SingleTSSyntaxCheck(const std::string& TSString) const;
     std::string Check_binLogop_Ini(const std::string& S, int Pos) const;
@@ -124,6 +140,9 @@ private:
     std::string BuildSegments(const std::string& logicName);
     std::string CollectUniqueTS(const std::string& logicName);
     int LineCount() const;
+    const TXW_Type& TypeOfEntry(int entry) const;
+    const TXW_Type& ActiveType() const { return TypeOfEntry(activeEntry_); }
+    TLogicsAnalysis& ActiveEntry() { return LogicsAnalysis[activeEntry_]; }
     bool IsConfiguredLogicName(const std::string& name) const;
     // Evaluation steps.
     LineRows PrepareRows(const std::string& logicName, int line);
@@ -143,8 +162,10 @@ private:
     const ts::TLogopTable& binary1BR_;
     // A line's analysis is allocated when the line is first analysed.
     std::array<std::unique_ptr<TDepthStructe>, kMaxTSLines> lines_;
-    int tableNV_ = 0;  // NV the combination table was filled with; 0: not filled
-    LineRows rows_;    // of the line being computed
+    int activeEntry_ = 1;  // the logic worked on; the default WW logic until one is selected
+    int tableNV_ = 0;      // NV the combination table was filled with; 0: not filled
+    OneBased<std::uint16_t, kMaxValence> tableValues_;  // and the values it was filled with
+    LineRows rows_;                                     // of the line being computed
 };
 
 }  // namespace vx

@@ -171,7 +171,7 @@ bool ForEachGroup(const TAnalyzeLayer& layer, bool oneDistinctTS, int start, int
 // --- Combination table and the lists of a line
 
 std::string TAnals2BR::IniAllComputeTS_2BRStructs() {
-    const TLogicsAnalysis& entry = LogicsAnalysis[1];
+    const TLogicsAnalysis& entry = ActiveEntry();
     const int nv = entry.NumValues;
     CombTable.ClearCells();
     CombTable.Weights.Fill(0);
@@ -207,6 +207,7 @@ std::string TAnals2BR::IniAllComputeTS_2BRStructs() {
         }
     }
     tableNV_ = nv;
+    tableValues_ = entry.Values;
     return "OK";
 }
 
@@ -218,7 +219,7 @@ std::string TAnals2BR::IniTS(int Line) {
     CombTable.Weights.Fill(0);
     CombTable.Counters.Fill(0);
     const TDepthStructe& line = DepthStructe(Line);
-    const TLogicsAnalysis& entry = LogicsAnalysis[1];
+    const TLogicsAnalysis& entry = ActiveEntry();
     for (int u = 1; u <= std::min(line.DistinctCount, kMaxUniqueTS); ++u) {
         const TUniqueTS& unique = line.UniqueTS[u];
         if (unique.TSNumber == 0) {
@@ -275,17 +276,19 @@ int TAnals2BR::PrescribedValue(int tsNumber) const {
     return 0;
 }
 
-// --- Value table lookups (always the tables of the WW type)
+// --- Value table lookups in the tables of the logic worked on
 
 int TAnals2BR::ResolveUnLogop(const std::string& Sign, int Value) const {
-    return LookUp<1>(logic_.WWType, logic_.WWType.LogRels.UnLogRel, Sign,
+    const TXW_Type& type = ActiveType();
+    return LookUp<1>(type, type.LogRels.UnLogRel, Sign,
                      [Value](const TUnTableRow& row) { return row[0] == Value; });
 }
 
 int TAnals2BR::ResolveBinLogop(const std::string& Sign, int Left, int Right) const {
-    return LookUp<2>(
-        logic_.WWType, logic_.WWType.LogRels.BinLogRel, Sign,
-        [Left, Right](const TBinTableRow& row) { return row[0] == Left && row[1] == Right; });
+    const TXW_Type& type = ActiveType();
+    return LookUp<2>(type, type.LogRels.BinLogRel, Sign, [Left, Right](const TBinTableRow& row) {
+        return row[0] == Left && row[1] == Right;
+    });
 }
 
 // --- The rows of a line
@@ -318,7 +321,8 @@ int TAnals2BR::CellCode(const LineRows& rows, std::int64_t row, int column) cons
     if (rows.NV < 1 || rows.Entry == nullptr) {
         return 0;
     }
-    if (tableNV_ == rows.NV && rows.Rows <= CombTable.RowCount) {
+    if (tableNV_ == rows.NV && tableValues_ == rows.Entry->Values &&
+        rows.Rows <= CombTable.RowCount) {
         return CombTable.Cell(static_cast<int>(row), column);
     }
     std::int64_t rest = row - 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/form.h"
@@ -10,6 +11,7 @@
 namespace vx {
 
 class TIniForm;
+struct TMemo;
 class TResultForm;
 class TSessionForm;
 class Ui;
@@ -22,9 +24,14 @@ public:
     TFormAnals2BR(Ui& ui, TIniForm& ini, TSessionForm& session, TResultForm& result);
     ~TFormAnals2BR() override;
 
-    // Sorts the TS lines into the nine result lists and computes the selected logic; a run
-    // is ignored while a computation runs.
+    // Sorts the TS lines into the nine result lists and computes the selected logic, or with
+    // "All" every logic that has lines; a run is ignored while a computation runs. A logic
+    // that the session does not configure is refused with a message naming it.
     void ButtonTSStartClick();
+    // "Compute all": the same as "TS start" with "All" selected.
+    void ButtonComputeAllClick();
+    // Checks, analyses and evaluates the lines of one logic into its result list; "Results"
+    // gets the findings, "OK" and the summary line of the logic.
     std::string ComputeTS(const std::string& LogicName);
     // The work lists from the result list of the default WW logic.
     std::string Copy_TSDefWW_ToAnal();
@@ -44,18 +51,33 @@ public:
 
     TAnals2BR Anals;
 
+    // What the lines of a logic ended with: a line with no target or whose computation failed
+    // counts once, as an error.
+    struct LineCounts {
+        int Matches = 0;
+        int Inconsistent = 0;
+        int Errors = 0;
+        bool LinesFailed = false;  // the computation of a line failed
+    };
+
 private:
+    void RunTSStart(const std::string& selected);
+    void ComputeAllLogics();
     bool SortTSLines();
+    std::string ComputeLogic(const std::string& logicName);
     std::string ComputeTSSteps(const std::string& logicName);
-    // False when the computation of a line failed.
-    bool ComputeLines(const std::string& logicName);
-    void ShowResultWindow(bool linesComputed);
+    TMemo* ResultMemoOf(const std::string& logicName) const;
+    std::string Copy_TS_ToAnal(const std::string& logicName);
+    LineCounts ComputeLines(const std::string& logicName);
+    void ShowResultWindow(bool linesComputed, const std::string& logicName);
 
     Ui& ui_;
     TIniForm& ini_;
     TSessionForm& session_;
     TResultForm& result_;
     std::unique_ptr<T2BRSEArray> seArray_;
+    std::optional<std::string> seListRead_;  // result of reading the SE list in this run
+    std::optional<LineCounts> lastCounts_;   // of the logic computed last, when lines were
 };
 
 }  // namespace vx

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "platform/ui.h"
@@ -7,8 +8,8 @@
 #include "ts2br/form_anals_2br.h"
 
 // "TS start": the TS lines of the session are sorted into the result lists of their logics,
-// and the lines of the default WW logic are checked, analysed and evaluated against the
-// target values of the session's SE list.
+// and the lines of the selected logic (with "All", of every logic that has lines) are
+// checked, analysed and evaluated against the target values of the session's SE list.
 namespace vx {
 namespace {
 
@@ -28,6 +29,18 @@ std::string MsgDefaultLogicNotAnalysed(const std::string& result) {
            "\rKontollieren Sie die System\\vx.ini Datei.\rDie Appliktion wird beendet.\r___\r"
            "Error at analyzing the default WW logic: " +
            result + "\rCheck the system\\vx.ini File.\rThe appliction will be terminated.";
+}
+
+std::string MsgLogicNotConfigured(const std::string& logicName) {
+    return "Abbruch: Die gewaehlte Logik " + logicName +
+           " ist in dieser Session nicht konfiguriert.\r___\rExit: The given logic " + logicName +
+           " is not configured in this session.";
+}
+
+std::string SummaryLine(const std::string& logicName, const TFormAnals2BR::LineCounts& counts) {
+    return logicName + ": " + std::to_string(counts.Matches) + " MATCHES, " +
+           std::to_string(counts.Inconsistent) + " INCONSISTENT, " + std::to_string(counts.Errors) +
+           " errors";
 }
 
 std::string MsgLogicNotAnalysed(const std::string& logicName) {
@@ -51,6 +64,14 @@ bool StartsWith(const std::string& text, std::string_view prefix) {
 }  // namespace
 
 void TFormAnals2BR::ButtonTSStartClick() {
+    RunTSStart(session_.ComboBoxSelectLogic.Text);
+}
+
+void TFormAnals2BR::ButtonComputeAllClick() {
+    RunTSStart("All");
+}
+
+void TFormAnals2BR::RunTSStart(const std::string& selected) {
     if (ini_.RunState != kRunStateIdle) {
         return;
     }
@@ -67,13 +88,49 @@ void TFormAnals2BR::ButtonTSStartClick() {
     if (!SortTSLines()) {
         return;
     }
-    const std::string selected = session_.ComboBoxSelectLogic.Text;
-    if (selected == "DefWW") {
-        ComputeTS(selected);
-    } else if (selected == "All") {
-        LastTSStart = TSStartEnd::AllMatch;
-    } else {
+    if (selected == "All") {
+        ComputeAllLogics();
+    } else if (TAnals2BR::LogicEntry(selected) == 0) {
         ui_.ShowMessage(kMsgNoSuchLogic);
+    } else if (!Anals.LogicConfigured(selected)) {
+        ui_.ShowMessage(MsgLogicNotConfigured(selected));
+    } else {
+        ComputeTS(selected);
+    }
+}
+
+// Every logic with lines, in the order of the result lists, on one reading of the SE list.
+// "RL5" is a list only. The run ends on the "Results" page, where each logic left its summary.
+void TFormAnals2BR::ComputeAllLogics() {
+    seListRead_.reset();
+    bool computed = false;
+    bool refused = false;
+    bool allMatch = true;
+    for (const TSResultList& list : kTSResultLists) {
+        if ((result_.*list.Memo).Lines.Count() < 2 || TAnals2BR::LogicEntry(list.Logic) == 0) {
+            continue;
+        }
+        if (!Anals.LogicConfigured(list.Logic)) {
+            ui_.ShowMessage(MsgLogicNotConfigured(list.Logic));
+            refused = true;
+            continue;
+        }
+        LastTSStart = TSStartEnd::Refused;
+        const std::string result = ComputeLogic(list.Logic);
+        computed = computed || LastTSStart != TSStartEnd::Refused;
+        refused = refused || LastTSStart == TSStartEnd::Refused;
+        allMatch = allMatch && LastTSStart == TSStartEnd::AllMatch;
+        if (result == kErrSEArray) {
+            break;
+        }
+    }
+    if (refused && !computed) {
+        LastTSStart = TSStartEnd::Refused;
+    } else {
+        LastTSStart = allMatch && !refused ? TSStartEnd::AllMatch : TSStartEnd::NotAllMatch;
+    }
+    if (computed) {
+        result_.PageControl2BR.ActivePageIndex = kPageResults;
     }
 }
 
@@ -107,28 +164,48 @@ bool TFormAnals2BR::SortTSLines() {
     return true;
 }
 
-// The result window is shown at the end of every computation of a logic.
 std::string TFormAnals2BR::ComputeTS(const std::string& LogicName) {
-    const std::string result = ComputeTSSteps(LogicName);
-    ShowResultWindow(result == "OK" || result == kErrLines);
+    seListRead_.reset();
+    return ComputeLogic(LogicName);
+}
+
+// The result window is shown at the end of every computation of a logic, on the page of its
+// list.
+std::string TFormAnals2BR::ComputeLogic(const std::string& logicName) {
+    const std::string result = ComputeTSSteps(logicName);
+    ShowResultWindow(result == "OK" || result == kErrLines, logicName);
     return result;
+}
+
+TMemo* TFormAnals2BR::ResultMemoOf(const std::string& logicName) const {
+    for (const TSResultList& list : kTSResultLists) {
+        if (logicName == list.Logic) {
+            return &(result_.*list.Memo);
+        }
+    }
+    return nullptr;
+}
+
+std::string TFormAnals2BR::Copy_TS_ToAnal(const std::string& logicName) {
+    const TMemo* memo = ResultMemoOf(logicName);
+    return memo == nullptr ? "No entry for this logic !" : Anals.Copy_TSDefWW_ToAnal(memo->Lines);
 }
 
 std::string TFormAnals2BR::ComputeTSSteps(const std::string& logicName) {
     Anals.WorkPrepare.Clear();
     Anals.WorkSource.Clear();
     Anals.WorkTarget.Clear();
+    lastCounts_.reset();
     TextList& results = result_.Memo_Results.Lines;
-    if (logicName == "DefWW") {
-        const std::string copied = Copy_TSDefWW_ToAnal();
-        if (copied == TAnals2BR::kErrSeparate) {
-            results.Add(copied);
-            LastTSStart = TSStartEnd::NotAllMatch;
-            return copied;
-        }
+    const std::string copied = Copy_TS_ToAnal(logicName);
+    if (copied == TAnals2BR::kErrSeparate) {
+        results.Add(copied);
+        LastTSStart = TSStartEnd::NotAllMatch;
+        return copied;
     }
-    if (Anals.LogicsAnalysis[1].Analysed != 1) {
-        const std::string analysed = Anals.AnalyzeLogics("DefWW");
+    const int entry = std::max(TAnals2BR::LogicEntry(logicName), 1);
+    if (Anals.LogicsAnalysis[entry].Analysed != 1) {
+        const std::string analysed = Anals.AnalyzeLogics(logicName);
         if (analysed != "OK") {
             ui_.ShowMessage(MsgDefaultLogicNotAnalysed(analysed));
             return analysed;
@@ -150,6 +227,9 @@ std::string TFormAnals2BR::ComputeTSSteps(const std::string& logicName) {
     if (computed == "OK") {
         results.Add("OK");
     }
+    if (lastCounts_) {
+        results.Add(SummaryLine(logicName, *lastCounts_));
+    }
     Hide();
     return computed;
 }
@@ -158,26 +238,33 @@ std::string TFormAnals2BR::Copy_TSDefWW_ToAnal() {
     return Anals.Copy_TSDefWW_ToAnal(result_.Memo_DefWW.Lines);
 }
 
+// The SE list is read once per computation: "All" reads it before its first logic.
 std::string TFormAnals2BR::Compute_TS_ForALogik(const std::string& LogicName) {
-    Ini_2BR_SEArray();
-    if (Parse2BR_SE("2BRMode") != "OK") {
+    if (!seListRead_) {
+        Ini_2BR_SEArray();
+        seListRead_ = Parse2BR_SE("2BRMode");
+    }
+    if (*seListRead_ != "OK") {
         LastTSStart = TSStartEnd::Refused;
         return kErrSEArray;
     }
-    if (LogicName != "DefWW") {
+    const int entry = TAnals2BR::LogicEntry(LogicName);
+    if (entry == 0) {
         return "OK";
     }
-    Anals.LogicsAnalysis[1].Name = LogicName;
+    Anals.SelectLogic(LogicName);
+    Anals.LogicsAnalysis[entry].Name = LogicName;
     Anals.IniAllComputeTS_2BRStructs();
-    if (Anals.LogicsAnalysis[1].Algorithm != "BF") {
+    if (Anals.LogicsAnalysis[entry].Algorithm != "BF") {
         return "OK";
     }
-    return ComputeLines(LogicName) ? "OK" : kErrLines;
+    lastCounts_ = ComputeLines(LogicName);
+    return lastCounts_->LinesFailed ? kErrLines : "OK";
 }
 
 // Each line's verdict goes to the result-list line it was copied from. The progress bar of
 // the result window follows the lines, and events are let through after each line.
-bool TFormAnals2BR::ComputeLines(const std::string& logicName) {
+TFormAnals2BR::LineCounts TFormAnals2BR::ComputeLines(const std::string& logicName) {
     std::vector<int> lines;
     for (int i = 1; i < Anals.WorkSource.Count(); ++i) {
         if (!Anals.WorkSource[i].empty()) {
@@ -188,10 +275,9 @@ bool TFormAnals2BR::ComputeLines(const std::string& logicName) {
     progress.Min = 0;
     progress.Max = static_cast<int>(lines.size());
     progress.Position = 0;
-    ShowResultWindow(true);
-    TextList& list = result_.Memo_DefWW.Lines;
-    bool computed = true;
-    bool allMatch = true;
+    ShowResultWindow(true, logicName);
+    TextList& list = ResultMemoOf(logicName)->Lines;
+    LineCounts counts;
     int target = -1;
     for (const int i : lines) {
         const int k = Anals.ResultLineOf(i);
@@ -207,20 +293,33 @@ bool TFormAnals2BR::ComputeLines(const std::string& logicName) {
             list.Set(k, list[k] + verdict);
         } else {
             list.Set(k, list[k] + ", " + result);
-            computed = false;
+            counts.LinesFailed = true;
         }
-        allMatch = allMatch && target >= 1 && StartsWith(verdict, kMatches);
+        // A line without its target is an error, whatever its verdict.
+        if (target < 1 || result != "OK") {
+            ++counts.Errors;
+        } else if (StartsWith(verdict, kMatches)) {
+            ++counts.Matches;
+        } else {
+            ++counts.Inconsistent;
+        }
         ++progress.Position;
         ui_.ProcessEvents();
     }
+    const bool allMatch = counts.Errors == 0 && counts.Inconsistent == 0;
     LastTSStart = allMatch ? TSStartEnd::AllMatch : TSStartEnd::NotAllMatch;
-    return computed;
+    return counts;
 }
 
-void TFormAnals2BR::ShowResultWindow(bool linesComputed) {
+void TFormAnals2BR::ShowResultWindow(bool linesComputed, const std::string& logicName) {
     result_.PageControl.ActivePageIndex = kPage2BR;
     result_.PageControl2BR.ActivePageIndex = linesComputed ? kPageTSResults : kPageResults;
     result_.PageControlTS.ActivePageIndex = 0;
+    for (std::size_t page = 0; page < kTSResultLists.size(); ++page) {
+        if (logicName == kTSResultLists[page].Logic) {
+            result_.PageControlTS.ActivePageIndex = static_cast<int>(page);
+        }
+    }
     result_.Show();
 }
 

@@ -312,5 +312,66 @@ TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
     EXPECT_EQ(f.anals.LogicsAnalysis[1].Name, "");
 }
 
+// Each logic is pre-analysed into its own entry from its own value type record, and its
+// operators are looked up in that record's tables; a logic whose tables were not read is not
+// configured.
+TEST(LogicPreAnalysis, EachLogicOnItsOwnTypeRecord) {
+    LogicModel logic = test::DemoLogic();
+    AnalsFixture f(logic);
+    ASSERT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
+    ASSERT_EQ(f.anals.AnalyzeOneLogic("DefEW"), "OK");
+    const TLogicsAnalysis& ew = f.anals.LogicsAnalysis[2];
+    EXPECT_EQ(ew.Name, "DefEW");
+    EXPECT_TRUE(ew.Simple40);
+    EXPECT_EQ(std::vector<int>(ew.Values.begin(), ew.Values.end()),
+              (std::vector<int>{50, 60, 0, 0, 0}));
+    EXPECT_EQ(f.anals.LogicsAnalysis[1].Name, "DefWW");
+    EXPECT_EQ(f.anals.LogicsAnalysis[1].Values[1], 10);
+    EXPECT_EQ(f.anals.ResolveBinLogop("u", 50, 60), 60);
+    EXPECT_EQ(f.anals.ResolveUnLogop("~", 60), 50);
+    EXPECT_EQ(f.anals.ResolveBinLogop("u", 10, 20), -1);
+
+    f.anals.ReadLogopsAccordingToLogicPar("DefWW");
+    EXPECT_EQ(f.anals.ResolveBinLogop("u", 10, 20), 20);
+    EXPECT_EQ(f.anals.ResolveBinLogop("u", 50, 60), -1);
+    f.anals.ReadLogopsAccordingToLogicPar("1BR");  // no logic of the engine: selection kept
+    EXPECT_EQ(f.anals.ResolveBinLogop("u", 10, 20), 20);
+
+    EXPECT_EQ(f.anals.AnalyzeOneLogic("NewXW"), "Logic NewXW is empty.");
+    EXPECT_EQ(f.anals.LogicsAnalysis[4].Name, "");
+    f.anals.ResetAnalLogicsFlags("DefEW");
+    EXPECT_EQ(f.anals.LogicsAnalysis[2].Name, "");
+    EXPECT_EQ(f.anals.LogicsAnalysis[1].Name, "DefWW");
+}
+
+TEST(LogicPreAnalysis, ALogicIsConfiguredWhenItsTablesWereRead) {
+    LogicModel logic = test::DemoLogic();
+    logic.RangeLogicsInfo.NumberText = "1";
+    logic.RangeLogicsInfo.RLType[1] = "SW";
+    logic.RLTypes[1].Valence = 3;
+    logic.RangeLogicsInfo.RLType[2] = "TW";
+    logic.RLTypes[2].Valence = 3;  // beyond the count of range logics
+    AnalsFixture f(logic);
+    const auto configured = [&f] {
+        std::string names;
+        for (const char* name :
+             {"DefWW", "DefEW", "DefDW", "NewXW", "RL1", "RL2", "RL3", "RL4", "RL5", "All"}) {
+            names += f.anals.LogicConfigured(name) ? std::string(name) + " " : "";
+        }
+        return names;
+    };
+    EXPECT_EQ(configured(), "DefWW DefEW DefDW RL1 ");
+
+    logic.InfoEW.Removed = "YES";
+    logic.InfoDW.Removed = "no";  // values read, tables not
+    logic.RangeLogicsInfo.RLType[1] = "EMPTY";
+    logic.RangeLogicsInfo.NumberText = "2";
+    logic.InfoNewXW.Number = "1";
+    logic.NewXWType.Valence = 2;
+    EXPECT_EQ(configured(), "DefWW NewXW RL2 ");
+    EXPECT_EQ(TAnals2BR::LogicEntry("RL4"), 8);
+    EXPECT_EQ(TAnals2BR::LogicEntry("RL5"), 0);
+}
+
 }  // namespace
 }  // namespace vx

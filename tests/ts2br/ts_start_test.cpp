@@ -56,7 +56,8 @@ TEST_F(TSStart, TheProgressBarFollowsTheLinesAndAStartWhileRunningIsIgnored) {
     EXPECT_EQ(ini.RunState, "idle");
     EXPECT_EQ(result.Memo_DefWW.Lines.Count(), 5);
     EXPECT_EQ(result.Memo_DefWW.Lines[4], "S120E6:TS1u~TS1, INCONSISTENT with SE-Target: 10");
-    EXPECT_EQ(result.Memo_Results.Lines.Lines(), std::vector<std::string>{"OK"});
+    EXPECT_EQ(result.Memo_Results.Lines.Lines(),
+              (std::vector<std::string>{"OK", "DefWW: 3 MATCHES, 1 INCONSISTENT, 0 errors"}));
     EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::NotAllMatch);
     EXPECT_TRUE(result.Visible);
     EXPECT_EQ(result.PageControl.ActivePageIndex, 1);     // "2BR"
@@ -73,6 +74,38 @@ TEST_F(TSStart, EveryRunStartsTheResultListsAfreshAndReadsTheSEListAgain) {
     EXPECT_EQ(result.Memo_DefWW.Lines[4],
               "S120E6:TS1u~TS1, MATCHES with SE-Target: 20 with:TS1=10 ");
     EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::AllMatch);
+}
+
+// "Compute all" ignores the selector, reads the SE list once (its messages appear once) and
+// leaves one summary per logic; the run ends on the page of the summaries.
+TEST_F(TSStart, ComputeAllFillsEveryListWithLinesOnOneReadingOfTheSEList) {
+    session.ComboBoxSelectLogic.Select(2);  // "DefEW"
+    session.Memo2BRSes.Lines.Add("S120E8WWx: ");
+    session.ButtonComputeAllClick();
+
+    EXPECT_EQ(ui.Messages.size(), 1u) << ::testing::PrintToString(ui.Messages);
+    EXPECT_EQ(result.Memo_Results.Lines.Lines(),
+              (std::vector<std::string>{"OK", "DefWW: 3 MATCHES, 1 INCONSISTENT, 0 errors", "OK",
+                                        "DefEW: 2 MATCHES, 0 INCONSISTENT, 0 errors", "OK",
+                                        "DefDW: 2 MATCHES, 0 INCONSISTENT, 0 errors", "OK",
+                                        "RL1: 2 MATCHES, 0 INCONSISTENT, 0 errors"}));
+    EXPECT_EQ(result.Memo_RL1.Lines[1],
+              "S120E1:TS1uTS2, MATCHES with SE-Target: 30 with:TS1=30 TS2=10 ");
+    EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::NotAllMatch);
+    EXPECT_EQ(result.PageControl2BR.ActivePageIndex, 0);  // "Results"
+    EXPECT_EQ(ini.RunState, "idle");
+}
+
+TEST_F(TSStart, ASelectedLogicIsComputedAloneAndShownOnItsPage) {
+    session.ComboBoxSelectLogic.Select(5);  // "RL1"
+    session.ButtonTSStartClick();
+    EXPECT_EQ(result.Memo_Results.Lines.Lines(),
+              (std::vector<std::string>{"OK", "RL1: 2 MATCHES, 0 INCONSISTENT, 0 errors"}));
+    EXPECT_EQ(result.Memo_DefWW.Lines[1], "S120E2:TS1");
+    EXPECT_EQ(result.PageControl2BR.ActivePageIndex, 2);  // "TS results"
+    EXPECT_EQ(result.PageControlTS.ActivePageIndex, 4);   // "RL1"
+    EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::AllMatch);
+    EXPECT_EQ(ui.Messages, std::vector<std::string>{});
 }
 
 TEST(TwoBRSEList, VirtualSentenceRangeRelationsAndCommentAreRead) {

@@ -117,8 +117,28 @@ TEST_F(SessionGui, ChoosingTheTwoBRSessionWalksIntoItsDirectoryAndTSStartGivesVe
     EXPECT_TRUE(verdicts[1].startsWith("S120E2:TS1, MATCHES with SE-Target: 10"))
         << verdicts[1].toStdString();
     EXPECT_EQ(verdicts[4], "S120E6:TS1u~TS1, INCONSISTENT with SE-Target: 10");
-    EXPECT_EQ(Find<QPlainTextEdit>(result, "Memo_Results")->toPlainText(), "OK");
+    EXPECT_EQ(Find<QPlainTextEdit>(result, "Memo_Results")->toPlainText(),
+              "OK\nDefWW: 3 MATCHES, 1 INCONSISTENT, 0 errors");
     EXPECT_EQ(Find<QProgressBar>(result, "ProgressBarErgebnis")->value(), 4);
+
+    // "Compute all" fills the list of every logic that has lines, whatever is selected, and
+    // ends on the page with the summaries.
+    Find<QPushButton>(session, "ButtonComputeAll")->click();
+    EXPECT_EQ(answerer.Texts, std::vector<std::string>{});
+    for (const char* memo : {"Memo_DefWW", "Memo_DefEW", "Memo_DefDW", "Memo_RL1"}) {
+        const QStringList lines = Find<QPlainTextEdit>(result, memo)->toPlainText().split('\n');
+        EXPECT_GT(lines.size(), 1) << memo;
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            EXPECT_TRUE(lines[i].contains(", MATCHES with") || lines[i].contains(", INCONSISTENT"))
+                << lines[i].toStdString();
+        }
+    }
+    // "Results" keeps what the run before left: two lines, then "OK" and a summary per logic.
+    const QStringList results =
+        Find<QPlainTextEdit>(result, "Memo_Results")->toPlainText().split('\n');
+    EXPECT_EQ(results.size(), 10);
+    EXPECT_EQ(results.back(), "RL1: 2 MATCHES, 0 INCONSISTENT, 0 errors");
+    EXPECT_EQ(Find<QTabWidget>(result, "PageControl2BR")->currentIndex(), 0);
 }
 
 }  // namespace

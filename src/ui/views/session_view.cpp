@@ -66,6 +66,8 @@ QWidget* SessionView::BuildBR2Page() {
     buttons->addWidget(logic);
     buttons->addWidget(
         NewButton(f.ButtonTSStart, "ButtonTSStart", [&f] { f.ButtonTSStartClick(); }));
+    buttons->addWidget(
+        NewButton(f.ButtonComputeAll, "ButtonComputeAll", [&f] { f.ButtonComputeAllClick(); }));
     buttons->addStretch();
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
