@@ -33,6 +33,7 @@ public:
     TMemo Memo2BRSes, MemoTS, MemoTH;
     TButton ButtonTSStart;
     TComboBox ComboBoxSelectLogic;
+    TCheckBox CheckBoxAllMatches;  // "TS start" counts every matching assignment of a line
 
     // The open session.
     std::string SessionFilePath;  // the sessions directory until a session is named

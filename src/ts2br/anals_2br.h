@@ -78,6 +78,9 @@ public:
     // row by row and larger ones pruned (the normal way), or all in one of the two ways.
     enum class RowSearch { ByTableSize, AllRowByRow, AllPruned };
     RowSearch Search = RowSearch::ByTableSize;
+    // ComputeLineTS counts every row that gives the target and adds the count to a MATCHES
+    // verdict.
+    bool AllMatches = false;
 
     TCombinationTable CombTable;
     TLineTSLists LineLists;
@@ -133,7 +136,11 @@ private:
     int PrescribedValue(int tsNumber) const;
     int ElementValue(int lineNumber, int layer, int k, int row);
     int EvaluateRowByWalk(int line, int row, std::string& error);
-    std::string WalkRows(int line, int target, int firstRow, std::string& verdict);
+    std::string WalkRows(int line, int target, int firstRow, std::string& verdict,
+                         int* matchRow = nullptr);
+    std::uint64_t CountMatchesByWalk(int line, int target, int firstMatch);
+    // A message of a failing row, unless the rows are walked only to be counted.
+    void RowMessage(const std::string& text);
     std::string MatchText(const LineRows& rows, std::int64_t row, int target) const;
     bool CompileLine(int line, const LineRows& rows, ts::TSProgram& program);
 
@@ -145,6 +152,7 @@ private:
     std::array<std::unique_ptr<TDepthStructe>, kMaxTSLines> lines_;
     int tableNV_ = 0;  // NV the combination table was filled with; 0: not filled
     LineRows rows_;    // of the line being computed
+    bool quietRows_ = false;
 };
 
 }  // namespace vx

@@ -51,8 +51,15 @@ public:
         return row + 1;
     }
 
+    std::uint64_t MatchingRows(Id root, int target) {
+        counts_.assign(levels_.size(), kNotCounted);
+        target_ = target;
+        return Matching(root) * Skipped(program_.Columns(), Level(root));
+    }
+
 private:
     struct OverBudget {};
+    static constexpr std::uint64_t kNotCounted = ~std::uint64_t{0};
     static constexpr Id kEmpty = 0;  // a leaf, never an entry of the unique table
     static constexpr std::int8_t kUnknown = -1;
 
@@ -270,6 +277,30 @@ private:
         return known == 1;
     }
 
+    // Rows below `id`'s level that lead to it and give the target, per path into it.
+    std::uint64_t Matching(Id id) {
+        if (IsLeaf(id)) {
+            return target_ >= 0 && id == Id(target_) ? 1 : 0;
+        }
+        std::uint64_t& known = counts_[id - kFirstInner];
+        if (known == kNotCounted) {
+            const int level = Level(id);
+            std::uint64_t sum = 0;
+            for (int d = 0; d < base_; ++d) {
+                const Id child = Child(id, d);
+                sum += Matching(child) * Skipped(level, Level(child));
+            }
+            known = sum;
+        }
+        return known;
+    }
+
+    // The rows an edge from `above` down to a node of `below` stands for: every value of
+    // the levels in between.
+    std::uint64_t Skipped(int above, int below) const {
+        return static_cast<std::uint64_t>(Weight(above - 1 - below));
+    }
+
     const TSProgram& program_;
     const int base_;
     const std::size_t budget_;
@@ -279,6 +310,7 @@ private:
     std::vector<Id> table_;            // open addressing over the inner nodes
     std::unordered_map<std::uint64_t, Id> memo_;
     std::vector<std::int8_t> reaches_;
+    std::vector<std::uint64_t> counts_;  // of the inner nodes
 };
 
 std::optional<std::int64_t> FirstDecisiveRowByDiagram(const TSProgram& program, int target,
@@ -289,6 +321,16 @@ std::optional<std::int64_t> FirstDecisiveRowByDiagram(const TSProgram& program, 
         return std::nullopt;
     }
     return diagram.FirstDecisiveRow(*root, target);
+}
+
+std::optional<std::uint64_t> CountMatchingRowsByDiagram(const TSProgram& program, int target,
+                                                        std::size_t nodeBudget) {
+    ValueDiagram diagram(program, nodeBudget);
+    const std::optional<ValueDiagram::Id> root = diagram.Build();
+    if (!root) {
+        return std::nullopt;
+    }
+    return diagram.MatchingRows(*root, target);
 }
 
 }  // namespace vx::ts

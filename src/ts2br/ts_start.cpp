@@ -67,6 +67,7 @@ void TFormAnals2BR::ButtonTSStartClick() {
     if (!SortTSLines()) {
         return;
     }
+    Anals.AllMatches = session_.CheckBoxAllMatches.Checked;
     const std::string selected = session_.ComboBoxSelectLogic.Text;
     if (selected == "DefWW") {
         ComputeTS(selected);

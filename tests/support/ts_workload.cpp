@@ -274,7 +274,8 @@ std::string RandomTSPart(std::mt19937& rng, const LogicModel& logic, const LineO
 }
 
 LogicRun RunDefWW(TAnals2BR& anals, const std::vector<std::string>& lines,
-                  const std::map<std::string, int>& targets, Evaluation evaluation) {
+                  const std::map<std::string, int>& targets, Evaluation evaluation,
+                  const std::function<void(int line, int target)>& afterLine) {
     const std::string logic = "DefWW";
     LogicRun run;
     run.lines = lines;
@@ -317,11 +318,47 @@ LogicRun RunDefWW(TAnals2BR& anals, const std::vector<std::string>& lines,
                                        ? anals.ComputeLineTS(logic, i, target, verdict)
                                        : anals.ComputeLineTSByWalk(logic, i, target, verdict);
         run.lines[static_cast<std::size_t>(anals.ResultLineOf(i) - 1)] += verdict;
+        if (afterLine) {
+            afterLine(i, target);
+        }
         if (result != "OK") {
             step("line " + std::to_string(i), result);
         }
     }
     return run;
+}
+
+namespace {
+
+// The value of a row, deeper layers first; 0 or less where it fails.
+int WalkRow(TAnals2BR& anals, int line, int row) {
+    TDepthStructe& depth = anals.DepthStructe(line);
+    int value = -1;
+    for (int l = depth.MaxLayer; l >= 0; --l) {
+        const int segments = l == 0 ? 1 : depth.Layer(l).SegCount;
+        for (int s = 1; s <= segments; ++s) {
+            value = anals.EvalSegment(line, row, l, s, depth.Layer(l).SegStart[s]);
+            if (value <= 0) {
+                return value;
+            }
+        }
+    }
+    return value;
+}
+
+}  // namespace
+
+std::uint64_t CountMatchesByWalkingEveryRow(TAnals2BR& anals, int line, int target) {
+    const int values = anals.LogicsAnalysis[1].NumValues;
+    int rows = 1;
+    for (int k = 0; k < anals.LineLists.FreeCount && values > 0; ++k) {
+        rows *= values;
+    }
+    std::uint64_t matches = 0;
+    for (int row = 1; row <= rows; ++row) {
+        matches += WalkRow(anals, line, row) == target ? 1 : 0;
+    }
+    return matches;
 }
 
 }  // namespace vx::ts_workload
