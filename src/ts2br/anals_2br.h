@@ -98,6 +98,9 @@ public:
     // compiled search reproduces.
     std::string ComputeLineTSByWalk(const std::string& LogicName, int Line, int Target,
                                     std::string& verdict);
+    // The compiled form of line `Line` over the rows its last ComputeLineTS prepared; false
+    // when the line meets more value codes than the compiled form can number.
+    bool CompiledLine(int Line, ts::TSProgram& program);
     int EvalSegment(int Line, int Row, int Layer, int Segment, int StartElement);
     int ResolveUnLogop(const std::string& Sign, int Value) const;
     int ResolveBinLogop(const std::string& Sign, int Left, int Right) const;

@@ -649,6 +649,10 @@ bool TAnals2BR::CompileLine(int lineNumber, const LineRows& rows, ts::TSProgram&
     return program.Valid();
 }
 
+bool TAnals2BR::CompiledLine(int Line, ts::TSProgram& program) {
+    return CompileLine(Line, rows_, program);
+}
+
 // The row found by the search is evaluated once more: a match gives the verdict, a failing row
 // is walked so that it reports exactly as the walk does. With AllMatches a MATCHES verdict
 // also counts every row that gives the target; rows that fail are not counted.

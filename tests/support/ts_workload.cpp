@@ -4,6 +4,8 @@
 #include <map>
 #include <memory>
 
+#include "ts2br/ts_program.h"
+
 namespace vx::ts_workload {
 namespace {
 
@@ -357,6 +359,31 @@ std::uint64_t CountMatchesByWalkingEveryRow(TAnals2BR& anals, int line, int targ
     std::uint64_t matches = 0;
     for (int row = 1; row <= rows; ++row) {
         matches += WalkRow(anals, line, row) == target ? 1 : 0;
+    }
+    return matches;
+}
+
+std::uint64_t CountMatchesByScanningEveryRow(TAnals2BR& anals, int line, int target) {
+    ts::TSProgram program;
+    if (!anals.CompiledLine(line, program)) {
+        return CountMatchesByWalkingEveryRow(anals, line, target);
+    }
+    const int dense = program.IndexOfCode(target);
+    std::vector<std::uint8_t> values = program.NewValues();
+    std::vector<int> digits(static_cast<std::size_t>(program.Columns()), 0);
+    for (int c = 0; c < program.Columns(); ++c) {
+        values[static_cast<std::size_t>(c)] = program.DigitValue(0);
+    }
+    std::uint64_t matches = 0;
+    for (bool more = true; more;) {
+        matches += dense >= 0 && program.Evaluate(values.data()) == dense ? 1 : 0;
+        more = false;
+        for (int c = 0; c < program.Columns() && !more; ++c) {
+            auto& digit = digits[static_cast<std::size_t>(c)];
+            digit = digit + 1 < program.Base() ? digit + 1 : 0;
+            values[static_cast<std::size_t>(c)] = program.DigitValue(digit);
+            more = digit != 0;
+        }
     }
     return matches;
 }
