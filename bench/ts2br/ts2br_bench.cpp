@@ -8,6 +8,8 @@
 #include "platform/scripted_ui.h"
 #include "support/ts_workload.h"
 #include "ts2br/anals_2br.h"
+#include "ts2br/ts_diagram.h"
+#include "ts2br/ts_program.h"
 #include "ts2br/ts_text.h"
 
 // (1) A DefWW run: 100 lines with 6 free TS each over four values (no 40, so Simple40 is off),
@@ -17,7 +19,8 @@
 // (3) Hard chain lines with 10, 11 and 12 free TS over five values, each TS two or three
 //     times, half without a match: the time of each line, median and worst.
 // (4) Every matching assignment counted ("All matches") on lines with 12 free TS over five
-//     values, against evaluating the compiled line on each of the 244 140 625 rows once.
+//     values, against evaluating the compiled line on each of the 244 140 625 rows once; and
+//     the same lines counted over blocks alone, as a line is past the diagram's node budget.
 namespace vx {
 namespace {
 
@@ -282,6 +285,40 @@ BENCHMARK(BM_AllMatchesTwelveFreeTS)
 BENCHMARK(BM_AllMatchesTwelveFreeTS)
     ->ArgsProduct({{0, 1, 2, 3, 4}, {0}})
     ->ArgNames({"line", "full_scan"})
+    ->Unit(benchmark::kMillisecond);
+
+// The count over blocks of rows alone, without the decision diagram.
+void BM_AllMatchesByBlocksOnly(benchmark::State& state) {
+    static const std::vector<CountedLine> lines = CountedLines();
+    const CountedLine& line = lines[static_cast<std::size_t>(state.range(0))];
+    ScriptedUi ui;
+    TAnals2BR anals(ui, line.logic, ts_workload::NoLogops(), ts_workload::NoLogops());
+    ts::TSProgram program;
+    int dense = -1;
+    ts_workload::RunDefWW(anals, {"S8E1:" + line.part}, {{"S8E1", line.target}},
+                          ts_workload::Evaluation::Compiled, [&](int i, int target) {
+                              anals.CompiledLine(i, program);
+                              dense = program.IndexOfCode(target);
+                          });
+    std::uint64_t counted = 0;
+    for (auto _ : state) {
+        counted = ts::CountMatchingRowsByBlocks(program, dense);
+        benchmark::DoNotOptimize(counted);
+    }
+    state.counters["matches"] = static_cast<double>(counted);
+    // Against the full scan when it ran, else against the count on the diagram.
+    const auto scanned = ScannedCounts().find(static_cast<std::size_t>(state.range(0)));
+    const std::uint64_t expected = scanned != ScannedCounts().end()
+                                       ? scanned->second
+                                       : ts::CountMatchingRowsByDiagram(program, dense).value_or(0);
+    if (counted != expected) {
+        state.SkipWithError("differs from the full scan or the diagram");
+    }
+}
+BENCHMARK(BM_AllMatchesByBlocksOnly)
+    ->DenseRange(0, 4)
+    ->ArgName("line")
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -75,27 +75,6 @@ TEST_F(TSStart, EveryRunStartsTheResultListsAfreshAndReadsTheSEListAgain) {
     EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::AllMatch);
 }
 
-// The box is read by each run: ticked, a MATCHES line also gets its number of matches (TS1:
-// only 10; TS1 u TS2: only both 10; ~TS1 => TS2: 10 when TS1 or TS2 is 10, 5 of 9 rows).
-TEST_F(TSStart, AllMatchesCountsInTheRunsItIsTickedFor) {
-    session.CheckBoxAllMatches.Checked = true;
-    session.ButtonTSStartClick();
-    EXPECT_EQ(result.Memo_DefWW.Lines.Lines(),
-              (std::vector<std::string>{
-                  "//DefWW Results:",
-                  "S120E2:TS1, MATCHES with SE-Target: 10 with:TS1=10 , matches: 1, determined",
-                  "S120E3:TS1uTS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 , matches: 1, "
-                  "determined",
-                  "S120E5:~TS1=>TS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 , matches: 5, "
-                  "underdetermined",
-                  "S120E6:TS1u~TS1, INCONSISTENT with SE-Target: 10"}));
-
-    session.CheckBoxAllMatches.Checked = false;
-    session.ButtonTSStartClick();
-    EXPECT_EQ(result.Memo_DefWW.Lines[3],
-              "S120E5:~TS1=>TS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 ");
-}
-
 TEST(TwoBRSEList, VirtualSentenceRangeRelationsAndCommentAreRead) {
     ScriptedUi ui;
     const TextList list{"//vx2.0b, 2BRSession ",
