@@ -9,7 +9,6 @@
 #include "support/ts_workload.h"
 #include "ts2br/anals_2br.h"
 #include "ts2br/ts_diagram.h"
-#include "ts2br/ts_program.h"
 #include "ts2br/ts_text.h"
 
 // (1) A DefWW run: 100 lines with 6 free TS each over four values (no 40, so Simple40 is off),
@@ -20,7 +19,8 @@
 //     times, half without a match: the time of each line, median and worst.
 // (4) Every matching assignment counted ("All matches") on lines with 12 free TS over five
 //     values, against evaluating the compiled line on each of the 244 140 625 rows once; and
-//     the same lines counted over blocks alone, as a line is past the diagram's node budget.
+//     the same lines counted with a small node budget, split into parts as a line whose
+//     diagram outgrows the budget is.
 namespace vx {
 namespace {
 
@@ -287,10 +287,11 @@ BENCHMARK(BM_AllMatchesTwelveFreeTS)
     ->ArgNames({"line", "full_scan"})
     ->Unit(benchmark::kMillisecond);
 
-// The count over blocks of rows alone, without the decision diagram.
-void BM_AllMatchesByBlocksOnly(benchmark::State& state) {
+// The count with a budget of 2^range(1) nodes, split into parts past it.
+void BM_AllMatchesPastTheBudget(benchmark::State& state) {
     static const std::vector<CountedLine> lines = CountedLines();
     const CountedLine& line = lines[static_cast<std::size_t>(state.range(0))];
+    const std::size_t budget = std::size_t{1} << state.range(1);
     ScriptedUi ui;
     TAnals2BR anals(ui, line.logic, ts_workload::NoLogops(), ts_workload::NoLogops());
     ts::TSProgram program;
@@ -302,23 +303,22 @@ void BM_AllMatchesByBlocksOnly(benchmark::State& state) {
                           });
     std::uint64_t counted = 0;
     for (auto _ : state) {
-        counted = ts::CountMatchingRowsByBlocks(program, dense);
+        counted = ts::CountMatchingRows(program, dense, budget);
         benchmark::DoNotOptimize(counted);
     }
     state.counters["matches"] = static_cast<double>(counted);
-    // Against the full scan when it ran, else against the count on the diagram.
+    state.counters["diagram_fits"] = ts::CountMatchingRowsByDiagram(program, dense, budget) ? 1 : 0;
+    // Against the full scan when it ran, else against the count within the whole budget.
     const auto scanned = ScannedCounts().find(static_cast<std::size_t>(state.range(0)));
-    const std::uint64_t expected = scanned != ScannedCounts().end()
-                                       ? scanned->second
-                                       : ts::CountMatchingRowsByDiagram(program, dense).value_or(0);
+    const std::uint64_t expected =
+        scanned != ScannedCounts().end() ? scanned->second : ts::CountMatchingRows(program, dense);
     if (counted != expected) {
-        state.SkipWithError("differs from the full scan or the diagram");
+        state.SkipWithError("differs from the full scan or the count within the whole budget");
     }
 }
-BENCHMARK(BM_AllMatchesByBlocksOnly)
-    ->DenseRange(0, 4)
-    ->ArgName("line")
-    ->Iterations(1)
+BENCHMARK(BM_AllMatchesPastTheBudget)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {8, 12}})
+    ->ArgNames({"line", "budget_log2"})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

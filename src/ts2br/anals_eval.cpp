@@ -5,6 +5,7 @@
 
 #include "platform/ui.h"
 #include "ts2br/anals_2br.h"
+#include "ts2br/ts_diagram.h"
 #include "ts2br/ts_program.h"
 
 // The evaluation of an analysed TS line: the combination table, the per-line lists, the walk

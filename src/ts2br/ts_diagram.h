@@ -27,4 +27,10 @@ std::optional<std::int64_t> FirstDecisiveRowByDiagram(const TSProgram& program, 
 std::optional<std::uint64_t> CountMatchingRowsByDiagram(
     const TSProgram& program, int target, std::size_t nodeBudget = kDiagramNodeBudget);
 
+// The same without giving up: where the diagram outgrows `nodeBudget` nodes, the rows are
+// split by the value of the highest column and each part is counted on its own diagram, split
+// again where it still outgrows the budget (at worst down to single rows).
+std::uint64_t CountMatchingRows(const TSProgram& program, int target,
+                                std::size_t nodeBudget = kDiagramNodeBudget);
+
 }  // namespace vx::ts

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <optional>
 #include <utility>
 
 namespace vx::ts {
@@ -661,125 +660,6 @@ private:
     std::vector<std::uint64_t> sets_;
 };
 
-// Counts the rows that give the target block by block, in the order of PrunedSearch: a block
-// whose value sets allow only the target and no failure counts whole, one whose sets do not
-// hold the target counts nothing, any other is split by its highest free column.
-class BlockCount {
-public:
-    BlockCount(const TSProgram& program, int target)
-        : program_(program),
-          target_(target),
-          base_(program.Base()),
-          columns_(program.Columns()),
-          values_(program.NewValues()),
-          scratch_(program.NewValues()),
-          sets_(program.NewValueSets()) {
-        for (int d = 0; d < base_; ++d) {
-            all_ |= Bit(program.DigitValue(d));
-        }
-        weight_[0] = 1;
-        for (int c = 1; c <= columns_; ++c) {
-            weight_[static_cast<std::size_t>(c)] = weight_[static_cast<std::size_t>(c - 1)] * base_;
-        }
-        for (int c = 0; c < columns_; ++c) {
-            sets_[static_cast<std::size_t>(c)] = all_;
-        }
-    }
-
-    std::uint64_t Run() {
-        if (target_ < 0 || target_ >= kMaxDomain) {
-            return 0;
-        }
-        if (columns_ == 0) {
-            return ScanLow(0);
-        }
-        if (const std::optional<std::uint64_t> bounded = Bounded(columns_)) {
-            return *bounded;
-        }
-        return Split(columns_ - 1);
-    }
-
-private:
-    // The matching rows of the block whose columns at and above `lowest` are fixed, when the
-    // bounds tell them; the free repeated TS are tried value by value as PrunedSearch does.
-    std::optional<std::uint64_t> Bounded(int lowest) {
-        std::array<int, kMaxColumns> repeated{};
-        int count = 0;
-        std::int64_t combinations = 1;
-        for (int c = 0; c < lowest && combinations * base_ <= kRepeatedCombinations; ++c) {
-            if (program_.Repeated(c)) {
-                repeated[static_cast<std::size_t>(count++)] = c;
-                combinations *= base_;
-            }
-        }
-        const auto rows =
-            static_cast<std::uint64_t>(weight_[static_cast<std::size_t>(lowest)] / combinations);
-        return BoundedTrying(repeated.data(), count, rows);
-    }
-
-    std::optional<std::uint64_t> BoundedTrying(const int* repeated, int count, std::uint64_t rows) {
-        if (count == 0) {
-            const ValueSet set = program_.EvaluateSets(sets_.data(), scratch_.data());
-            if ((set.values & Bit(target_)) == 0) {
-                return 0;
-            }
-            if (set.values == Bit(target_) && !set.mayFail) {
-                return rows;
-            }
-            return std::nullopt;
-        }
-        const auto column = static_cast<std::size_t>(repeated[0]);
-        std::optional<std::uint64_t> sum = 0;
-        for (int d = 0; d < base_ && sum; ++d) {
-            sets_[column] = Bit(program_.DigitValue(d));
-            const std::optional<std::uint64_t> part = BoundedTrying(repeated + 1, count - 1, rows);
-            sum = part ? std::optional<std::uint64_t>(*sum + *part) : std::nullopt;
-        }
-        sets_[column] = all_;
-        return sum;
-    }
-
-    // Columns above `column` are fixed.
-    std::uint64_t Split(int column) {
-        const auto at = static_cast<std::size_t>(column);
-        std::uint64_t sum = 0;
-        for (int d = 0; d < base_; ++d) {
-            values_[at] = program_.DigitValue(d);
-            sets_[at] = Bit(values_[at]);
-            if (weight_[at] <= kConcreteBlock) {
-                sum += ScanLow(column);
-            } else if (const std::optional<std::uint64_t> bounded = Bounded(column)) {
-                sum += *bounded;
-            } else {
-                sum += Split(column - 1);
-            }
-        }
-        sets_[at] = all_;
-        return sum;
-    }
-
-    // Evaluates the rows of a small block one by one: columns below `low` vary.
-    std::uint64_t ScanLow(int low) {
-        Odometer odometer(program_, values_.data(), low);
-        std::uint64_t sum = 0;
-        for (std::int64_t i = 0; i < weight_[static_cast<std::size_t>(low)]; ++i) {
-            sum += program_.Evaluate(values_.data()) == target_ ? 1 : 0;
-            odometer.Next();
-        }
-        return sum;
-    }
-
-    const TSProgram& program_;
-    const int target_;
-    const int base_;
-    const int columns_;
-    std::uint64_t all_ = 0;
-    std::array<std::int64_t, kMaxColumns + 1> weight_{};
-    std::vector<std::uint8_t> values_;
-    std::vector<std::uint8_t> scratch_;
-    std::vector<std::uint64_t> sets_;
-};
-
 }  // namespace
 
 std::int64_t FirstDecisiveRowPruned(const TSProgram& program, int target) {
@@ -793,17 +673,6 @@ std::int64_t FirstDecisiveRowPruned(const TSProgram& program, int target) {
         }
     }
     return PrunedSearch(program, target).Run();
-}
-
-std::uint64_t CountMatchingRowsByBlocks(const TSProgram& program, int target) {
-    return BlockCount(program, target).Run();
-}
-
-std::uint64_t CountMatchingRows(const TSProgram& program, int target) {
-    if (const std::optional<std::uint64_t> rows = CountMatchingRowsByDiagram(program, target)) {
-        return *rows;
-    }
-    return CountMatchingRowsByBlocks(program, target);
 }
 
 }  // namespace vx::ts

@@ -180,11 +180,4 @@ std::uint8_t ValueOfRow(const TSProgram& program, std::int64_t row);
 // long as that stays cheap.
 std::int64_t FirstDecisiveRowPruned(const TSProgram& program, int target);
 
-// How many of the Base()^Columns() rows give the dense value `target` (-1: none). Counted on
-// the line's decision diagram; where that grows beyond its budget, over blocks of rows whose
-// value sets show that all of them give the target, or none does, splitting only the others.
-std::uint64_t CountMatchingRows(const TSProgram& program, int target);
-// The same by bounds on blocks alone.
-std::uint64_t CountMatchingRowsByBlocks(const TSProgram& program, int target);
-
 }  // namespace vx::ts

@@ -152,11 +152,12 @@ TEST(Diagram, FindsTheFirstDecisiveRowOfEveryRandomProgram) {
     EXPECT_GT(failing, 300);
 }
 
-// Counted on the diagram and over blocks alone (as past the diagram's budget), programs with
-// up to eight columns, failing rows among them, give the count of every row.
+// Counted on the diagram, and split into parts counted on their own diagrams as past the
+// node budget, programs with up to eight columns, failing rows among them, give the count of
+// every row.
 TEST(Diagram, CountsTheMatchingRowsOfEveryRandomProgram) {
     std::mt19937 rng(1703);
-    int none = 0, one = 0, many = 0, wholeBlocks = 0;
+    int none = 0, one = 0, many = 0, wholeBlocks = 0, split = 0;
     for (int programs = 0; programs < 2000; ++programs) {
         const int base = Pick(rng, 1, 4);
         const TSProgram program = RandomProgram(rng, base, Pick(rng, 1, base == 4 ? 7 : 8));
@@ -164,8 +165,11 @@ TEST(Diagram, CountsTheMatchingRowsOfEveryRandomProgram) {
         const int target = program.IndexOfCode(10 * Pick(rng, 1, 4));
         const std::uint64_t expected = CountByEveryRow(program, target);
         ASSERT_EQ(CountMatchingRowsByDiagram(program, target), expected) << "program " << programs;
-        ASSERT_EQ(CountMatchingRowsByBlocks(program, target), expected) << "program " << programs;
         ASSERT_EQ(CountMatchingRows(program, target), expected) << "program " << programs;
+        if (programs % 4 == 0) {
+            ASSERT_EQ(CountMatchingRows(program, target, 24), expected) << "program " << programs;
+            split += CountMatchingRowsByDiagram(program, target, 24) ? 0 : 1;
+        }
         ++(expected == 0 ? none : (expected == 1 ? one : many));
         wholeBlocks += expected > 64 ? 1 : 0;
     }
@@ -173,6 +177,7 @@ TEST(Diagram, CountsTheMatchingRowsOfEveryRandomProgram) {
     EXPECT_GT(one, 50);
     EXPECT_GT(many, 500);
     EXPECT_GT(wholeBlocks, 100);
+    EXPECT_GT(split, 100);
 }
 
 TEST(Diagram, GivesUpWhenItOutgrowsItsBudget) {
