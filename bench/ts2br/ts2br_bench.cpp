@@ -8,6 +8,7 @@
 #include "platform/scripted_ui.h"
 #include "support/ts_workload.h"
 #include "ts2br/anals_2br.h"
+#include "ts2br/ts_diagram.h"
 #include "ts2br/ts_text.h"
 
 // (1) A DefWW run: 100 lines with 6 free TS each over four values (no 40, so Simple40 is off),
@@ -16,6 +17,10 @@
 //     enumerating every row in order with the compiled line.
 // (3) Hard chain lines with 10, 11 and 12 free TS over five values, each TS two or three
 //     times, half without a match: the time of each line, median and worst.
+// (4) Every matching assignment counted ("All matches") on lines with 12 free TS over five
+//     values, against evaluating the compiled line on each of the 244 140 625 rows once; and
+//     the same lines counted with a small node budget, split into parts as a line whose
+//     diagram outgrows the budget is.
 namespace vx {
 namespace {
 
@@ -198,6 +203,122 @@ BENCHMARK(BM_HardChainLines)
     ->DenseRange(10, 12)
     ->ArgName("free_ts")
     ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+struct CountedLine {
+    LogicModel logic;
+    std::string part;
+    int target = 0;
+};
+
+// Lines of (2) that match, and a hard chain line that matches only on its last row.
+std::vector<CountedLine> CountedLines() {
+    const LogicModel ranked =
+        ts_workload::MakeLogic(ts_workload::RankedLogic({10, 20, 30, 50, 60}));
+    std::vector<CountedLine> lines;
+    for (std::size_t i : {1, 2, 4, 7}) {
+        lines.push_back({ranked, kTwelveFree[i].part, kTwelveFree[i].target});
+    }
+    std::mt19937 rng(12);
+    const ts_workload::HardLine hard = ts_workload::HardChainLine(rng, 5, 12, true);
+    lines.push_back({ts_workload::CyclicLogic(5), hard.part, hard.target});
+    return lines;
+}
+
+// The verdict of the line with its count, or the full scan's count when `scan`.
+std::string CountLine(const CountedLine& line, bool scan, std::uint64_t& scanned) {
+    const std::string resultLine = "S8E1:" + line.part;
+    ScriptedUi ui;
+    TAnals2BR anals(ui, line.logic, ts_workload::NoLogops(), ts_workload::NoLogops());
+    anals.AllMatches = !scan;
+    const ts_workload::LogicRun run = ts_workload::RunDefWW(
+        anals, {resultLine}, {{"S8E1", line.target}}, ts_workload::Evaluation::Compiled,
+        [&](int i, int target) {
+            if (scan) {
+                scanned = ts_workload::CountMatchesByScanningEveryRow(anals, i, target);
+            }
+        });
+    return run.lines[0].substr(resultLine.size());
+}
+
+std::map<std::size_t, std::uint64_t>& ScannedCounts() {
+    static std::map<std::size_t, std::uint64_t> counts;
+    return counts;
+}
+
+void BM_AllMatchesTwelveFreeTS(benchmark::State& state) {
+    static const std::vector<CountedLine> lines = CountedLines();
+    const auto index = static_cast<std::size_t>(state.range(0));
+    const bool scan = state.range(1) == 1;
+    std::string verdict;
+    std::uint64_t scanned = 0;
+    for (auto _ : state) {
+        verdict = CountLine(lines[index], scan, scanned);
+        benchmark::DoNotOptimize(verdict);
+    }
+    if (scan) {
+        ScannedCounts()[index] = scanned;
+        state.counters["matches"] = static_cast<double>(scanned);
+        return;
+    }
+    const std::size_t at = verdict.find(", matches: ");
+    if (at == std::string::npos) {
+        state.SkipWithError(("no count: " + verdict).c_str());
+        return;
+    }
+    const std::uint64_t counted = std::stoull(verdict.substr(at + 11));
+    state.counters["matches"] = static_cast<double>(counted);
+    if (ScannedCounts().count(index) == 0) {
+        verdict += " (not compared: the full scan was filtered out)";
+    } else if (counted != ScannedCounts()[index]) {
+        state.SkipWithError(("differs from the full scan: " + verdict).c_str());
+    }
+    state.SetLabel(verdict.substr(at));
+}
+
+// The full scan runs first, once per line, and keeps its counts for the comparison.
+BENCHMARK(BM_AllMatchesTwelveFreeTS)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {1}})
+    ->ArgNames({"line", "full_scan"})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AllMatchesTwelveFreeTS)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0}})
+    ->ArgNames({"line", "full_scan"})
+    ->Unit(benchmark::kMillisecond);
+
+// The count with a budget of 2^range(1) nodes, split into parts past it.
+void BM_AllMatchesPastTheBudget(benchmark::State& state) {
+    static const std::vector<CountedLine> lines = CountedLines();
+    const CountedLine& line = lines[static_cast<std::size_t>(state.range(0))];
+    const std::size_t budget = std::size_t{1} << state.range(1);
+    ScriptedUi ui;
+    TAnals2BR anals(ui, line.logic, ts_workload::NoLogops(), ts_workload::NoLogops());
+    ts::TSProgram program;
+    int dense = -1;
+    ts_workload::RunDefWW(anals, {"S8E1:" + line.part}, {{"S8E1", line.target}},
+                          ts_workload::Evaluation::Compiled, [&](int i, int target) {
+                              anals.CompiledLine(i, program);
+                              dense = program.IndexOfCode(target);
+                          });
+    std::uint64_t counted = 0;
+    for (auto _ : state) {
+        counted = ts::CountMatchingRows(program, dense, budget);
+        benchmark::DoNotOptimize(counted);
+    }
+    state.counters["matches"] = static_cast<double>(counted);
+    state.counters["diagram_fits"] = ts::CountMatchingRowsByDiagram(program, dense, budget) ? 1 : 0;
+    // Against the full scan when it ran, else against the count within the whole budget.
+    const auto scanned = ScannedCounts().find(static_cast<std::size_t>(state.range(0)));
+    const std::uint64_t expected =
+        scanned != ScannedCounts().end() ? scanned->second : ts::CountMatchingRows(program, dense);
+    if (counted != expected) {
+        state.SkipWithError("differs from the full scan or the count within the whole budget");
+    }
+}
+BENCHMARK(BM_AllMatchesPastTheBudget)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {8, 12}})
+    ->ArgNames({"line", "budget_log2"})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -35,11 +35,29 @@ void WriteResults(TResultForm& result, std::ostream& out) {
     out.flush();
 }
 
+// The words after the session: "--logic" with its value, "--all-matches".
+struct TSStartOptions {
+    std::string Logic = "DefWW";
+    bool AllMatches = false;
+};
+
+TSStartOptions ReadOptions(const std::vector<std::string>& operands) {
+    TSStartOptions options;
+    for (std::size_t i = 1; i < operands.size(); ++i) {
+        if (operands[i] == "--logic" && i + 1 < operands.size()) {
+            options.Logic = operands[++i];
+        } else if (operands[i] == "--all-matches") {
+            options.AllMatches = true;
+        }
+    }
+    return options;
+}
+
 }  // namespace
 
 int Check2BR(CheckContext& context, const std::vector<std::string>& operands) {
     const std::string& name = operands.front();
-    const std::string logic = operands.size() > 2 ? operands[2] : "DefWW";
+    const TSStartOptions options = ReadOptions(operands);
     VxApp& app = context.App;
     const std::string directory = app.IniForm.SessionsPath + "_2BR_" + name;
     if (!app.SessionForm.OpenSession(name, true, directory, TSessionForm::ActiveSession::Keep)) {
@@ -48,7 +66,8 @@ int Check2BR(CheckContext& context, const std::vector<std::string>& operands) {
                                      " cannot be opened for TS start");
         return kExitNotStarted;
     }
-    SelectLogic(app.SessionForm.ComboBoxSelectLogic, logic);
+    SelectLogic(app.SessionForm.ComboBoxSelectLogic, options.Logic);
+    app.SessionForm.CheckBoxAllMatches.Checked = options.AllMatches;
     app.SessionForm.ButtonTSStartClick();
     WriteResults(app.ResultForm, context.Out);
     switch (app.FormAnals2BR.LastTSStart) {

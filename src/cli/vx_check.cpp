@@ -19,11 +19,12 @@ struct CommandEntry {
     std::size_t OperandCount;
     const char* Option;  // an option with a value that may follow the operands, or null
     CheckCommand Run;
+    const char* Flag = nullptr;  // an option without a value that may follow them, or null
 };
 
 const CommandEntry kCommands[] = {
     {"1br", "SESSION", 1, nullptr, Check1BR},
-    {"2br", "SESSION [--logic NAME]", 1, "--logic", Check2BR},
+    {"2br", "SESSION [--logic NAME] [--all-matches]", 1, "--logic", Check2BR, "--all-matches"},
     {"deploy", "SOURCE_DIR", 1, nullptr, CheckDeploy},
 };
 
@@ -60,14 +61,29 @@ const CommandEntry* FindCommand(const std::string& name) {
     return nullptr;
 }
 
-// The operands, optionally followed by the command's option and its non-empty value.
+// The operands, optionally followed, in either order and each once, by the command's option
+// with its non-empty value and by its flag.
 bool OperandsFit(const CommandEntry& command, const std::vector<std::string>& operands) {
-    const std::size_t count = command.OperandCount;
-    if (operands.size() == count) {
-        return true;
+    bool option = false;
+    bool flag = false;
+    std::size_t i = command.OperandCount;
+    if (operands.size() < i) {
+        return false;
     }
-    return command.Option != nullptr && operands.size() == count + 2 &&
-           operands[count] == command.Option && !operands[count + 1].empty();
+    while (i < operands.size()) {
+        const std::string& word = operands[i];
+        if (!option && command.Option != nullptr && word == command.Option &&
+            i + 1 < operands.size() && !operands[i + 1].empty()) {
+            option = true;
+            i += 2;
+        } else if (!flag && command.Flag != nullptr && word == command.Flag) {
+            flag = true;
+            ++i;
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Reads the arguments; an explanation of what is wrong goes to `error`.

@@ -28,8 +28,9 @@ struct CheckContext {
 // vx-check 1br SESSION: the 1BR run of a saved session; the report to Out.
 int Check1BR(CheckContext& context, const std::vector<std::string>& operands);
 
-// vx-check 2br SESSION [--logic NAME]: "TS start" of the 2BR session Sessions\_2BR_<SESSION>
-// with NAME (default "DefWW") as the logic selector; the result lists and the results to Out.
+// vx-check 2br SESSION [--logic NAME] [--all-matches]: "TS start" of the 2BR session
+// Sessions\_2BR_<SESSION> with NAME (default "DefWW") as the logic selector, and with "All
+// matches" ticked when asked; the result lists and the results to Out.
 int Check2BR(CheckContext& context, const std::vector<std::string>& operands);
 
 // vx-check deploy SOURCE_DIR: "Start" of the deploy window on that folder; the report to Out.

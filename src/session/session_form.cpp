@@ -202,6 +202,7 @@ TSessionForm::TSessionForm(Ui& ui, TIniForm& ini, TNeueSessionForm& neueSession,
                                  "RL1", "RL2",   "RL3",   "RL4"};
     ComboBoxSelectLogic.Editable = false;
     ComboBoxSelectLogic.Select(1);
+    CheckBoxAllMatches.Caption = "All matches";
 }
 
 SessionLinks TSessionForm::Links() {

@@ -34,6 +34,7 @@ public:
     TButton ButtonTSStart;
     TComboBox ComboBoxSelectLogic;
     TButton ButtonComputeAll;
+    TCheckBox CheckBoxAllMatches;  // "TS start" counts every matching assignment of a line
 
     // The open session.
     std::string SessionFilePath;  // the sessions directory until a session is named

@@ -94,6 +94,9 @@ public:
     // row by row and larger ones pruned (the normal way), or all in one of the two ways.
     enum class RowSearch { ByTableSize, AllRowByRow, AllPruned };
     RowSearch Search = RowSearch::ByTableSize;
+    // ComputeLineTS counts every row that gives the target and adds the count to a MATCHES
+    // verdict.
+    bool AllMatches = false;
 
     TCombinationTable CombTable;
     TLineTSLists LineLists;
@@ -111,6 +114,9 @@ public:
     // compiled search reproduces.
     std::string ComputeLineTSByWalk(const std::string& LogicName, int Line, int Target,
                                     std::string& verdict);
+    // The compiled form of line `Line` over the rows its last ComputeLineTS prepared; false
+    // when the line meets more value codes than the compiled form can number.
+    bool CompiledLine(int Line, ts::TSProgram& program);
     int EvalSegment(int Line, int Row, int Layer, int Segment, int StartElement);
     int ResolveUnLogop(const std::string& Sign, int Value) const;
     int ResolveBinLogop(const std::string& Sign, int Left, int Right) const;
@@ -152,7 +158,11 @@ private:
     int PrescribedValue(int tsNumber) const;
     int ElementValue(int lineNumber, int layer, int k, int row);
     int EvaluateRowByWalk(int line, int row, std::string& error);
-    std::string WalkRows(int line, int target, int firstRow, std::string& verdict);
+    std::string WalkRows(int line, int target, int firstRow, std::string& verdict,
+                         int* matchRow = nullptr);
+    std::uint64_t CountMatchesByWalk(int line, int target, int firstMatch);
+    // A message of a failing row, unless the rows are walked only to be counted.
+    void RowMessage(const std::string& text);
     std::string MatchText(const LineRows& rows, std::int64_t row, int target) const;
     bool CompileLine(int line, const LineRows& rows, ts::TSProgram& program);
 
@@ -166,6 +176,7 @@ private:
     int tableNV_ = 0;      // NV the combination table was filled with; 0: not filled
     OneBased<std::uint16_t, kMaxValence> tableValues_;  // and the values it was filled with
     LineRows rows_;                                     // of the line being computed
+    bool quietRows_ = false;
 };
 
 }  // namespace vx

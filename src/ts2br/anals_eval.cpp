@@ -5,6 +5,7 @@
 
 #include "platform/ui.h"
 #include "ts2br/anals_2br.h"
+#include "ts2br/ts_diagram.h"
 #include "ts2br/ts_program.h"
 
 // The evaluation of an analysed TS line: the combination table, the per-line lists, the walk
@@ -88,6 +89,12 @@ std::string MsgZeroTotal(int tsNumber) {
 
 std::string Inconsistent(int target) {
     return ", INCONSISTENT with SE-Target: " + std::to_string(target);
+}
+
+// Follows the first assignment of a MATCHES verdict when every match is counted.
+std::string MatchCount(std::uint64_t rows) {
+    return ", matches: " + std::to_string(rows) +
+           (rows == 1 ? ", determined" : ", underdetermined");
 }
 
 constexpr int kAllRows = 32767;  // rows used when the number of combinations is unknown
@@ -343,6 +350,12 @@ std::string TAnals2BR::MatchText(const LineRows& rows, std::int64_t row, int tar
 
 // --- The walk over the layers
 
+void TAnals2BR::RowMessage(const std::string& text) {
+    if (!quietRows_) {
+        ui_.ShowMessage(text);
+    }
+}
+
 int TAnals2BR::ElementValue(int lineNumber, int layerIndex, int k, int row) {
     const TSubstrTS& element = DepthStructe(lineNumber).Layer(layerIndex).Elements[k];
     int value = 0;
@@ -353,7 +366,7 @@ int TAnals2BR::ElementValue(int lineNumber, int layerIndex, int k, int row) {
     } else {
         const int column = FindTSIndex(element.TSNumber);
         if (column < 1) {
-            ui_.ShowMessage(MsgNotInTable(element.TSNumber, lineNumber));
+            RowMessage(MsgNotInTable(element.TSNumber, lineNumber));
             return -1;
         }
         value = CellCode(rows_, row, column);
@@ -363,8 +376,8 @@ int TAnals2BR::ElementValue(int lineNumber, int layerIndex, int k, int row) {
     }
     const int result = ResolveUnLogop(element.UnLogop, value);
     if (result == -1) {
-        ui_.ShowMessage(element.IsBracket() ? MsgUnaryOnBracket(layerIndex, k)
-                                            : MsgUnaryOnTerm(layerIndex, element.TSNumber));
+        RowMessage(element.IsBracket() ? MsgUnaryOnBracket(layerIndex, k)
+                                       : MsgUnaryOnTerm(layerIndex, element.TSNumber));
     }
     return result;
 }
@@ -397,12 +410,12 @@ int TAnals2BR::EvalSegment(int Line, int Row, int Layer, int Segment, int StartE
                     }
                     const int tsNumber = layer.Elements[k].TSNumber;
                     if (value == 0 || right == 0) {
-                        ui_.ShowMessage(MsgZeroOperand(tsNumber));
+                        RowMessage(MsgZeroOperand(tsNumber));
                         return false;
                     }
                     right = ResolveBinLogop(layer.BinLogops[k].Sign, value, right);
                     if (right == -1) {
-                        ui_.ShowMessage(MsgBinaryInGroup(tsNumber));
+                        RowMessage(MsgBinaryInGroup(tsNumber));
                         return false;
                     }
                 }
@@ -412,7 +425,7 @@ int TAnals2BR::EvalSegment(int Line, int Row, int Layer, int Segment, int StartE
                 }
                 total = ResolveBinLogop(layer.BinLogops[first - 1].Sign, total, right);
                 if (total == -1) {
-                    ui_.ShowMessage(MsgBinaryJoin(layer.Elements[end].TSNumber));
+                    RowMessage(MsgBinaryJoin(layer.Elements[end].TSNumber));
                     return false;
                 }
                 return true;
@@ -425,7 +438,7 @@ int TAnals2BR::EvalSegment(int Line, int Row, int Layer, int Segment, int StartE
         line.Layer(Layer - 1).Elements[parent].BracketValue = total;
     }
     if (total == 0) {
-        ui_.ShowMessage(MsgZeroTotal(layer.Elements[std::max(last, 1)].TSNumber));
+        RowMessage(MsgZeroTotal(layer.Elements[std::max(last, 1)].TSNumber));
         return -1;
     }
     return total;
@@ -452,7 +465,8 @@ int TAnals2BR::EvaluateRowByWalk(int line, int row, std::string& error) {
     return value;
 }
 
-std::string TAnals2BR::WalkRows(int line, int target, int firstRow, std::string& verdict) {
+std::string TAnals2BR::WalkRows(int line, int target, int firstRow, std::string& verdict,
+                                int* matchRow) {
     for (int row = firstRow; row <= rows_.Rows; ++row) {
         std::string error;
         const int value = EvaluateRowByWalk(line, row, error);
@@ -461,11 +475,28 @@ std::string TAnals2BR::WalkRows(int line, int target, int firstRow, std::string&
         }
         if (value == target) {
             verdict = MatchText(rows_, row, target);
+            if (matchRow != nullptr) {
+                *matchRow = row;
+            }
             return "OK";
         }
     }
     verdict = Inconsistent(target);
     return "OK";
+}
+
+// Only a line that the compiled form cannot hold is counted row by row. The rows after its
+// first match are walked without their messages: a row that fails there is no match and
+// leaves the verdict as it is.
+std::uint64_t TAnals2BR::CountMatchesByWalk(int line, int target, int firstMatch) {
+    std::uint64_t matches = 1;
+    quietRows_ = true;
+    for (int row = firstMatch + 1; row <= rows_.Rows; ++row) {
+        std::string error;
+        matches += EvaluateRowByWalk(line, row, error) == target ? 1 : 0;
+    }
+    quietRows_ = false;
+    return matches;
 }
 
 // A line with a prescribed 40 under Simple40 is 40 whatever its free TS: it is decided without
@@ -623,16 +654,29 @@ bool TAnals2BR::CompileLine(int lineNumber, const LineRows& rows, ts::TSProgram&
     return program.Valid();
 }
 
+bool TAnals2BR::CompiledLine(int Line, ts::TSProgram& program) {
+    return CompileLine(Line, rows_, program);
+}
+
 // The row found by the search is evaluated once more: a match gives the verdict, a failing row
-// is walked so that it reports exactly as the walk does.
+// is walked so that it reports exactly as the walk does. With AllMatches a MATCHES verdict
+// also counts every row that gives the target; rows that fail are not counted.
 std::string TAnals2BR::ComputeLineTS(const std::string& LogicName, int Line, int Target,
                                      std::string& verdict) {
     if (StartLine(LogicName, Line, Target, verdict)) {
+        if (AllMatches && Target == kValue40) {
+            verdict += MatchCount(1);
+        }
         return "OK";
     }
     ts::TSProgram program;
     if (!CompileLine(Line, rows_, program)) {
-        return WalkRows(Line, Target, 1, verdict);
+        int matchRow = 0;
+        const std::string result = WalkRows(Line, Target, 1, verdict, &matchRow);
+        if (AllMatches && matchRow > 0) {
+            verdict += MatchCount(CountMatchesByWalk(Line, Target, matchRow));
+        }
+        return result;
     }
     const int target = program.IndexOfCode(Target);
     const std::optional<std::int32_t> power = Power(program.Base(), program.Columns());
@@ -647,6 +691,9 @@ std::string TAnals2BR::ComputeLineTS(const std::string& LogicName, int Line, int
     }
     if (target != kNoTarget && ts::ValueOfRow(program, row) == target) {
         verdict = MatchText(rows_, row, Target);
+        if (AllMatches) {
+            verdict += MatchCount(ts::CountMatchingRows(program, target));
+        }
         return "OK";
     }
     return WalkRows(Line, Target, static_cast<int>(row), verdict);

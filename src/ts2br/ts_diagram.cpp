@@ -1,6 +1,7 @@
 #include "ts2br/ts_diagram.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_map>
 #include <vector>
 
@@ -14,8 +15,15 @@ public:
     static constexpr Id kFailLeaf = kMaxDomain;
     static constexpr Id kFirstInner = kMaxDomain + 1;
 
-    ValueDiagram(const TSProgram& program, std::size_t budget)
-        : program_(program), base_(program.Base()), budget_(budget) {
+    // Columns from `free` up keep the digits `fixed` holds for them: the diagram is that of
+    // the block of rows they give.
+    ValueDiagram(const TSProgram& program, std::size_t budget, int free = kMaxColumns,
+                 const int* fixed = nullptr)
+        : program_(program),
+          base_(program.Base()),
+          budget_(budget),
+          free_(std::min(free, program.Columns())),
+          fixed_(fixed) {
         table_.assign(1024, kEmpty);
     }
 
@@ -51,8 +59,15 @@ public:
         return row + 1;
     }
 
+    std::uint64_t MatchingRows(Id root, int target) {
+        counts_.assign(levels_.size(), kNotCounted);
+        target_ = target;
+        return Matching(root) * Skipped(free_, Level(root));
+    }
+
 private:
     struct OverBudget {};
+    static constexpr std::uint64_t kNotCounted = ~std::uint64_t{0};
     static constexpr Id kEmpty = 0;  // a leaf, never an entry of the unique table
     static constexpr std::int8_t kUnknown = -1;
 
@@ -78,7 +93,8 @@ private:
         const Id zero = p.zero_;
         std::vector<Id> places(static_cast<std::size_t>(p.Places()), zero);
         for (int c = 0; c < p.Columns(); ++c) {
-            places[static_cast<std::size_t>(c)] = Column(c);
+            places[static_cast<std::size_t>(c)] =
+                c < free_ ? Column(c) : Id{p.DigitValue(fixed_[c])};
         }
         for (std::size_t k = 0; k < p.constants_.size(); ++k) {
             places[static_cast<std::size_t>(p.Columns()) + k] = p.constants_[k];
@@ -270,15 +286,42 @@ private:
         return known == 1;
     }
 
+    // Rows below `id`'s level that lead to it and give the target, per path into it.
+    std::uint64_t Matching(Id id) {
+        if (IsLeaf(id)) {
+            return target_ >= 0 && id == Id(target_) ? 1 : 0;
+        }
+        std::uint64_t& known = counts_[id - kFirstInner];
+        if (known == kNotCounted) {
+            const int level = Level(id);
+            std::uint64_t sum = 0;
+            for (int d = 0; d < base_; ++d) {
+                const Id child = Child(id, d);
+                sum += Matching(child) * Skipped(level, Level(child));
+            }
+            known = sum;
+        }
+        return known;
+    }
+
+    // The rows an edge from `above` down to a node of `below` stands for: every value of
+    // the levels in between.
+    std::uint64_t Skipped(int above, int below) const {
+        return static_cast<std::uint64_t>(Weight(above - 1 - below));
+    }
+
     const TSProgram& program_;
     const int base_;
     const std::size_t budget_;
+    const int free_;
+    const int* fixed_;
     int target_ = -1;
     std::vector<std::int8_t> levels_;  // of the inner nodes
     std::vector<Id> children_;         // base_ per inner node
     std::vector<Id> table_;            // open addressing over the inner nodes
     std::unordered_map<std::uint64_t, Id> memo_;
     std::vector<std::int8_t> reaches_;
+    std::vector<std::uint64_t> counts_;  // of the inner nodes
 };
 
 std::optional<std::int64_t> FirstDecisiveRowByDiagram(const TSProgram& program, int target,
@@ -289,6 +332,45 @@ std::optional<std::int64_t> FirstDecisiveRowByDiagram(const TSProgram& program, 
         return std::nullopt;
     }
     return diagram.FirstDecisiveRow(*root, target);
+}
+
+namespace {
+
+std::optional<std::uint64_t> CountInBlock(const TSProgram& program, int target, int free,
+                                          const int* fixed, std::size_t budget) {
+    ValueDiagram diagram(program, budget, free, fixed);
+    const std::optional<ValueDiagram::Id> root = diagram.Build();
+    if (!root) {
+        return std::nullopt;
+    }
+    return diagram.MatchingRows(*root, target);
+}
+
+// Past the budget the block is split by its highest free column, each part on its own
+// diagram: a part has fewer levels, and its diagram is smaller.
+std::uint64_t CountSplitting(const TSProgram& program, int target, int free,
+                             std::array<int, kMaxColumns>& fixed, std::size_t budget) {
+    if (const auto rows = CountInBlock(program, target, free, fixed.data(), budget)) {
+        return *rows;
+    }
+    std::uint64_t rows = 0;
+    for (int d = 0; d < program.Base(); ++d) {
+        fixed[static_cast<std::size_t>(free - 1)] = d;
+        rows += CountSplitting(program, target, free - 1, fixed, budget);
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> CountMatchingRowsByDiagram(const TSProgram& program, int target,
+                                                        std::size_t nodeBudget) {
+    return CountInBlock(program, target, program.Columns(), nullptr, nodeBudget);
+}
+
+std::uint64_t CountMatchingRows(const TSProgram& program, int target, std::size_t nodeBudget) {
+    std::array<int, kMaxColumns> fixed{};
+    return CountSplitting(program, target, program.Columns(), fixed, nodeBudget);
 }
 
 }  // namespace vx::ts

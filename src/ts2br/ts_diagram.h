@@ -21,4 +21,16 @@ inline constexpr std::size_t kDiagramNodeBudget = 1u << 21;
 std::optional<std::int64_t> FirstDecisiveRowByDiagram(const TSProgram& program, int target,
                                                       std::size_t nodeBudget = kDiagramNodeBudget);
 
+// How many of the Base()^Columns() rows give the dense value `target`, counted over the
+// diagram's nodes: a node stands for every row that leads to it, and a level the diagram skips
+// multiplies by Base(). Empty when the diagram would grow beyond `nodeBudget` nodes.
+std::optional<std::uint64_t> CountMatchingRowsByDiagram(
+    const TSProgram& program, int target, std::size_t nodeBudget = kDiagramNodeBudget);
+
+// The same without giving up: where the diagram outgrows `nodeBudget` nodes, the rows are
+// split by the value of the highest column and each part is counted on its own diagram, split
+// again where it still outgrows the budget (at worst down to single rows).
+std::uint64_t CountMatchingRows(const TSProgram& program, int target,
+                                std::size_t nodeBudget = kDiagramNodeBudget);
+
 }  // namespace vx::ts

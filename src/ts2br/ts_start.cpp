@@ -88,6 +88,7 @@ void TFormAnals2BR::RunTSStart(const std::string& selected) {
     if (!SortTSLines()) {
         return;
     }
+    Anals.AllMatches = session_.CheckBoxAllMatches.Checked;
     if (selected == "All") {
         ComputeAllLogics();
     } else if (TAnals2BR::LogicEntry(selected) == 0) {

@@ -88,6 +88,10 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
         {"2br", "A", "--logic", ""},
         {"2br", "--logic", "DefWW", "A"},
         {"2br", "A", "--logic", "DefWW", "B"},
+        {"2br", "A", "--all-matches", "--all-matches"},
+        {"2br", "A", "--all-matches", "--logic"},
+        {"2br", "--all-matches", "A"},
+        {"1br", "A", "--all-matches"},
         {"deploy"},
         {"deploy", "A", "B"},
     };
@@ -96,7 +100,8 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
         EXPECT_EQ(run.Exit, kExitNotStarted) << ::testing::PrintToString(args);
         EXPECT_EQ(run.Out, "");
         EXPECT_NE(run.Err.find("usage:\n  vx-check [--root DIR] 1br SESSION\n"
-                               "  vx-check [--root DIR] 2br SESSION [--logic NAME]\n"
+                               "  vx-check [--root DIR] 2br SESSION [--logic NAME] "
+                               "[--all-matches]\n"
                                "  vx-check [--root DIR] deploy SOURCE_DIR\n--- end\n"),
                   std::string::npos)
             << run.Err;
@@ -168,7 +173,8 @@ TEST(VxCheckArguments, ChecksLeaveTheInstallationAsTheyFoundIt) {
 
 // The golden folders of "TS start", tests/data/ts2br/ts_start/<case>/, each run on the demo
 // session Breakfast with the case's files in its directory:
-//   case.txt     "logic=" the selector (absent: DefWW), "exit=" the status of vx-check;
+//   case.txt     "logic=" the selector (absent: DefWW), "exit=" the status of vx-check,
+//                "all_matches=1" runs with --all-matches;
 //   session/     files copied over Sessions/_2BR_Breakfast/ (the SE list "Breakfast", the TS
 //                list "Breakfast.TS", ini/*.ini);
 //   results.txt  standard output: the result lists that hold more than their header line,
@@ -180,19 +186,26 @@ TEST_P(VxCheckTSStartGolden, ResultListsMessagesAndExitStatus) {
     const fs::path caseDir = test::TestDataDir() / "ts2br" / "ts_start" / GetParam();
     std::string logic = "DefWW";
     int exit = -1;
+    bool allMatches = false;
     for (const std::string& line : test::LinesOf(caseDir / "case.txt")) {
         if (line.rfind("logic=", 0) == 0) {
             logic = line.substr(6);
         } else if (line.rfind("exit=", 0) == 0) {
             exit = std::stoi(line.substr(5));
+        } else if (line == "all_matches=1") {
+            allMatches = true;
         }
     }
     test::TempDir install;
     test::CopyTree(test::DemoDir(), install.path());
     test::CopyTree(caseDir / "session", install.path() / "Sessions" / "_2BR_Breakfast");
 
-    const CheckRun run =
-        Check({"--root", install.path().string(), "2br", "Breakfast", "--logic", logic});
+    std::vector<std::string> args{"--root", install.path().string(), "2br", "Breakfast", "--logic",
+                                  logic};
+    if (allMatches) {
+        args.push_back("--all-matches");
+    }
+    const CheckRun run = Check(args);
     EXPECT_EQ(run.Out, test::ReadBytes(caseDir / "results.txt"));
     EXPECT_EQ(run.Err, test::ReadBytes(caseDir / "messages.txt"));
     EXPECT_EQ(run.Exit, exit);

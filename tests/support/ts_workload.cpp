@@ -4,6 +4,8 @@
 #include <map>
 #include <memory>
 
+#include "ts2br/ts_program.h"
+
 namespace vx::ts_workload {
 namespace {
 
@@ -274,7 +276,8 @@ std::string RandomTSPart(std::mt19937& rng, const LogicModel& logic, const LineO
 }
 
 LogicRun RunDefWW(TAnals2BR& anals, const std::vector<std::string>& lines,
-                  const std::map<std::string, int>& targets, Evaluation evaluation) {
+                  const std::map<std::string, int>& targets, Evaluation evaluation,
+                  const std::function<void(int line, int target)>& afterLine) {
     const std::string logic = "DefWW";
     LogicRun run;
     run.lines = lines;
@@ -317,11 +320,72 @@ LogicRun RunDefWW(TAnals2BR& anals, const std::vector<std::string>& lines,
                                        ? anals.ComputeLineTS(logic, i, target, verdict)
                                        : anals.ComputeLineTSByWalk(logic, i, target, verdict);
         run.lines[static_cast<std::size_t>(anals.ResultLineOf(i) - 1)] += verdict;
+        if (afterLine) {
+            afterLine(i, target);
+        }
         if (result != "OK") {
             step("line " + std::to_string(i), result);
         }
     }
     return run;
+}
+
+namespace {
+
+// The value of a row, deeper layers first; 0 or less where it fails.
+int WalkRow(TAnals2BR& anals, int line, int row) {
+    TDepthStructe& depth = anals.DepthStructe(line);
+    int value = -1;
+    for (int l = depth.MaxLayer; l >= 0; --l) {
+        const int segments = l == 0 ? 1 : depth.Layer(l).SegCount;
+        for (int s = 1; s <= segments; ++s) {
+            value = anals.EvalSegment(line, row, l, s, depth.Layer(l).SegStart[s]);
+            if (value <= 0) {
+                return value;
+            }
+        }
+    }
+    return value;
+}
+
+}  // namespace
+
+std::uint64_t CountMatchesByWalkingEveryRow(TAnals2BR& anals, int line, int target) {
+    const int values = anals.LogicsAnalysis[1].NumValues;
+    int rows = 1;
+    for (int k = 0; k < anals.LineLists.FreeCount && values > 0; ++k) {
+        rows *= values;
+    }
+    std::uint64_t matches = 0;
+    for (int row = 1; row <= rows; ++row) {
+        matches += WalkRow(anals, line, row) == target ? 1 : 0;
+    }
+    return matches;
+}
+
+std::uint64_t CountMatchesByScanningEveryRow(TAnals2BR& anals, int line, int target) {
+    ts::TSProgram program;
+    if (!anals.CompiledLine(line, program)) {
+        return CountMatchesByWalkingEveryRow(anals, line, target);
+    }
+    const int dense = program.IndexOfCode(target);
+    std::vector<std::uint8_t> values = program.NewValues();
+    std::vector<int> digits(static_cast<std::size_t>(program.Columns()), 0);
+    for (int c = 0; c < program.Columns(); ++c) {
+        values[static_cast<std::size_t>(c)] = program.DigitValue(0);
+    }
+    std::uint64_t matches = 0;
+    for (bool more = true; more;) {
+        matches += dense >= 0 && program.Evaluate(values.data()) == dense ? 1 : 0;
+        more = false;
+        for (int c = 0; c < program.Columns() && !more; ++c) {
+            auto& digit = digits[static_cast<std::size_t>(c)];
+            digit = digit + 1 < program.Base() ? digit + 1 : 0;
+            values[static_cast<std::size_t>(c)] = program.DigitValue(digit);
+            more = digit != 0;
+        }
+    }
+    return matches;
 }
 
 }  // namespace vx::ts_workload

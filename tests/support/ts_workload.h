@@ -76,8 +76,17 @@ struct LogicRun {
 
 // Runs the steps of "TS start" for the default WW logic on result-list lines (without the
 // header line): fills the work lists, pre-analyses the logic, checks, analyses, and evaluates
-// every line against the target of its SE (-1 when `targets` has none).
+// every line against the target of its SE (-1 when `targets` has none). `afterLine` is called
+// with the work-list line and its target right after each line is evaluated.
 LogicRun RunDefWW(TAnals2BR& anals, const std::vector<std::string>& lines,
-                  const std::map<std::string, int>& targets, Evaluation evaluation);
+                  const std::map<std::string, int>& targets, Evaluation evaluation,
+                  const std::function<void(int line, int target)>& afterLine = {});
+
+// The rows of work-list line `line` that give `target`, found by walking every row over the
+// layers; to be called right after the line was evaluated, whose rows it walks.
+std::uint64_t CountMatchesByWalkingEveryRow(TAnals2BR& anals, int line, int target);
+// The same with the compiled line evaluated on every row in turn; fast enough for the 244
+// million rows of twelve free TS at valence 5, in seconds.
+std::uint64_t CountMatchesByScanningEveryRow(TAnals2BR& anals, int line, int target);
 
 }  // namespace vx::ts_workload

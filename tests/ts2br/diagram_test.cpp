@@ -79,44 +79,63 @@ private:
     int nextSlot_ = 0;
 };
 
+// A random program over `columns` columns whose digits stand for the first `base` of the codes
+// 10, 20, 30, 40; its tables are drawn as the lookups are made. Without columns it is drawn
+// but not built (its free operands would have no column).
+TSProgram RandomProgram(std::mt19937& rng, int base, int columns) {
+    auto tables = std::make_shared<RandomTables>();
+    tables->codes = {10, 20, 30, 40};
+    std::vector<int> digits(tables->codes.begin(), tables->codes.begin() + base);
+    TSProgramBuilder builder(
+        [tables, &rng](const std::string& sign, int a) {
+            auto [at, added] = tables->unary.try_emplace({sign, a}, 0);
+            if (added) {
+                at->second = tables->Result(rng);
+            }
+            return at->second;
+        },
+        [tables, &rng](const std::string& sign, int a, int b) {
+            auto [at, added] = tables->binary.try_emplace({sign, a, b}, 0);
+            if (added) {
+                at->second = tables->Result(rng);
+            }
+            return at->second;
+        },
+        digits, columns);
+    ProgramMaker(rng, builder, std::max(columns, 1)).Segment(0, -1);
+    return columns == 0 ? TSProgram{} : builder.Build();
+}
+
+std::int64_t RowsOf(const TSProgram& program) {
+    std::int64_t rows = 1;
+    for (int c = 0; c < program.Columns(); ++c) {
+        rows *= program.Base();
+    }
+    return rows;
+}
+
+std::uint64_t CountByEveryRow(const TSProgram& program, int target) {
+    std::uint64_t matches = 0;
+    for (std::int64_t row = 1; row <= RowsOf(program); ++row) {
+        matches += ValueOfRow(program, row) == target ? 1 : 0;
+    }
+    return matches;
+}
+
 TEST(Diagram, FindsTheFirstDecisiveRowOfEveryRandomProgram) {
     std::mt19937 rng(777);
     int programs = 0, decided = 0, none = 0, failing = 0;
     while (programs < 3000) {
-        auto tables = std::make_shared<RandomTables>();
-        tables->codes = {10, 20, 30, 40};
         const int base = Pick(rng, 1, 4);
-        std::vector<int> digits(tables->codes.begin(), tables->codes.begin() + base);
         const int columns = Pick(rng, 0, 6);
-        TSProgramBuilder builder(
-            [tables, &rng](const std::string& sign, int a) {
-                auto [at, added] = tables->unary.try_emplace({sign, a}, 0);
-                if (added) {
-                    at->second = tables->Result(rng);
-                }
-                return at->second;
-            },
-            [tables, &rng](const std::string& sign, int a, int b) {
-                auto [at, added] = tables->binary.try_emplace({sign, a, b}, 0);
-                if (added) {
-                    at->second = tables->Result(rng);
-                }
-                return at->second;
-            },
-            digits, columns);
-        ProgramMaker(rng, builder, std::max(columns, 1)).Segment(0, -1);
+        const TSProgram program = RandomProgram(rng, base, columns);
         if (columns == 0) {
-            continue;  // a free operand needs a column
+            continue;
         }
-        const TSProgram program = builder.Build();
         ASSERT_TRUE(program.Valid());
         ++programs;
-        std::int64_t rows = 1;
-        for (int c = 0; c < columns; ++c) {
-            rows *= base;
-        }
         const int target = program.IndexOfCode(10 * Pick(rng, 1, 4));
-        const std::int64_t expected = FirstDecisiveRow(program, rows, target);
+        const std::int64_t expected = FirstDecisiveRow(program, RowsOf(program), target);
         ASSERT_EQ(FirstDecisiveRowByDiagram(program, target), expected) << "program " << programs;
         ASSERT_EQ(FirstDecisiveRowPruned(program, target), expected) << "program " << programs;
         if (expected == 0) {
@@ -131,6 +150,34 @@ TEST(Diagram, FindsTheFirstDecisiveRowOfEveryRandomProgram) {
     EXPECT_GT(decided, 300);
     EXPECT_GT(none, 300);
     EXPECT_GT(failing, 300);
+}
+
+// Counted on the diagram, and split into parts counted on their own diagrams as past the
+// node budget, programs with up to eight columns, failing rows among them, give the count of
+// every row.
+TEST(Diagram, CountsTheMatchingRowsOfEveryRandomProgram) {
+    std::mt19937 rng(1703);
+    int none = 0, one = 0, many = 0, wholeBlocks = 0, split = 0;
+    for (int programs = 0; programs < 2000; ++programs) {
+        const int base = Pick(rng, 1, 4);
+        const TSProgram program = RandomProgram(rng, base, Pick(rng, 1, base == 4 ? 7 : 8));
+        ASSERT_TRUE(program.Valid());
+        const int target = program.IndexOfCode(10 * Pick(rng, 1, 4));
+        const std::uint64_t expected = CountByEveryRow(program, target);
+        ASSERT_EQ(CountMatchingRowsByDiagram(program, target), expected) << "program " << programs;
+        ASSERT_EQ(CountMatchingRows(program, target), expected) << "program " << programs;
+        if (programs % 4 == 0) {
+            ASSERT_EQ(CountMatchingRows(program, target, 24), expected) << "program " << programs;
+            split += CountMatchingRowsByDiagram(program, target, 24) ? 0 : 1;
+        }
+        ++(expected == 0 ? none : (expected == 1 ? one : many));
+        wholeBlocks += expected > 64 ? 1 : 0;
+    }
+    EXPECT_GT(none, 200);
+    EXPECT_GT(one, 50);
+    EXPECT_GT(many, 500);
+    EXPECT_GT(wholeBlocks, 100);
+    EXPECT_GT(split, 100);
 }
 
 TEST(Diagram, GivesUpWhenItOutgrowsItsBudget) {
@@ -148,6 +195,8 @@ TEST(Diagram, GivesUpWhenItOutgrowsItsBudget) {
     const int target = program.IndexOfCode(30);
     EXPECT_EQ(FirstDecisiveRowByDiagram(program, target, 2), std::nullopt);
     EXPECT_EQ(FirstDecisiveRowByDiagram(program, target), FirstDecisiveRow(program, 729, target));
+    EXPECT_EQ(CountMatchingRowsByDiagram(program, target, 2), std::nullopt);
+    EXPECT_EQ(CountMatchingRowsByDiagram(program, target), CountByEveryRow(program, target));
 }
 
 }  // namespace

@@ -139,6 +139,15 @@ TEST_F(SessionGui, ChoosingTheTwoBRSessionWalksIntoItsDirectoryAndTSStartGivesVe
     EXPECT_EQ(results.size(), 10);
     EXPECT_EQ(results.back(), "RL1: 2 MATCHES, 0 INCONSISTENT, 0 errors");
     EXPECT_EQ(Find<QTabWidget>(result, "PageControl2BR")->currentIndex(), 0);
+    // "All matches" is read by each start: ~TS1 => TS2 is 10 on 5 of its 9 rows.
+    auto* allMatches = Find<QCheckBox>(session, "CheckBoxAllMatches");
+    for (const char* count : {", matches: 5, underdetermined", ""}) {
+        allMatches->click();
+        Find<QPushButton>(session, "ButtonTSStart")->click();
+        EXPECT_EQ(
+            Find<QPlainTextEdit>(result, "Memo_DefWW")->toPlainText().split('\n')[3],
+            QString("S120E5:~TS1=>TS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 ") + count);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/views/session_view.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -62,8 +63,12 @@ QWidget* SessionView::BuildBR2Page() {
     auto* logic = new QComboBox;
     logic->setObjectName(QStringLiteral("ComboBoxSelectLogic"));
     Bind<ComboBoxBinding>(logic, f.ComboBoxSelectLogic, runner(), Handler{});
+    auto* allMatches = new QCheckBox;
+    allMatches->setObjectName(QStringLiteral("CheckBoxAllMatches"));
+    Bind<CheckBoxBinding>(allMatches, f.CheckBoxAllMatches, runner(), Handler{});
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(logic);
+    buttons->addWidget(allMatches);
     buttons->addWidget(
         NewButton(f.ButtonTSStart, "ButtonTSStart", [&f] { f.ButtonTSStartClick(); }));
     buttons->addWidget(
