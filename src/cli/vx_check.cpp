@@ -18,13 +18,14 @@ struct CommandEntry {
     const char* Operands;  // as the usage names them
     std::size_t OperandCount;
     const char* Option;  // an option with a value that may follow the operands, or null
+    const char* Flag;    // an option without a value that may stand among the operands, or null
     CheckCommand Run;
 };
 
 const CommandEntry kCommands[] = {
-    {"1br", "SESSION", 1, nullptr, Check1BR},
-    {"2br", "SESSION [--logic NAME]", 1, "--logic", Check2BR},
-    {"deploy", "SOURCE_DIR", 1, nullptr, CheckDeploy},
+    {"1br", "[--explain] SESSION", 1, nullptr, kExplainFlag, Check1BR},
+    {"2br", "SESSION [--logic NAME]", 1, "--logic", nullptr, Check2BR},
+    {"deploy", "SOURCE_DIR", 1, nullptr, nullptr, CheckDeploy},
 };
 
 const char* const kRootOption = "--root";
@@ -61,7 +62,10 @@ const CommandEntry* FindCommand(const std::string& name) {
 }
 
 // The operands, optionally followed by the command's option and its non-empty value.
-bool OperandsFit(const CommandEntry& command, const std::vector<std::string>& operands) {
+bool OperandsFit(const CommandEntry& command, std::vector<std::string> operands) {
+    if (command.Flag != nullptr) {
+        std::erase(operands, std::string(command.Flag));
+    }
     const std::size_t count = command.OperandCount;
     if (operands.size() == count) {
         return true;

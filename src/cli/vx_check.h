@@ -25,7 +25,9 @@ struct CheckContext {
     std::ostream& Out;
 };
 
-// vx-check 1br SESSION: the 1BR run of a saved session; the report to Out.
+// vx-check 1br [--explain] SESSION: the 1BR run of a saved session; the report to Out, with
+// --explain followed by the explanation of its conflict and the smallest conflict.
+inline constexpr const char* kExplainFlag = "--explain";
 int Check1BR(CheckContext& context, const std::vector<std::string>& operands);
 
 // vx-check 2br SESSION [--logic NAME]: "TS start" of the 2BR session Sessions\_2BR_<SESSION>
