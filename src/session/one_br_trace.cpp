@@ -39,14 +39,14 @@ std::string RuleText(const Derivation& d) {
 
 // One step of a chain: how the value of `d` came about, in one or two lines.
 void AddStep(std::vector<std::string>& lines, const OneBRTrace& trace, const Derivation& d,
-             const std::string& verb, const std::string& indent) {
+             const std::string& verb, const std::string& prefix) {
     if (d.Item == 0) {
-        lines.push_back(indent + d.Value + " " + verb + " by " + LineName(trace, d.Place.Record) +
+        lines.push_back(prefix + d.Value + " " + verb + " by " + LineName(trace, d.Place.Record) +
                         " (" + PlaceText(d.Place) + "): " + LineText(trace, d.Place.Record));
         return;
     }
-    lines.push_back(indent + d.Value + " " + verb + " " + ByItem(trace, d));
-    lines.push_back(indent + "  " + RuleText(d));
+    lines.push_back(prefix + d.Value + " " + verb + " " + ByItem(trace, d));
+    lines.push_back("    " + RuleText(d));
 }
 
 // The premises behind a rule's derivation, back to the line that states the first of them.
@@ -95,7 +95,13 @@ void AddMet(std::vector<std::string>& lines, const OneBRTrace& trace, const OneB
 }
 
 std::string ConflictHeading(const OneBRTrace& trace, const OneBRConflict& c) {
-    std::string heading = "Conflict in " + LineName(trace, c.Met.Place.Record) + " (" +
+    const int record = c.Met.Place.Record;
+    const TracedLine* line = trace.Line(record);
+    // The report counts only the lines it read; name its number where the two differ.
+    const std::string reported = line != nullptr && line->SessionLine != line->Record
+                                     ? "In Zeile: " + IntToStr(line->Record) + ", "
+                                     : std::string();
+    std::string heading = "Conflict in " + LineName(trace, record) + " (" + reported +
                           PlaceText(c.Met.Place) + "): ";
     const Derivation* held = trace.Entry(c.Held);
     if (held != nullptr) {
@@ -140,7 +146,7 @@ std::vector<TracedLine> RecordLines(const TextList& session) {
     for (int n = 1; n < session.Count(); ++n) {
         const std::string& line = session[n];
         if (!line.empty() && line.front() == 'S') {
-            lines.push_back({n, line});
+            lines.push_back({n, static_cast<int>(lines.size()) + 1, line});
         }
     }
     return lines;

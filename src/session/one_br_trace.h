@@ -17,9 +17,12 @@ struct EvaluationPlace {
     OneBRPass Pass = OneBRPass::Forward;
 };
 
-// A line that the run read: its number in the session text (the header is line 0) and its text.
+// A line of a session that the run read: its number in the session text (the header is line 0),
+// its number among the lines that a run of the whole session reads (the report's "In Zeile"),
+// and its text.
 struct TracedLine {
     int SessionLine = 0;
+    int Record = 0;
     std::string Text;
 };
 

@@ -16,6 +16,7 @@ namespace {
 
 const char* const kSmallestHeader = "//Smallest conflict: vx2.0b";
 const char* const kNoConflict = "The session does not end in a conflict.";
+const char* const kOneLine = "1 line of the session ends in a conflict on its own:";
 
 // The runs of the search show nothing: their messages would repeat those of the session's
 // own run once for every subset tried.
@@ -156,8 +157,10 @@ std::vector<std::string> SmallestConflictLines(const SmallestConflict& found) {
         lines.push_back(kNoConflict);
         return lines;
     }
-    lines.push_back(IntToStr(static_cast<int>(found.Lines.size())) +
-                    " lines of the session end in a conflict on their own:");
+    const int count = static_cast<int>(found.Lines.size());
+    lines.push_back(count == 1 ? std::string(kOneLine)
+                               : IntToStr(count) + " lines of the session end in a conflict on "
+                                                   "their own:");
     for (const TracedLine& line : found.Lines) {
         lines.push_back("line " + IntToStr(line.SessionLine) + ": " + line.Text);
     }

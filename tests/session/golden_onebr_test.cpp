@@ -1,16 +1,35 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "onebr_golden.h"
 #include "platform/application.h"
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
 #include "session/one_br_run.h"
 #include "session/result_form.h"
+#include "session/smallest_conflict.h"
 #include "settings/ini_form.h"
 #include "support/golden.h"
 
 namespace vx {
 namespace {
+
+// The session without its line `n`.
+TextList Without(const TextList& session, int n) {
+    TextList rest = session;
+    rest.Delete(n);
+    return rest;
+}
+
+// The header and the given lines of a session.
+TextList HeaderAnd(const std::vector<TracedLine>& lines) {
+    TextList session{"//vx2.0b, "};
+    for (const TracedLine& line : lines) {
+        session.Add(line.Text);
+    }
+    return session;
+}
 
 class OneBRGolden : public ::testing::TestWithParam<std::string> {};
 
@@ -26,8 +45,8 @@ TEST_P(OneBRGolden, ReportAndMessages) {
     TIniForm ini(ui, application, install.ProgramFileName());
     TResultForm resultForm;
     OneBROutcome outcome;
+    TextList text;
     for (const auto& session : golden.Runs) {
-        TextList text;
         text.LoadFromFile(install.Root() + "Sessions\\" + session);
         outcome = RunOneBRSession(text, ini, resultForm, ui);
         EXPECT_EQ(ini.RunState, "idle") << session;
@@ -40,6 +59,68 @@ TEST_P(OneBRGolden, ReportAndMessages) {
     EXPECT_EQ(resultForm.Visible, outcome.Reported);
     if (outcome.Reported) {
         EXPECT_EQ(install.Read("Sessions/default.res"), "");
+    }
+}
+
+// The explanation names the conflict that the report names, and the smallest conflict is a
+// set of the session's lines that conflicts alone while none of its lines can be left out.
+TEST_P(OneBRGolden, ExplanationAndSmallestConflict) {
+    const auto caseDir = test::OneBRCasesDir() / GetParam();
+    const test::OneBRCase golden = test::ReadOneBRCase(caseDir);
+    test::TempInstallation install;
+    test::InstallOneBRCase(install, caseDir);
+    ScriptedUi ui;
+    TApplication application;
+    TIniForm ini(ui, application, install.ProgramFileName());
+    TResultForm resultForm;
+    OneBROutcome outcome;
+    TextList text;
+    const std::string sessionFile = "Sessions/" + golden.Runs.back();
+    for (const auto& session : golden.Runs) {
+        text.LoadFromFile(install.Root() + "Sessions\\" + session);
+        outcome = RunOneBRSession(text, ini, resultForm, ui);
+    }
+    const bool conflict = EndsInConflict(outcome.Status);
+    const std::string root = install.Root();
+
+    ASSERT_EQ(outcome.Trace.Conflict.has_value(), conflict);
+    if (conflict) {
+        EXPECT_EQ(outcome.Trace.Conflict->Met.Place.Record, outcome.Result.Line);
+        EXPECT_EQ(outcome.Trace.Conflict->Met.Place.Cycle, outcome.Result.Cycle);
+    }
+    if (outcome.Reported) {
+        // Every SE value of the report has its derivation, in table order.
+        const auto& report = resultForm.ResultMemo.Lines.Lines();
+        const auto values = std::find(report.begin(), report.end(), "SE-Results: ");
+        ASSERT_NE(values, report.end());
+        std::vector<std::string> derived;
+        for (const Derivation& d : outcome.Trace.Entries) {
+            derived.push_back(d.Value);
+        }
+        EXPECT_EQ(derived, std::vector<std::string>(values + 1, report.end()));
+    }
+    if (golden.Explanation) {
+        EXPECT_EQ(test::MarkRoot(ExplanationLines(outcome.Trace), root), *golden.Explanation);
+    }
+
+    const std::string before = install.Read(sessionFile);
+    const SmallestConflict found = FindSmallestConflict(text, TextBaseSettingsOf(ini));
+    EXPECT_EQ(install.Read(sessionFile), before);
+    EXPECT_EQ(found.SessionConflicts, conflict);
+    if (golden.Smallest) {
+        EXPECT_EQ(test::MarkRoot(SmallestConflictLines(found), root), *golden.Smallest);
+    }
+    if (!conflict) {
+        return;
+    }
+    ASSERT_FALSE(found.Lines.empty());
+    EXPECT_TRUE(found.Trace.Conflict.has_value());
+    const TextList alone = HeaderAnd(found.Lines);
+    for (int n = 1; n < alone.Count(); ++n) {
+        EXPECT_FALSE(
+            FindSmallestConflict(Without(alone, n), TextBaseSettingsOf(ini)).SessionConflicts)
+            << "line " << found.Lines[static_cast<std::size_t>(n - 1)].SessionLine
+            << " can be left out";
     }
 }
 
