@@ -31,10 +31,11 @@ std::string ByItem(const OneBRTrace& trace, const Derivation& d) {
            d.ItemText + " (" + PlaceText(d.Place) + ")";
 }
 
-// The rule that a derivation applied, where it stands.
-std::string RuleText(const Derivation& d) {
-    return "rule in line " + IntToStr(d.RuleLine) + " of " + d.MethodFile + ", block \"" +
-           d.BlockHeader + "\": " + d.Rule;
+// The rule that a derivation applied, and where it stands.
+void AddRule(std::vector<std::string>& lines, const Derivation& d) {
+    lines.push_back("    rule: " + d.Rule);
+    lines.push_back("    in block \"" + d.BlockHeader + "\", line " + IntToStr(d.RuleLine) +
+                    " of " + d.MethodFile);
 }
 
 // One step of a chain: how the value of `d` came about, in one or two lines.
@@ -46,7 +47,7 @@ void AddStep(std::vector<std::string>& lines, const OneBRTrace& trace, const Der
         return;
     }
     lines.push_back(prefix + d.Value + " " + verb + " " + ByItem(trace, d));
-    lines.push_back("    " + RuleText(d));
+    AddRule(lines, d);
 }
 
 // The premises behind a rule's derivation, back to the line that states the first of them.
@@ -101,8 +102,8 @@ std::string ConflictHeading(const OneBRTrace& trace, const OneBRConflict& c) {
     const std::string reported = line != nullptr && line->SessionLine != line->Record
                                      ? "In Zeile: " + IntToStr(line->Record) + ", "
                                      : std::string();
-    std::string heading = "Conflict in " + LineName(trace, record) + " (" + reported +
-                          PlaceText(c.Met.Place) + "): ";
+    std::string heading =
+        "Conflict in " + LineName(trace, record) + " (" + reported + PlaceText(c.Met.Place) + "): ";
     const Derivation* held = trace.Entry(c.Held);
     if (held != nullptr) {
         return heading + c.Met.Value + " met " + held->Value;
@@ -161,7 +162,10 @@ std::vector<std::string> ExplanationLines(const OneBRTrace& trace) {
     const OneBRConflict& conflict = *trace.Conflict;
     lines.push_back(ConflictHeading(trace, conflict));
     lines.push_back(" ");
-    AddHeld(lines, trace, conflict.Held);
+    if (trace.Entry(conflict.Held) != nullptr) {
+        AddHeld(lines, trace, conflict.Held);
+        lines.push_back(" ");
+    }
     AddMet(lines, trace, conflict);
     return lines;
 }

@@ -103,18 +103,18 @@ TEST_F(ExplanationPage, AnOkRunShowsTheDerivationOfTheChosenValueBackToItsLine) 
     resultForm.ListBoxSEValuesClick();
 
     const std::string file = "<root>RELATION\\FormaleR\\MO_S254.txt";
+    const auto in = [&file](const std::string& block, int line) {
+        return "    in block \"" + block + "\", line " + std::to_string(line) + " of " + file;
+    };
     EXPECT_TRUE(Contains(
         Shown(),
         {"Derivation of S254E9WW10:",
          "  S254E9WW10 derived by line 6, item 1 RE9O2 (cycle 0, forward pass)",
-         "    rule in line 31 of " + file +
-             ", block \"E6, RE9:\": IF E6 EQ WW10 THEN WITH O2 : RE9 EQ WW10",
+         "    rule: IF E6 EQ WW10 THEN WITH O2 : RE9 EQ WW10", in("E6, RE9:", 31),
          "  from S254E6WW10 derived by line 5, item 1 RE6M1 (cycle 0, forward pass)",
-         "    rule in line 27 of " + file +
-             ", block \"E5, RE6:\": IF E5 EQ WW10 THEN WITH M1 : RE6 EQ WW10",
+         "    rule: IF E5 EQ WW10 THEN WITH M1 : RE6 EQ WW10", in("E5, RE6:", 27),
          "  from S254E5WW10 derived by line 3, item 2 RE5M1 (cycle 0, forward pass)",
-         "    rule in line 13 of " + file +
-             ", block \"E2, RE5:\": IF E2 EQ WW10 THEN WITH M1 : RE5 EQ WW10",
+         "    rule: IF E2 EQ WW10 THEN WITH M1 : RE5 EQ WW10", in("E2, RE5:", 13),
          "  from S254E2WW10 stated by line 3 (cycle 0, forward pass): S254E2WW10: RE3M1,RE5M1,"}))
         << ::testing::PrintToString(Shown());
 }
