@@ -59,19 +59,6 @@ TEST(SmallestConflictSearch, FindsThePlantedThreeLinesOfA1024LineSession) {
     EXPECT_EQ(made.Session.Lines(), before.Lines());
 }
 
-TEST(SmallestConflictSearch, ASessionThatDoesNotConflictOrCannotBeReadHasNone) {
-    onebr_workload::PlantedConflict made = onebr_workload::SessionWithPlantedConflict(8);
-    TextList clean = made.Session;
-    clean.Delete(made.Planted[0]);
-    const TextList unreadable{"//vx2.0b, ", "// no line to compute"};
-    for (const TextList& session : {clean, unreadable, TextList{}}) {
-        const SmallestConflict found = FindSmallestConflict(session, made.Settings, &made.Files);
-        EXPECT_FALSE(found.SessionConflicts);
-        EXPECT_TRUE(found.Lines.empty());
-        EXPECT_EQ(SmallestConflictLines(found).back(), "The session does not end in a conflict.");
-    }
-}
-
 // The result window after runs of the demo sessions.
 class ExplanationPage : public ::testing::Test {
 protected:

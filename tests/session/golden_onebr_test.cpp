@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "onebr_golden.h"
 #include "platform/application.h"
@@ -31,27 +32,33 @@ TextList HeaderAnd(const std::vector<TracedLine>& lines) {
     return session;
 }
 
-class OneBRGolden : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(OneBRGolden, ReportAndMessages) {
-    const auto caseDir = test::OneBRCasesDir() / GetParam();
-    const test::OneBRCase golden = test::ReadOneBRCase(caseDir);
-    ASSERT_FALSE(golden.Runs.empty()) << "case.txt names no session to run";
-
+// Runs the sessions of a case in order on its installation.
+class OneBRGolden : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override {
+        const auto caseDir = test::OneBRCasesDir() / GetParam();
+        golden = test::ReadOneBRCase(caseDir);
+        ASSERT_FALSE(golden.Runs.empty()) << "case.txt names no session to run";
+        test::InstallOneBRCase(install, caseDir);
+        // Read only now: a case may bring its own vx.ini.
+        ini.emplace(ui, application, install.ProgramFileName());
+        for (const auto& session : golden.Runs) {
+            text.LoadFromFile(install.Root() + "Sessions\\" + session);
+            outcome = RunOneBRSession(text, *ini, resultForm, ui);
+            EXPECT_EQ(ini->RunState, "idle") << session;
+        }
+    }
+    test::OneBRCase golden;
     test::TempInstallation install;
-    test::InstallOneBRCase(install, caseDir);
     ScriptedUi ui;
     TApplication application;
-    TIniForm ini(ui, application, install.ProgramFileName());
+    std::optional<TIniForm> ini;
     TResultForm resultForm;
     OneBROutcome outcome;
-    TextList text;
-    for (const auto& session : golden.Runs) {
-        text.LoadFromFile(install.Root() + "Sessions\\" + session);
-        outcome = RunOneBRSession(text, ini, resultForm, ui);
-        EXPECT_EQ(ini.RunState, "idle") << session;
-    }
+    TextList text;  // the last session
+};
 
+TEST_P(OneBRGolden, ReportAndMessages) {
     EXPECT_EQ(resultForm.ResultMemo.Lines.Lines(), golden.Result);
     EXPECT_EQ(resultForm.Memo_Last_Results.Lines.Lines(), golden.Last);
     EXPECT_EQ(test::MarkRoot(ui.Messages, install.Root()), golden.Messages)
@@ -65,21 +72,7 @@ TEST_P(OneBRGolden, ReportAndMessages) {
 // The explanation names the conflict that the report names, and the smallest conflict is a
 // set of the session's lines that conflicts alone while none of its lines can be left out.
 TEST_P(OneBRGolden, ExplanationAndSmallestConflict) {
-    const auto caseDir = test::OneBRCasesDir() / GetParam();
-    const test::OneBRCase golden = test::ReadOneBRCase(caseDir);
-    test::TempInstallation install;
-    test::InstallOneBRCase(install, caseDir);
-    ScriptedUi ui;
-    TApplication application;
-    TIniForm ini(ui, application, install.ProgramFileName());
-    TResultForm resultForm;
-    OneBROutcome outcome;
-    TextList text;
     const std::string sessionFile = "Sessions/" + golden.Runs.back();
-    for (const auto& session : golden.Runs) {
-        text.LoadFromFile(install.Root() + "Sessions\\" + session);
-        outcome = RunOneBRSession(text, ini, resultForm, ui);
-    }
     const bool conflict = EndsInConflict(outcome.Status);
     const std::string root = install.Root();
 
@@ -104,7 +97,7 @@ TEST_P(OneBRGolden, ExplanationAndSmallestConflict) {
     }
 
     const std::string before = install.Read(sessionFile);
-    const SmallestConflict found = FindSmallestConflict(text, TextBaseSettingsOf(ini));
+    const SmallestConflict found = FindSmallestConflict(text, TextBaseSettingsOf(*ini));
     EXPECT_EQ(install.Read(sessionFile), before);
     EXPECT_EQ(found.SessionConflicts, conflict);
     if (golden.Smallest) {
@@ -118,7 +111,7 @@ TEST_P(OneBRGolden, ExplanationAndSmallestConflict) {
     const TextList alone = HeaderAnd(found.Lines);
     for (int n = 1; n < alone.Count(); ++n) {
         EXPECT_FALSE(
-            FindSmallestConflict(Without(alone, n), TextBaseSettingsOf(ini)).SessionConflicts)
+            FindSmallestConflict(Without(alone, n), TextBaseSettingsOf(*ini)).SessionConflicts)
             << "line " << found.Lines[static_cast<std::size_t>(n - 1)].SessionLine
             << " can be left out";
     }
