@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/vx_app.h"
 #include "cli/console_ui.h"
 #include "cli/vx_check.h"
@@ -5,10 +7,33 @@
 #include "platform/host_path.h"
 #include "platform/text_list.h"
 #include "session/one_br_run.h"
+#include "session/smallest_conflict.h"
+#include "textbase/tools.h"
 
 namespace vx::cli {
+namespace {
+
+void WriteLines(std::ostream& out, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
+}
+
+// The explanation of the run and, when it ended in a conflict, the smallest conflict.
+void WriteExplanation(CheckContext& context, const TextList& session, const OneBROutcome& run) {
+    context.Out << " \n";
+    WriteLines(context.Out, ExplanationLines(run.Trace));
+    if (run.Trace.Conflict) {
+        context.Out << " \n";
+        WriteLines(context.Out, SmallestConflictLines(FindSmallestConflict(
+                                    session, TextBaseSettingsOf(context.App.IniForm))));
+    }
+}
+
+}  // namespace
 
 int Check1BR(CheckContext& context, const std::vector<std::string>& operands) {
+    const bool explain = context.Has(kExplainFlag);
     const std::string path = context.App.IniForm.SessionsPath + operands.front();
     TextList session;
     try {
@@ -27,8 +52,9 @@ int Check1BR(CheckContext& context, const std::vector<std::string>& operands) {
     if (!outcome.Reported) {
         return kExitNotStarted;
     }
-    for (const std::string& line : resultForm.ResultMemo.Lines.Lines()) {
-        context.Out << line << '\n';
+    WriteLines(context.Out, resultForm.ResultMemo.Lines.Lines());
+    if (explain) {
+        WriteExplanation(context, session, outcome);
     }
     context.Out.flush();
     return outcome.Status.Status == kStatusOk ? kExitReportOk : kExitReportNotOk;

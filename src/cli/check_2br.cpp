@@ -35,29 +35,15 @@ void WriteResults(TResultForm& result, std::ostream& out) {
     out.flush();
 }
 
-// The words after the session: "--logic" with its value, "--all-matches".
-struct TSStartOptions {
-    std::string Logic = "DefWW";
-    bool AllMatches = false;
-};
-
-TSStartOptions ReadOptions(const std::vector<std::string>& operands) {
-    TSStartOptions options;
-    for (std::size_t i = 1; i < operands.size(); ++i) {
-        if (operands[i] == "--logic" && i + 1 < operands.size()) {
-            options.Logic = operands[++i];
-        } else if (operands[i] == "--all-matches") {
-            options.AllMatches = true;
-        }
-    }
-    return options;
+// The logic after "--logic", "DefWW" without it.
+std::string SelectedLogic(const std::vector<std::string>& operands) {
+    return operands.size() == 3 ? operands[2] : "DefWW";
 }
 
 }  // namespace
 
 int Check2BR(CheckContext& context, const std::vector<std::string>& operands) {
     const std::string& name = operands.front();
-    const TSStartOptions options = ReadOptions(operands);
     VxApp& app = context.App;
     const std::string directory = app.IniForm.SessionsPath + "_2BR_" + name;
     if (!app.SessionForm.OpenSession(name, true, directory, TSessionForm::ActiveSession::Keep)) {
@@ -66,8 +52,8 @@ int Check2BR(CheckContext& context, const std::vector<std::string>& operands) {
                                      " cannot be opened for TS start");
         return kExitNotStarted;
     }
-    SelectLogic(app.SessionForm.ComboBoxSelectLogic, options.Logic);
-    app.SessionForm.CheckBoxAllMatches.Checked = options.AllMatches;
+    SelectLogic(app.SessionForm.ComboBoxSelectLogic, SelectedLogic(operands));
+    app.SessionForm.CheckBoxAllMatches.Checked = context.Has(kAllMatchesFlag);
     app.SessionForm.ButtonTSStartClick();
     WriteResults(app.ResultForm, context.Out);
     switch (app.FormAnals2BR.LastTSStart) {

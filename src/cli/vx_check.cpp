@@ -1,8 +1,10 @@
 #include "cli/vx_check.h"
 
+#include <array>
 #include <exception>
 #include <filesystem>
 #include <optional>
+#include <set>
 
 #include "app/vx_app.h"
 #include "cli/console_ui.h"
@@ -19,12 +21,13 @@ struct CommandEntry {
     std::size_t OperandCount;
     const char* Option;  // an option with a value that may follow the operands, or null
     CheckCommand Run;
-    const char* Flag = nullptr;  // an option without a value that may follow them, or null
+    // Options without a value that may stand anywhere after the command, each at most once.
+    std::array<const char*, 2> Flags{};
 };
 
 const CommandEntry kCommands[] = {
-    {"1br", "SESSION", 1, nullptr, Check1BR},
-    {"2br", "SESSION [--logic NAME] [--all-matches]", 1, "--logic", Check2BR, "--all-matches"},
+    {"1br", "[--explain] SESSION", 1, nullptr, Check1BR, {kExplainFlag}},
+    {"2br", "SESSION [--logic NAME] [--all-matches]", 1, "--logic", Check2BR, {kAllMatchesFlag}},
     {"deploy", "SOURCE_DIR", 1, nullptr, CheckDeploy},
 };
 
@@ -50,6 +53,7 @@ struct Invocation {
     std::string Root;  // empty: derived from the tool's own file name
     const CommandEntry* Command = nullptr;
     std::vector<std::string> Operands;
+    std::set<std::string> Flags;  // the flags given, taken out of the operands
 };
 
 const CommandEntry* FindCommand(const std::string& name) {
@@ -61,26 +65,28 @@ const CommandEntry* FindCommand(const std::string& name) {
     return nullptr;
 }
 
-// The operands, optionally followed, in either order and each once, by the command's option
-// with its non-empty value and by its flag.
+// The operands, optionally followed by the command's option and its non-empty value.
 bool OperandsFit(const CommandEntry& command, const std::vector<std::string>& operands) {
-    bool option = false;
-    bool flag = false;
-    std::size_t i = command.OperandCount;
-    if (operands.size() < i) {
-        return false;
+    const std::size_t count = command.OperandCount;
+    if (operands.size() == count) {
+        return true;
     }
-    while (i < operands.size()) {
-        const std::string& word = operands[i];
-        if (!option && command.Option != nullptr && word == command.Option &&
-            i + 1 < operands.size() && !operands[i + 1].empty()) {
-            option = true;
-            i += 2;
-        } else if (!flag && command.Flag != nullptr && word == command.Flag) {
-            flag = true;
-            ++i;
-        } else {
+    return command.Option != nullptr && operands.size() == count + 2 &&
+           operands[count] == command.Option && !operands[count + 1].empty();
+}
+
+// Takes the command's flags out of the operands; false when one is given twice.
+bool TakeFlags(const CommandEntry& command, Invocation& invocation) {
+    for (const char* flag : command.Flags) {
+        if (flag == nullptr) {
+            continue;
+        }
+        const auto given = std::erase(invocation.Operands, std::string(flag));
+        if (given > 1) {
             return false;
+        }
+        if (given == 1) {
+            invocation.Flags.insert(flag);
         }
     }
     return true;
@@ -108,7 +114,8 @@ std::optional<Invocation> ReadArguments(const std::vector<std::string>& args, st
         return std::nullopt;
     }
     invocation.Operands.assign(args.begin() + static_cast<std::ptrdiff_t>(i + 1), args.end());
-    if (!OperandsFit(*invocation.Command, invocation.Operands)) {
+    if (!TakeFlags(*invocation.Command, invocation) ||
+        !OperandsFit(*invocation.Command, invocation.Operands)) {
         error = std::string("vx-check: ") + invocation.Command->Name + " takes " +
                 invocation.Command->Operands;
         return std::nullopt;
@@ -148,7 +155,7 @@ int Run(const Invocation& invocation, const std::string& programFileName, std::o
         }
         return kExitNotStarted;
     }
-    CheckContext context{app, ui, out};
+    CheckContext context{app, ui, out, invocation.Flags};
     return invocation.Command->Run(context, invocation.Operands);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,14 +24,20 @@ struct CheckContext {
     VxApp& App;
     ConsoleUi& Messages;
     std::ostream& Out;
+    std::set<std::string> Flags;  // the command's flags that were given
+
+    bool Has(const char* flag) const { return Flags.contains(flag); }
 };
 
-// vx-check 1br SESSION: the 1BR run of a saved session; the report to Out.
+// vx-check 1br [--explain] SESSION: the 1BR run of a saved session; the report to Out, with
+// --explain followed by the explanation of its conflict and the smallest conflict.
+inline constexpr const char* kExplainFlag = "--explain";
 int Check1BR(CheckContext& context, const std::vector<std::string>& operands);
 
 // vx-check 2br SESSION [--logic NAME] [--all-matches]: "TS start" of the 2BR session
 // Sessions\_2BR_<SESSION> with NAME (default "DefWW") as the logic selector, and with "All
 // matches" ticked when asked; the result lists and the results to Out.
+inline constexpr const char* kAllMatchesFlag = "--all-matches";
 int Check2BR(CheckContext& context, const std::vector<std::string>& operands);
 
 // vx-check deploy SOURCE_DIR: "Start" of the deploy window on that folder; the report to Out.

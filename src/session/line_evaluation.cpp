@@ -136,10 +136,17 @@ TFehlerStatus TLineEvaluator::EvaluateSessionLine(const std::string& topicPart,
     TFehlerStatus status{kResultNothing, kStatusNothing, 0, "0", "0"};
     const LineValues values = ReadLineValues(topicPart, sentencePart, xwPart);
     const std::string sentence = topicPart + sentencePart + xwPart;
-    switch (EnterOwnSentence(topicPart, sentencePart, xwPart, values, status)) {
+    int ownEntry = 0;
+    switch (EnterOwnSentence(topicPart, sentencePart, xwPart, values, status, ownEntry)) {
         case OwnValue::TableFull:
             return status;
         case OwnValue::Differs:
+            if (recorder_ != nullptr) {
+                OneBRConflict conflict;
+                conflict.Held = ownEntry;
+                conflict.Met.Value = sentence;
+                recorder_->Conflict(std::move(conflict));
+            }
             MarkConflict(status, values, sentence, nullptr);
             return status;
         case OwnValue::Holds:
@@ -149,6 +156,10 @@ TFehlerStatus TLineEvaluator::EvaluateSessionLine(const std::string& topicPart,
     const std::string path = SemiFormalPath(IntToStr(values.Topic), settings_);
     std::string headerKey;
     std::string method;
+    inUse_ = ItemInUse{};
+    inUse_.Path = &path;
+    inUse_.Header = &headerKey;
+    inUse_.OwnEntry = ownEntry;
     for (int k = 1; k <= kSatzItems && !items[k].empty(); ++k) {
         const std::string& item = items[k];
         // An item of two characters keeps the key and method of the item before it.
@@ -156,15 +167,27 @@ TFehlerStatus TLineEvaluator::EvaluateSessionLine(const std::string& topicPart,
             method = item.substr(item.size() - 2);
             headerKey = sentencePart + ", " + item.substr(0, item.size() - 2) + ":";
         }
+        inUse_.Item = k;
+        inUse_.ItemText = &item;
+        inUse_.RuleLine = 0;
+        inUse_.Held = 0;
         const MethodFile* file = files_.Open(path);
         if (file == nullptr) {
             ui_.ShowMessage(MsgCannotOpenMethodFile(path));
+            RecordItemConflict(ConflictKind::NoMethodFile, item);
             MarkConflict(status, values, sentence, nullptr);
             return status;
         }
         const ItemVerdict verdict =
             ApplyItem(*file, path, headerKey, method, sentencePart, xwPart, values.Topic, status);
         if (verdict.Outcome == ItemVerdict::Kind::Conflict) {
+            if (inUse_.RuleLine == 0) {
+                RecordItemConflict(ConflictKind::NoRule, item);
+            } else if (inUse_.Held != 0) {
+                RecordItemConflict(ConflictKind::Consequence, inUse_.Failed);
+            } else {
+                RecordItemConflict(ConflictKind::MethodError, verdict.Consequence);
+            }
             MarkConflict(status, values, sentence, &verdict.Consequence);
             return status;
         }
@@ -174,6 +197,31 @@ TFehlerStatus TLineEvaluator::EvaluateSessionLine(const std::string& topicPart,
     }
     status.Status = kStatusOk;
     return status;
+}
+
+Derivation TLineEvaluator::ItemDerivation(std::string value) const {
+    Derivation d;
+    d.Value = std::move(value);
+    d.Item = inUse_.Item;
+    const auto text = [](const std::string* s) { return s != nullptr ? *s : std::string(); };
+    d.ItemText = text(inUse_.ItemText);
+    d.MethodFile = text(inUse_.Path);
+    d.BlockHeader = text(inUse_.Header);
+    d.RuleLine = inUse_.RuleLine;
+    d.Rule = text(inUse_.Rule);
+    d.Premise = inUse_.OwnEntry;
+    return d;
+}
+
+void TLineEvaluator::RecordItemConflict(ConflictKind kind, const std::string& demanded) {
+    if (recorder_ == nullptr) {
+        return;
+    }
+    OneBRConflict conflict;
+    conflict.Kind = kind;
+    conflict.Held = inUse_.Held;
+    conflict.Met = ItemDerivation(demanded);
+    recorder_->Conflict(std::move(conflict));
 }
 
 void TLineEvaluator::MarkConflict(TFehlerStatus& status, const LineValues& values,
@@ -204,21 +252,28 @@ TLineEvaluator::OwnValue TLineEvaluator::EnterOwnSentence(const std::string& top
                                                           const std::string& sentencePart,
                                                           const std::string& xwPart,
                                                           const LineValues& values,
-                                                          TFehlerStatus& status) {
+                                                          TFehlerStatus& status, int& index) {
     const std::string key = topicPart + sentencePart;
     if (const TVxSEPapa* entry = table_.FindKey(key)) {
+        index = table_.IndexOf(*entry);
         return entry->Value != values.Value ? OwnValue::Differs : OwnValue::Holds;
     }
     TVxSEPapa* entry = table_.TakeFree();
     if (entry == nullptr) {
         return OwnValue::TableFull;
     }
+    index = table_.IndexOf(*entry);
     entry->Key = key;
     entry->XWType = FirstTwoChars(xwPart);
     entry->Value = values.Value;
     entry->SentenceNumber = values.Sentence;
     entry->TopicNumber = values.Topic;
     status.Changed = topicPart + sentencePart + xwPart;
+    if (recorder_ != nullptr) {
+        Derivation stated;
+        stated.Value = key + entry->XWType + IntToStr(entry->Value);
+        recorder_->Entered(index, std::move(stated));
+    }
     return OwnValue::Holds;
 }
 
@@ -256,6 +311,8 @@ TLineEvaluator::ItemVerdict TLineEvaluator::ApplyItem(
                 continue;
             }
             thenSeen = true;
+            inUse_.RuleLine = static_cast<int>(i) + 1;
+            inUse_.Rule = &line;
             const std::string consequence = WithoutTrailingBlanks(Slice(line, prefix.size() + 20));
             const int count =
                 method == "O1"
@@ -284,6 +341,13 @@ TLineEvaluator::ItemVerdict TLineEvaluator::ApplyItem(
         ReportNotFound(path, thenText);
     }
     return verdict;
+}
+
+void TLineEvaluator::NoteHeld(const TVxSEPapa& entry, const std::string& item) {
+    if (recorder_ != nullptr) {
+        inUse_.Held = table_.IndexOf(entry);
+        inUse_.Failed = item;
+    }
 }
 
 void TLineEvaluator::ReportNotFound(const std::string& path, const std::string& text) {
@@ -367,6 +431,7 @@ TLineEvaluator::ItemOutcome TLineEvaluator::ApplyEQ(const std::string& item, con
         if (entry->XWType == token.Type && entry->Value == token.Value) {
             return {kResultOk, false};
         }
+        NoteHeld(*entry, item);
         return {TargetText(read, item), true};
     }
     TVxSEPapa* created = table_.TakeFree();
@@ -380,6 +445,10 @@ TLineEvaluator::ItemOutcome TLineEvaluator::ApplyEQ(const std::string& item, con
     created->SentenceNumber = read.Sentence;
     created->TopicNumber = read.Topic;
     status.Changed = TargetText(read, item);
+    if (recorder_ != nullptr) {
+        recorder_->Entered(table_.IndexOf(*created),
+                           ItemDerivation(created->Key + created->XWType + IntToStr(token.Value)));
+    }
     return {kResultOk, false};
 }
 
@@ -394,11 +463,13 @@ TLineEvaluator::ItemOutcome TLineEvaluator::ApplyNEQ(const std::string& item,
             continue;
         }
         if (entry.XWType != token.Type) {
+            NoteHeld(entry, item);
             const std::string conflict = TargetText(read, item);
             ui_.ShowMessage(MsgXWTypeMismatch(conflict));
             return {conflict, true};
         }
         if (entry.Value == token.Value) {
+            NoteHeld(entry, item);
             return {TargetText(read, item), true};
         }
     }

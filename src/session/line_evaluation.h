@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "session/method_files.h"
+#include "session/one_br_trace.h"
 #include "session/one_br_types.h"
 #include "textbase/tools.h"
 
@@ -17,6 +18,9 @@ class Ui;
 class TLineEvaluator {
 public:
     TLineEvaluator(TVxSETable& table, TextBaseSettings settings, MethodFileSource& files, Ui& ui);
+
+    // With a recorder, every value entered and the conflict met are recorded there.
+    void SetRecorder(OneBRTraceRecorder* recorder) { recorder_ = recorder; }
 
     TFehlerStatus EvaluateSessionLine(const std::string& topicPart, const std::string& sentencePart,
                                       const std::string& xwPart, const TSatzItems& items);
@@ -51,9 +55,10 @@ private:
                               const std::string& xwPart);
     // What entering the line's own value into the SE table came to.
     enum class OwnValue { Holds, Differs, TableFull };
+    // `entry` becomes the SE entry of the line's own sentence (0 when the table is full).
     OwnValue EnterOwnSentence(const std::string& topicPart, const std::string& sentencePart,
                               const std::string& xwPart, const LineValues& values,
-                              TFehlerStatus& status);
+                              TFehlerStatus& status, int& entry);
     // What applying one relation item came to: its rule applied (the next item follows), its
     // block held no rule that changed anything (the line holds), or the line conflicts with
     // `Consequence` (the rule's consequence, empty when no rule was found).
@@ -84,10 +89,29 @@ private:
     static std::string TargetText(const MethodItem& read, const std::string& item);
     void ReportNotFound(const std::string& path, const std::string& text);
 
+    // What the trace needs of the item being applied; the texts live as long as the item.
+    struct ItemInUse {
+        int Item = 0;
+        const std::string* ItemText = nullptr;
+        const std::string* Path = nullptr;
+        const std::string* Header = nullptr;
+        int RuleLine = 0;
+        const std::string* Rule = nullptr;
+        int OwnEntry = 0;
+        int Held = 0;        // the SE entry a consequence item conflicted with
+        std::string Failed;  // that consequence item
+    };
+    Derivation ItemDerivation(std::string value) const;
+    // Notes the entry that consequence item `item` conflicted with.
+    void NoteHeld(const TVxSEPapa& entry, const std::string& item);
+    void RecordItemConflict(ConflictKind kind, const std::string& demanded);
+
     TVxSETable& table_;
     TextBaseSettings settings_;
     MethodFileSource& files_;
     Ui& ui_;
+    OneBRTraceRecorder* recorder_ = nullptr;
+    ItemInUse inUse_;
 };
 
 }  // namespace vx

@@ -85,7 +85,8 @@ struct PassOutcome {
 // while the pass goes on evaluating the later lines; at the end it is the pass's status, so
 // that a clean line after it cannot report the pass as OK.
 PassOutcome RunPass(const TSatzArray& records, int count, bool forward,
-                    const LineEvaluation& evaluate, TFehlerStatus& status, PassProgress& progress) {
+                    const LineEvaluation& evaluate, TFehlerStatus& status, PassProgress& progress,
+                    int cycle, OneBRTraceRecorder* recorder) {
     PassOutcome pass;
     std::optional<TFehlerStatus> firstError;
     int firstErrorLine = 0;
@@ -97,6 +98,9 @@ PassOutcome RunPass(const TSatzArray& records, int count, bool forward,
             continue;
         }
         pass.ErrorLine = 0;
+        if (recorder != nullptr) {
+            recorder->SetPlace(i, cycle, forward ? OneBRPass::Forward : OneBRPass::Backward);
+        }
         if (HasShortPart(record)) {
             status.Status = kStatusSyntax;
         } else {
@@ -157,7 +161,8 @@ std::unique_ptr<TVxSETable> CreateSETable() {
 }  // namespace
 
 RunResult RunCycles(const TSatzArray& records, int count, const LineEvaluation& evaluate,
-                    TFehlerStatus& status, Ui& ui, TProgressBar* progressBar) {
+                    TFehlerStatus& status, Ui& ui, TProgressBar* progressBar,
+                    OneBRTraceRecorder* recorder) {
     const int maxCycles = 9 * count + 1;
     int changes = 0;
     int cycle = 0;
@@ -166,11 +171,13 @@ RunResult RunCycles(const TSatzArray& records, int count, const LineEvaluation& 
         if (cycle > 0.5 * maxCycles) {
             ui.ShowMessage(MsgSecondHalf(cycle));
         }
-        const PassOutcome forward = RunPass(records, count, true, evaluate, status, progress);
+        const PassOutcome forward =
+            RunPass(records, count, true, evaluate, status, progress, cycle, recorder);
         if (status.Status != kStatusOk) {
             return EndOfRun(status, forward.ErrorLine, cycle, ui);
         }
-        const PassOutcome backward = RunPass(records, count, false, evaluate, status, progress);
+        const PassOutcome backward =
+            RunPass(records, count, false, evaluate, status, progress, cycle, recorder);
         if (status.Status < 0) {
             return EndOfRun(status, backward.ErrorLine, cycle, ui);
         }
@@ -182,8 +189,31 @@ RunResult RunCycles(const TSatzArray& records, int count, const LineEvaluation& 
     return {0, cycle};
 }
 
+OneBRComputation ComputeOneBR(const TSatzArray& records, int count,
+                              const TextBaseSettings& settings, MethodFileSource& files, Ui& ui,
+                              TProgressBar* progress, OneBRTraceRecorder* recorder) {
+    OneBRComputation run;
+    run.Table = CreateSETable();
+    if (!run.Table) {
+        return run;
+    }
+    TLineEvaluator evaluator(*run.Table, settings, files, ui);
+    evaluator.SetRecorder(recorder);
+    const LineEvaluation evaluate = [&evaluator](const TSatzEntry& record) {
+        return evaluator.EvaluateSessionLine(record.TopicPart, record.SentencePart, record.XWPart,
+                                             record.Items);
+    };
+    run.Result = RunCycles(records, count, evaluate, run.Status, ui, progress, recorder);
+    return run;
+}
+
+bool EndsInConflict(const TFehlerStatus& status) {
+    return status.Status == kStatusConflict && status.Value != 0 && status.Sentence != "0";
+}
+
 OneBROutcome RunOneBRSession(const TextList& session, TIniForm& ini, TResultForm& resultForm,
-                             Ui& ui, MethodFileSource* files, ResultFile resultFile) {
+                             Ui& ui, MethodFileSource* files, ResultFile resultFile,
+                             Tracing tracing) {
     OneBROutcome outcome;
     if (session.Empty()) {
         ui.ShowMessage(kMsgNoMethods);
@@ -205,25 +235,34 @@ OneBROutcome RunOneBRSession(const TextList& session, TIniForm& ini, TResultForm
     if (reading.Stopped) {
         return outcome;
     }
+    const TextBaseSettings settings = TextBaseSettingsOf(ini);
+    std::optional<OneBRTraceRecorder> recorder;
+    if (tracing == Tracing::Record) {
+        outcome.Trace.Lines = RecordLines(session);
+        recorder.emplace(outcome.Trace);
+    }
+    IndexedMethodFiles indexed;
     // The SE table lives for this run only; it is freed when the run ends.
-    const auto table = CreateSETable();
-    if (!table) {
+    OneBRComputation run =
+        ComputeOneBR(*records, reading.Count, settings, files ? *files : indexed, ui,
+                     &resultForm.ProgressBarErgebnis, recorder ? &*recorder : nullptr);
+    if (!run.Table) {
         ui.ShowMessage(kMsgNoSETable);
     } else {
-        IndexedMethodFiles indexed;
-        TLineEvaluator evaluator(*table, TextBaseSettingsOf(ini), files ? *files : indexed, ui);
-        const LineEvaluation evaluate = [&evaluator](const TSatzEntry& record) {
-            return evaluator.EvaluateSessionLine(record.TopicPart, record.SentencePart,
-                                                 record.XWPart, record.Items);
-        };
-        outcome.Result = RunCycles(*records, reading.Count, evaluate, outcome.Status, ui,
-                                   &resultForm.ProgressBarErgebnis);
+        outcome.Status = run.Status;
+        outcome.Result = run.Result;
         if (resultFile == ResultFile::Empty) {
             EmptyDefaultResultFile(ini, ui);
         }
     }
+    if (!EndsInConflict(outcome.Status)) {
+        outcome.Trace.Conflict.reset();
+    }
     resultForm.Show1BRReport(
-        OneBRReportLines(outcome.Status, outcome.Result, table.get(), ui.ShortDateToday()));
+        OneBRReportLines(outcome.Status, outcome.Result, run.Table.get(), ui.ShortDateToday()));
+    if (tracing == Tracing::Record) {
+        resultForm.ShowExplanation(outcome.Trace, session, settings);
+    }
     outcome.Reported = true;
     return outcome;
 }

@@ -50,6 +50,10 @@ public:
     TVxSEPapa* FindNumbers(std::int32_t topic, std::int32_t sentence);
     // The next free entry, now counted as filled; nullptr when the table is full.
     TVxSEPapa* TakeFree();
+    // The number of an entry of this table.
+    int IndexOf(const TVxSEPapa& entry) const {
+        return static_cast<int>(&entry - &entries_[1]) + 1;
+    }
 
 private:
     OneBased<TVxSEPapa, kSEEntries> entries_;

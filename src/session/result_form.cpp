@@ -3,6 +3,8 @@
 namespace vx {
 namespace {
 
+const char* const kChooseValue = "Choose an SE value in the list to see its derivation.";
+
 void SetPages(TPageControl& pages, std::initializer_list<const char*> captions) {
     for (const char* caption : captions) {
         pages.Pages.push_back(TabSheet(caption));
@@ -23,16 +25,18 @@ const std::array<TSResultList, 9> kTSResultLists = {{
     {"RL5", "RL5", "//Range Logic 5 Results:", "Memo_RL5", &TResultForm::Memo_RL5},
 }};
 
-TResultForm::TResultForm() : TForm("TResultForm", "Result-Status") {
+TResultForm::TResultForm()
+    : TForm("TResultForm", "Result-Status"), ButtonSmallestConflict(Button("Smallest conflict")) {
     SetPages(PageControl, {"1BR", "2BR"});
-    SetPages(PageControl1BR, {"Result", "Last Results"});
+    SetPages(PageControl1BR, {"Result", "Last Results", "Explanation"});
+    ButtonSmallestConflict.Enabled = false;
     SetPages(PageControl2BR,
              {"Results", "Session result", "TS results", "TS relations", "Mixed Relations"});
     for (const TSResultList& list : kTSResultLists) {
         PageControlTS.Pages.push_back(TabSheet(list.Caption));
     }
-    for (TMemo* memo : {&ResultMemo, &Memo_Last_Results, &Memo_Results, &Memo_SessionResults,
-                        &Memo_TSRelations, &Memo_MixedRelations}) {
+    for (TMemo* memo : {&ResultMemo, &Memo_Last_Results, &Memo_Explanation, &Memo_Results,
+                        &Memo_SessionResults, &Memo_TSRelations, &Memo_MixedRelations}) {
         memo->ReadOnly = true;
     }
     for (TMemo* memo : TSResultMemos()) {
@@ -56,6 +60,54 @@ void TResultForm::Show1BRReport(const std::vector<std::string>& lines) {
     Memo_Last_Results.Lines.Assign(ResultMemo.Lines.Lines());
     ResultMemo.Lines.Clear();
     ResultMemo.Lines.Assign(lines);
+}
+
+}  // namespace vx
+
+namespace vx {
+
+void TResultForm::ShowExplanation(OneBRTrace trace, TextList session, TextBaseSettings settings) {
+    trace_ = std::move(trace);
+    session_ = std::move(session);
+    settings_ = std::move(settings);
+    smallest_.reset();
+    ListBoxSEValues.Items.clear();
+    for (const Derivation& entry : trace_.Entries) {
+        ListBoxSEValues.Items.push_back(entry.Value);
+    }
+    ListBoxSEValues.ItemIndex = -1;
+    ButtonSmallestConflict.Enabled = trace_.Conflict.has_value();
+    ShowExplanationText();
+}
+
+void TResultForm::ListBoxSEValuesClick() {
+    ShowExplanationText();
+}
+
+void TResultForm::ButtonSmallestConflictClick() {
+    if (!trace_.Conflict) {
+        return;
+    }
+    smallest_ = FindSmallestConflict(session_, settings_);
+    ShowExplanationText();
+}
+
+void TResultForm::ShowExplanationText() {
+    std::vector<std::string> lines = ExplanationLines(trace_);
+    const auto add = [&lines](const std::vector<std::string>& more) {
+        lines.push_back(" ");
+        lines.insert(lines.end(), more.begin(), more.end());
+    };
+    const int chosen = ListBoxSEValues.ItemIndex;
+    if (chosen >= 0 && chosen < static_cast<int>(trace_.Entries.size())) {
+        add(DerivationLines(trace_, chosen + 1));
+    } else if (!trace_.Conflict) {
+        lines.push_back(kChooseValue);
+    }
+    if (smallest_) {
+        add(SmallestConflictLines(*smallest_));
+    }
+    Memo_Explanation.Lines.Assign(std::move(lines));
 }
 
 }  // namespace vx

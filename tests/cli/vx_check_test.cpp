@@ -70,6 +70,49 @@ INSTANTIATE_TEST_SUITE_P(Cases, VxCheckGolden,
                          ::testing::ValuesIn(test::GoldenCases(test::OneBRCasesDir())),
                          test::GoldenName{});
 
+// With --explain, before or after the session, the report is followed by the explanation and
+// the smallest conflict; the search adds no message.
+TEST(VxCheckExplain, TheReportIsFollowedByTheExplanationAndTheSmallestConflict) {
+    int compared = 0;
+    for (const std::string& name : test::GoldenCases(test::OneBRCasesDir())) {
+        const auto caseDir = test::OneBRCasesDir() / name;
+        const test::OneBRCase golden = test::ReadOneBRCase(caseDir);
+        if (golden.Runs.size() != 1 || !golden.Explanation || !golden.Smallest) {
+            continue;
+        }
+        test::TempInstallation install;
+        test::InstallOneBRCase(install, caseDir);
+        const std::string root = install.path().string();
+        const CheckRun plain = Check({"--root", root, "1br", golden.Runs[0]});
+        for (const auto& args : {std::vector<std::string>{"1br", "--explain", golden.Runs[0]},
+                                 {"1br", golden.Runs[0], "--explain"}}) {
+            std::vector<std::string> full{"--root", root};
+            full.insert(full.end(), args.begin(), args.end());
+            const CheckRun explained = Check(full);
+            EXPECT_EQ(explained.Exit, plain.Exit) << name;
+            EXPECT_EQ(explained.Err, plain.Err) << name;
+            EXPECT_EQ(test::MarkRoot(explained.Out, install.Root()),
+                      ReportText(golden.Result) + " \n" + ReportText(*golden.Explanation) + " \n" +
+                          ReportText(*golden.Smallest))
+                << name;
+        }
+        ++compared;
+    }
+    EXPECT_GE(compared, 7);
+}
+
+TEST(VxCheckExplain, ARunWithoutAConflictSaysSoAndSearchesNothing) {
+    test::TempInstallation install;
+    install.Write("Sessions/Calm", "//vx2.0b, \r\nS254E1WW10:\r\n");
+    const CheckRun run = Check({"--root", install.path().string(), "1br", "--explain", "Calm"});
+    EXPECT_EQ(run.Exit, kExitReportOk);
+    EXPECT_NE(run.Out.find("SE-Results: \nS254E1WW10\n \n//Explanation: vx2.0b\n \n"
+                           "The run ended without a conflict.\n"),
+              std::string::npos)
+        << run.Out;
+    EXPECT_EQ(run.Out.find("Smallest"), std::string::npos);
+}
+
 TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage) {
     test::TempInstallation install;
     const std::string root = install.path().string();
@@ -80,6 +123,9 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
         {"--verbose", "1br", "S"},
         {"1br"},
         {"1br", "A", "B"},
+        {"1br", "--explain"},
+        {"1br", "--explain", "A", "B"},
+        {"2br", "A", "--explain"},
         {"3br", "A"},
         {"1br", "A", "--root", root},
         {"1br", "A", "--logic", "DefWW"},
@@ -90,7 +136,6 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
         {"2br", "A", "--logic", "DefWW", "B"},
         {"2br", "A", "--all-matches", "--all-matches"},
         {"2br", "A", "--all-matches", "--logic"},
-        {"2br", "--all-matches", "A"},
         {"1br", "A", "--all-matches"},
         {"deploy"},
         {"deploy", "A", "B"},
@@ -99,7 +144,7 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
         const CheckRun run = Check(args, install.ProgramFileName());
         EXPECT_EQ(run.Exit, kExitNotStarted) << ::testing::PrintToString(args);
         EXPECT_EQ(run.Out, "");
-        EXPECT_NE(run.Err.find("usage:\n  vx-check [--root DIR] 1br SESSION\n"
+        EXPECT_NE(run.Err.find("usage:\n  vx-check [--root DIR] 1br [--explain] SESSION\n"
                                "  vx-check [--root DIR] 2br SESSION [--logic NAME] "
                                "[--all-matches]\n"
                                "  vx-check [--root DIR] deploy SOURCE_DIR\n--- end\n"),
@@ -134,7 +179,8 @@ TEST(VxCheckArguments, HelpAndVersionGoToStandardOutputAndEndWell) {
         const CheckRun run = Check({help});
         EXPECT_EQ(run.Exit, kExitReportOk);
         EXPECT_EQ(run.Err, "");
-        EXPECT_EQ(run.Out.rfind("usage:\n  vx-check [--root DIR] 1br SESSION\n", 0), 0u) << run.Out;
+        EXPECT_EQ(run.Out.rfind("usage:\n  vx-check [--root DIR] 1br [--explain] SESSION\n", 0), 0u)
+            << run.Out;
         EXPECT_NE(run.Out.find("--version"), std::string::npos);
     }
     const CheckRun version = Check({"--version"});

@@ -22,6 +22,12 @@ OneBRCase ReadOneBRCase(const fs::path& caseDir) {
     golden.Result = LinesOf(caseDir / "result.txt");
     golden.Last = LinesOf(caseDir / "last.txt");
     golden.Messages = ReadMessagesFile(caseDir / "messages.txt");
+    for (auto [name, lines] : {std::pair{"explanation.txt", &golden.Explanation},
+                               std::pair{"smallest.txt", &golden.Smallest}}) {
+        if (fs::exists(caseDir / name)) {
+            *lines = LinesOf(caseDir / name);
+        }
+    }
     return golden;
 }
 

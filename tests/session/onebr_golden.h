@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,13 +17,17 @@ namespace vx::test {
 //   result.txt   the lines of "Result" after the last run (absent: empty);
 //   last.txt     the lines of "Last Results" after the last run (absent: empty);
 //   messages.txt every message of the start-up and the runs, in order (absent: none); the
-//                installation root is written "<root>".
+//                installation root is written "<root>";
+//   explanation.txt  the explanation of the last run's conflict (absent: not compared);
+//   smallest.txt the smallest conflict of the last session (absent: not compared).
 struct OneBRCase {
     std::vector<std::string> Runs;
     int Exit = -1;
     std::vector<std::string> Result;
     std::vector<std::string> Last;
     std::vector<std::string> Messages;
+    std::optional<std::vector<std::string>> Explanation;
+    std::optional<std::vector<std::string>> Smallest;
 };
 
 std::filesystem::path OneBRCasesDir();

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
 
 #include "gui_support.h"
 #include "platform/text_list.h"
@@ -41,6 +44,45 @@ TEST_F(ResultWindow, ARunShowsItsReportAndThePreviousOneInReadOnlyPages) {
     const auto* progress = window->findChild<QProgressBar*>("ProgressBarErgebnis");
     EXPECT_EQ(progress->maximum(), 1);
     EXPECT_EQ(progress->value(), 1);
+}
+
+class ResultWindowOnTheDemo : public test::GuiTest {
+protected:
+    ResultWindowOnTheDemo() { Start(demo.ProgramFileName()); }
+    vx::test::DemoCopy demo;
+};
+
+TEST_F(ResultWindowOnTheDemo, TheExplanationPageExplainsTheConflictAndFindsTheSmallestOne) {
+    VxApp& app = host.app();
+    TextList session;
+    session.LoadFromFile(demo.Root() + "Sessions\\Conflict");
+    host.Run([&] { RunOneBRSession(session, app.IniForm, app.ResultForm, host); });
+
+    QWidget* window = Window(app.ResultForm);
+    auto* pages = Find<QTabWidget>(window, "PageControl1BR");
+    ASSERT_EQ(pages->count(), 3);
+    EXPECT_EQ(pages->tabText(2), "Explanation");
+    auto* text = Find<QPlainTextEdit>(window, "Memo_Explanation");
+    auto* values = Find<QListWidget>(window, "ListBoxSEValues");
+    auto* button = Find<QPushButton>(window, "ButtonSmallestConflict");
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_EQ(button->text(), "Smallest conflict");
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_EQ(values->count(), 8);
+    EXPECT_TRUE(text->toPlainText().contains(
+        "Conflict in line 3 (cycle 0, forward pass): RE11 EQ WW20 met S254E11WW10"));
+
+    values->setCurrentRow(test::RowOf(values, "S254E12WW10"));
+    EXPECT_TRUE(text->toPlainText().contains(
+        "Derivation of S254E12WW10:\n  S254E12WW10 derived by line 2, item 2 RE12O1"))
+        << text->toPlainText().toStdString();
+
+    button->click();
+    EXPECT_TRUE(
+        text->toPlainText().contains("2 lines of the session end in a conflict on their "
+                                     "own:\nline 2: S254E10WW10: RS254E11M1,RE12O1,\n"
+                                     "line 3: S254E9WW10: RE11M1,"))
+        << text->toPlainText().toStdString();
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include "ui/views/result_view.h"
 
+#include <QHBoxLayout>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -34,6 +38,7 @@ ResultView::ResultView(GuiHost& host, TResultForm& form) : FormView(host, form, 
 
     oneBR->addTab(NewMemo("ResultMemo", form.ResultMemo), QString());
     oneBR->addTab(NewMemo("Memo_Last_Results", form.Memo_Last_Results), QString());
+    oneBR->addTab(NewExplanationPage(form), QString());
 
     for (const TSResultList& list : kTSResultLists) {
         tsResults->addTab(NewMemo(list.MemoName, form.*list.Memo), QString());
@@ -55,6 +60,31 @@ QTabWidget* ResultView::NewPages(const char* name, TPageControl& pages) {
     tabs->setObjectName(QString::fromLatin1(name));
     Bind<PageControlBinding>(tabs, pages, runner(), Handler{});
     return tabs;
+}
+
+QWidget* ResultView::NewExplanationPage(TResultForm& form) {
+    auto* values = NewNamed<QListWidget>("ListBoxSEValues");
+    Bind<ListBinding>(values, form.ListBoxSEValues, runner(),
+                      Handler([&form] { form.ListBoxSEValuesClick(); }), Handler{});
+    auto* text = NewNamed<QPlainTextEdit>("Memo_Explanation");
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Bind<MemoBinding>(text, form.Memo_Explanation);
+
+    auto* split = new QSplitter;
+    split->addWidget(values);
+    split->addWidget(text);
+    split->setStretchFactor(1, 1);
+    split->setSizes({160, 600});
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(NewButton(form.ButtonSmallestConflict, "ButtonSmallestConflict",
+                                 [&form] { form.ButtonSmallestConflictClick(); }));
+    buttons->addStretch();
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(split, 1);
+    layout->addLayout(buttons);
+    return page;
 }
 
 QWidget* ResultView::NewMemo(const char* name, TMemo& memo) {

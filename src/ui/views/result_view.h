@@ -15,6 +15,8 @@ public:
 
 private:
     QTabWidget* NewPages(const char* name, TPageControl& pages);
+    // "Explanation": the SE values of the run, the explanation, "Smallest conflict".
+    QWidget* NewExplanationPage(TResultForm& form);
     // A tab page with a read-only memo bound to `memo`.
     QWidget* NewMemo(const char* name, TMemo& memo);
 };
