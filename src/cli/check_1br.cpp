@@ -5,6 +5,7 @@
 #include "platform/host_path.h"
 #include "platform/text_list.h"
 #include "session/one_br_run.h"
+#include "session/result_report.h"
 
 namespace vx::cli {
 
@@ -27,8 +28,13 @@ int Check1BR(CheckContext& context, const std::vector<std::string>& operands) {
     if (!outcome.Reported) {
         return kExitNotStarted;
     }
-    for (const std::string& line : resultForm.ResultMemo.Lines.Lines()) {
-        context.Out << line << '\n';
+    const std::vector<std::string>& lines = resultForm.ResultMemo.Lines.Lines();
+    if (context.Json) {
+        context.Out << ResultReportJson(OneBRResultReport(lines));
+    } else {
+        for (const std::string& line : lines) {
+            context.Out << line << '\n';
+        }
     }
     context.Out.flush();
     return outcome.Status.Status == kStatusOk ? kExitReportOk : kExitReportNotOk;

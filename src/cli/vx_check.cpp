@@ -19,21 +19,24 @@ struct CommandEntry {
     std::size_t OperandCount;
     const char* Option;  // an option with a value that may follow the operands, or null
     CheckCommand Run;
+    bool Json;  // takes --json anywhere after the command
 };
 
 const CommandEntry kCommands[] = {
-    {"1br", "SESSION", 1, nullptr, Check1BR},
-    {"2br", "SESSION [--logic NAME]", 1, "--logic", Check2BR},
-    {"deploy", "SOURCE_DIR", 1, nullptr, CheckDeploy},
+    {"1br", "SESSION [--json]", 1, nullptr, Check1BR, true},
+    {"2br", "SESSION [--logic NAME] [--json]", 1, "--logic", Check2BR, true},
+    {"deploy", "SOURCE_DIR", 1, nullptr, CheckDeploy, false},
 };
 
 const char* const kRootOption = "--root";
+const char* const kJsonOption = "--json";
 const char* const kVersion = "vx-check " VX_VERSION;
 const char* const kAbout =
     "Runs the computation of a saved session of a vx installation as vx does and writes its\r"
     "results; messages go to standard error. The installation is the folder above the one\r"
     "vx-check lives in, or DIR. Nothing in the installation is changed, except that deploy\r"
     "stages the files it cleaned in Temp/imports.\r"
+    "  --json       the report as JSON (the schema is docs/report.schema.json)\r"
     "  -h, --help   this text\r"
     "  --version    the version";
 
@@ -49,6 +52,7 @@ struct Invocation {
     std::string Root;  // empty: derived from the tool's own file name
     const CommandEntry* Command = nullptr;
     std::vector<std::string> Operands;
+    bool Json = false;
 };
 
 const CommandEntry* FindCommand(const std::string& name) {
@@ -92,6 +96,9 @@ std::optional<Invocation> ReadArguments(const std::vector<std::string>& args, st
         return std::nullopt;
     }
     invocation.Operands.assign(args.begin() + static_cast<std::ptrdiff_t>(i + 1), args.end());
+    if (invocation.Command->Json) {
+        invocation.Json = std::erase(invocation.Operands, kJsonOption) > 0;
+    }
     if (!OperandsFit(*invocation.Command, invocation.Operands)) {
         error = std::string("vx-check: ") + invocation.Command->Name + " takes " +
                 invocation.Command->Operands;
@@ -132,7 +139,7 @@ int Run(const Invocation& invocation, const std::string& programFileName, std::o
         }
         return kExitNotStarted;
     }
-    CheckContext context{app, ui, out};
+    CheckContext context{app, ui, out, invocation.Json};
     return invocation.Command->Run(context, invocation.Operands);
 }
 

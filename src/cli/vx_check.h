@@ -23,13 +23,15 @@ struct CheckContext {
     VxApp& App;
     ConsoleUi& Messages;
     std::ostream& Out;
+    bool Json = false;  // the report as JSON instead of its lines
 };
 
-// vx-check 1br SESSION: the 1BR run of a saved session; the report to Out.
+// vx-check 1br SESSION [--json]: the 1BR run of a saved session; the report to Out.
 int Check1BR(CheckContext& context, const std::vector<std::string>& operands);
 
-// vx-check 2br SESSION [--logic NAME]: "TS start" of the 2BR session Sessions\_2BR_<SESSION>
-// with NAME (default "DefWW") as the logic selector; the result lists and the results to Out.
+// vx-check 2br SESSION [--logic NAME] [--json]: "TS start" of the 2BR session
+// Sessions\_2BR_<SESSION> with NAME (default "DefWW") as the logic selector; the result lists and
+// the results to Out.
 int Check2BR(CheckContext& context, const std::vector<std::string>& operands);
 
 // vx-check deploy SOURCE_DIR: "Start" of the deploy window on that folder; the report to Out.
