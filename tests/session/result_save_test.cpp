@@ -48,6 +48,15 @@ TEST_F(ResultSave, WritesTheShownLinesUnderTheSessionsName) {
     EXPECT_EQ(ui.Messages[0].rfind("Ergebnis abgespeichert in:\r", 0), 0u);
 }
 
+TEST_F(ResultSave, AJsonReportIsNotOfferedAsASession) {
+    RunConflict();
+    Save("Conflict.json");
+    demo.Write("Sessions/Conflict.ELo", "exceptions");
+    app.WahleDlgBoxForm.Start();
+    EXPECT_EQ(app.WahleDlgBoxForm.FileListBox.Items,
+              (std::vector<std::string>{"Conflict", "Morning"}));
+}
+
 TEST_F(ResultSave, AnExistingFileIsReplacedOnlyAfterYes) {
     RunConflict();
     demo.Write("Sessions/Conflict.res", "kept");
