@@ -176,11 +176,13 @@ ReportVerdict VerdictOf(int lineNumber, const std::string& line) {
     return verdict;
 }
 
+// An error of the run in the "Results" list: the texts that begin with "Err" in any case, and
+// the lines of the TS syntax check.
 bool IsErrorLine(const std::string& line) {
     std::string start = line.substr(0, 3);
     std::transform(start.begin(), start.end(), start.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return start == "err";
+    return start == "err" || line.find("Syntax Error") != std::string::npos;
 }
 
 void SetTwoBRStatus(ResultReport& report) {

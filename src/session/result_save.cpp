@@ -17,6 +17,9 @@ namespace {
 const char* const kMsgNoResult =
     "Es gibt noch kein Ergebnis zum Speichern.\rStarten Sie zuerst eine Berechnung.\r___\r"
     "There is no result to save yet.\rStart a computation first.";
+const char* const kMsgSaveWhileComputing =
+    "Waehrend einer Berechnung kann kein Ergebnis gespeichert werden.\r___\r"
+    "A result cannot be saved while a computation runs.";
 const char* const kMsgSaveFailed =
     "Fehler beim Speichern des Ergebnisses.\rBitte Namen pruefen.\r___\r"
     "Error saving the result.\rCheck the name.";
@@ -52,6 +55,11 @@ std::string ResultSaver::SuggestedName() const {
 }
 
 void ResultSaver::Save() {
+    // A run lets events through between its lines: its report is not finished yet.
+    if (ini_.RunState != kRunStateIdle) {
+        ui_.ShowMessage(kMsgSaveWhileComputing);
+        return;
+    }
     if (ShownReportLines(result_).empty()) {
         ui_.ShowMessage(kMsgNoResult);
         return;

@@ -12,6 +12,7 @@ class TSessionForm;
 // "Result save": the report of the page the result window shows (1BR or 2BR) goes into a file
 // of the sessions directory that the person names, as JSON when the name ends in ".json" and
 // as its lines otherwise. The file is replaced atomically, and only when the person agrees.
+// Refused while a computation runs.
 class ResultSaver {
 public:
     ResultSaver(Ui& ui, const TIniForm& ini, const TResultForm& result, TSaveAsResForm& dialog,

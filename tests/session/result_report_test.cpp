@@ -143,10 +143,13 @@ TEST_F(TwoBRResultReportTest, StatusFollowsVerdictsAndResultLines) {
     EXPECT_EQ(TwoBRResultReport(form).Status, "ok");
     form.Memo_DefWW.Lines.Add("S1E2:TS1u~TS1, INCONSISTENT with SE-Target: 10");
     EXPECT_EQ(TwoBRResultReport(form).Status, "conflict");
-    form.Memo_Results.Lines.Add("ERROR: TS syntax in line 2");
-    const ResultReport failed = TwoBRResultReport(form);
-    EXPECT_EQ(failed.Status, "error");
-    EXPECT_EQ(failed.ErrorKind, "results");
+    for (const char* error : {"Error: Cannot resolve correct logic from S1E3 (x;;) : TS1",
+                              "SyntaxCheckTS: Syntax Error in TS on line: 2: ERROR: x"}) {
+        form.Memo_Results.Lines.Assign({error});
+        const ResultReport failed = TwoBRResultReport(form);
+        EXPECT_EQ(failed.Status, "error") << error;
+        EXPECT_EQ(failed.ErrorKind, "results") << error;
+    }
 }
 
 TEST_F(TwoBRResultReportTest, TheShownPageChoosesTheReport) {

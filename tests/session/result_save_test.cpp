@@ -39,34 +39,27 @@ protected:
     std::string suggested;
 };
 
-TEST_F(ResultSave, WritesTheShownLinesUnderTheSessionsName) {
-    RunConflict();
-    Save("");
-    EXPECT_EQ(suggested, "Conflict.res");
-    EXPECT_EQ(demo.Read("Sessions/Conflict.res"), app.ResultForm.ResultMemo.Lines.Text());
-    ASSERT_EQ(ui.Messages.size(), 1u);
-    EXPECT_EQ(ui.Messages[0].rfind("Ergebnis abgespeichert in:\r", 0), 0u);
-}
-
-TEST_F(ResultSave, AJsonReportIsNotOfferedAsASession) {
-    RunConflict();
-    Save("Conflict.json");
-    demo.Write("Sessions/Conflict.ELo", "exceptions");
-    app.WahleDlgBoxForm.Start();
-    EXPECT_EQ(app.WahleDlgBoxForm.FileListBox.Items,
-              (std::vector<std::string>{"Conflict", "Morning"}));
-}
-
-TEST_F(ResultSave, AnExistingFileIsReplacedOnlyAfterYes) {
+// The text save is the lines as shown; an existing file is replaced only after Yes; a JSON
+// report beside the sessions is not offered as one.
+TEST_F(ResultSave, WritesTheShownLinesReplacingOnlyAfterYes) {
     RunConflict();
     demo.Write("Sessions/Conflict.res", "kept");
     ui.QueueAnswer(ModalResult::No);
     Save("");
+    EXPECT_EQ(suggested, "Conflict.res");
     EXPECT_EQ(demo.Read("Sessions/Conflict.res"), "kept");
     ui.QueueAnswer(ModalResult::Yes);
     Save("");
     EXPECT_EQ(demo.Read("Sessions/Conflict.res"), app.ResultForm.ResultMemo.Lines.Text());
     EXPECT_EQ(ui.Questions.size(), 2u);
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.Messages[0].rfind("Ergebnis abgespeichert in:\r", 0), 0u);
+
+    Save("Conflict.json");
+    demo.Write("Sessions/Conflict.ELo", "exceptions");
+    app.WahleDlgBoxForm.Start();
+    EXPECT_EQ(app.WahleDlgBoxForm.FileListBox.Items,
+              (std::vector<std::string>{"Conflict", "Morning"}));
 }
 
 TEST_F(ResultSave, RefusesWithoutAReportAndForNamesThatWouldBeLost) {
@@ -77,6 +70,14 @@ TEST_F(ResultSave, RefusesWithoutAReportAndForNamesThatWouldBeLost) {
                                "Berechnung.\r___\rThere is no result to save yet.\rStart a "
                                "computation first."});
     RunConflict();
+    app.IniForm.RunState = kRunStateComputing;
+    app.MenueForm.Click("ResultSave");
+    EXPECT_TRUE(ui.Dialogs.empty());
+    EXPECT_EQ(ui.Messages, std::vector<std::string>{
+                               "Waehrend einer Berechnung kann kein Ergebnis gespeichert "
+                               "werden.\r___\rA result cannot be saved while a computation runs."});
+    app.IniForm.RunState = kRunStateIdle;
+    ui.ClearRecords();
     for (const char* refused : {"DEFAULT.res", "..\\Temp\\x.res", ""}) {
         TSaveAsResForm& dialog = app.SaveAsResForm;
         dialog.ModalAnswer = ModalResult::None;
