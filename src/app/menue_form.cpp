@@ -5,8 +5,6 @@
 namespace vx {
 namespace {
 
-const char* const kMsgNotImplemented =
-    "Zur Zeit noch nicht implementiert. \r___\rNot implemented yet.";
 const char* const kMsgConnections =
     "Zur Zeit noch nicht implementiert. \rHier sollen Verbindungen zu entfernten Quellen wie\r___\r"
     "Not implemented yet.\rHere should be implemented to remote connections.";
@@ -112,10 +110,10 @@ void TMenueForm::SpeichernUnterSesClick() {
     Call(targets_.SaveSessionAs);
 }
 void TMenueForm::LoeschenSesClick() {
-    ui_.ShowMessage(kMsgNotImplemented);
+    Call(targets_.DeleteSession);
 }
 void TMenueForm::ResultSaveClick() {
-    ui_.ShowMessage(kMsgNotImplemented);
+    Call(targets_.SaveResult);
 }
 void TMenueForm::NewSClick() {
     Call(targets_.SaveTopicAs);

@@ -27,6 +27,7 @@ struct TMenu {
 // exists, so that the menu knows none of those windows itself.
 struct MenuTargets {
     std::function<void()> NewSession, ChooseSession, SaveSession, SaveSessionAs;
+    std::function<void()> DeleteSession, SaveResult;
     std::function<void()> SaveTopicAs, OpenTopics, OpenReadOnly;
     std::function<void()> OpenSet1BRLogic, OpenSetBRWizard, OpenDeploy, OpenHelp, ShowAbout;
     std::function<bool()> SessionOpen;

@@ -22,6 +22,7 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
       WahleDlgBoxForm(ui, IniForm),
       FormSaveAs(ui),
       NeueSessionForm(ui),
+      SaveAsResForm(ui),
       Vater2MethodenForm(ui, IniForm),
       RegelnForm(ui, IniForm),
       WWRelForm(ui, IniForm, SessionForm.Links(),
@@ -41,7 +42,9 @@ VxApp::VxApp(Ui& ui, std::string programFileName)
       FormTSRels(ui, IniForm, SessionForm),
       FormAnals2BR(ui, IniForm, SessionForm, ResultForm),
       Form1BRLogic(ui, IniForm, SessionForm),
-      Step4UpgrMan(ui, IniForm, SessionForm) {
+      Step4UpgrMan(ui, IniForm, SessionForm),
+      ResultSave(ui, IniForm, ResultForm, SaveAsResForm, SessionForm),
+      SessionDelete(ui, IniForm, SessionForm, WahleDlgBoxForm) {
     SessionForm.TSStart = [this] { FormAnals2BR.ButtonTSStartClick(); };
     SessionForm.ComputeAll = [this] { FormAnals2BR.ButtonComputeAllClick(); };
     WireMenu();
@@ -53,6 +56,8 @@ void VxApp::WireMenu() {
     targets.ChooseSession = [this] { SessionForm.WaehleSession(); };
     targets.SaveSession = [this] { SessionForm.Speichern(); };
     targets.SaveSessionAs = [this] { SessionForm.SpeichernUnterSes(); };
+    targets.DeleteSession = [this] { SessionDelete.Delete(); };
+    targets.SaveResult = [this] { ResultSave.Save(); };
     targets.SaveTopicAs = [this] { VxMainFormSaetze.SpeicherThemaUnter(); };
     targets.OpenTopics = [this] { VxMainFormSaetze.Oeffnen(); };
     targets.OpenReadOnly = [this] { FormReadOnly.OeffneRO(); };

@@ -12,7 +12,9 @@
 #include "session/interprt_form.h"
 #include "session/neue_session_form.h"
 #include "session/result_form.h"
+#include "session/result_save.h"
 #include "session/save_as_res_form.h"
+#include "session/session_delete.h"
 #include "session/session_form.h"
 #include "session/wahle_dlg_box_form.h"
 #include "settings/ini_form.h"
@@ -89,6 +91,10 @@ public:
     TFormAnals2BR FormAnals2BR;
     TForm1BRLogic Form1BRLogic;
     TStep4UpgrMan Step4UpgrMan;
+
+    // "Result save" and "Session delete" of the main menu.
+    ResultSaver ResultSave;
+    SessionDeleter SessionDelete;
 
 private:
     void WireMenu();

@@ -7,6 +7,7 @@
 #include "platform/host_path.h"
 #include "platform/text_list.h"
 #include "session/one_br_run.h"
+#include "session/result_report.h"
 #include "session/smallest_conflict.h"
 #include "textbase/tools.h"
 
@@ -28,6 +29,17 @@ void WriteExplanation(CheckContext& context, const TextList& session, const OneB
         WriteLines(context.Out, SmallestConflictLines(FindSmallestConflict(
                                     session, TextBaseSettingsOf(context.App.IniForm))));
     }
+}
+
+// The explanation as the JSON report holds it: the trace and, after a conflict, the smallest
+// conflict.
+ReportExplanation ExplainedReport(CheckContext& context, const TextList& session,
+                                  const OneBROutcome& run) {
+    std::optional<SmallestConflict> smallest;
+    if (run.Trace.Conflict) {
+        smallest = FindSmallestConflict(session, TextBaseSettingsOf(context.App.IniForm));
+    }
+    return ExplanationReport(run.Trace, smallest ? &*smallest : nullptr);
 }
 
 }  // namespace
@@ -52,9 +64,18 @@ int Check1BR(CheckContext& context, const std::vector<std::string>& operands) {
     if (!outcome.Reported) {
         return kExitNotStarted;
     }
-    WriteLines(context.Out, resultForm.ResultMemo.Lines.Lines());
-    if (explain) {
-        WriteExplanation(context, session, outcome);
+    const std::vector<std::string>& lines = resultForm.ResultMemo.Lines.Lines();
+    if (context.Has(kJsonFlag)) {
+        ResultReport report = OneBRResultReport(lines);
+        if (explain) {
+            report.Explanation = ExplainedReport(context, session, outcome);
+        }
+        context.Out << ResultReportJson(report);
+    } else {
+        WriteLines(context.Out, lines);
+        if (explain) {
+            WriteExplanation(context, session, outcome);
+        }
     }
     context.Out.flush();
     return outcome.Status.Status == kStatusOk ? kExitReportOk : kExitReportNotOk;

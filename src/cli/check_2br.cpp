@@ -4,6 +4,7 @@
 #include "cli/console_ui.h"
 #include "cli/vx_check.h"
 #include "platform/host_path.h"
+#include "session/result_report.h"
 
 namespace vx::cli {
 namespace {
@@ -20,17 +21,13 @@ void SelectLogic(TComboBox& selector, const std::string& name) {
     }
 }
 
-void WriteResults(TResultForm& result, std::ostream& out) {
-    for (const TMemo* memo : result.TSResultMemos()) {
-        if (memo->Lines.Count() > 1) {
-            for (const std::string& line : memo->Lines.Lines()) {
-                out << line << '\n';
-            }
+void WriteResults(const TResultForm& result, std::ostream& out, bool json) {
+    if (json) {
+        out << ResultReportJson(TwoBRResultReport(result));
+    } else {
+        for (const std::string& line : TwoBRReportLines(result)) {
+            out << line << '\n';
         }
-    }
-    out << "--- results\n";
-    for (const std::string& line : result.Memo_Results.Lines.Lines()) {
-        out << line << '\n';
     }
     out.flush();
 }
@@ -55,7 +52,7 @@ int Check2BR(CheckContext& context, const std::vector<std::string>& operands) {
     SelectLogic(app.SessionForm.ComboBoxSelectLogic, SelectedLogic(operands));
     app.SessionForm.CheckBoxAllMatches.Checked = context.Has(kAllMatchesFlag);
     app.SessionForm.ButtonTSStartClick();
-    WriteResults(app.ResultForm, context.Out);
+    WriteResults(app.ResultForm, context.Out, context.Has(kJsonFlag));
     switch (app.FormAnals2BR.LastTSStart) {
         case TFormAnals2BR::TSStartEnd::AllMatch:
             return kExitReportOk;

@@ -26,8 +26,13 @@ struct CommandEntry {
 };
 
 const CommandEntry kCommands[] = {
-    {"1br", "[--explain] SESSION", 1, nullptr, Check1BR, {kExplainFlag}},
-    {"2br", "SESSION [--logic NAME] [--all-matches]", 1, "--logic", Check2BR, {kAllMatchesFlag}},
+    {"1br", "[--explain] SESSION [--json]", 1, nullptr, Check1BR, {kExplainFlag, kJsonFlag}},
+    {"2br",
+     "SESSION [--logic NAME] [--all-matches] [--json]",
+     1,
+     "--logic",
+     Check2BR,
+     {kAllMatchesFlag, kJsonFlag}},
     {"deploy", "SOURCE_DIR", 1, nullptr, CheckDeploy},
 };
 
@@ -38,6 +43,7 @@ const char* const kAbout =
     "results; messages go to standard error. The installation is the folder above the one\r"
     "vx-check lives in, or DIR. Nothing in the installation is changed, except that deploy\r"
     "stages the files it cleaned in Temp/imports.\r"
+    "  --json       the report as JSON (the schema is docs/report.schema.json)\r"
     "  -h, --help   this text\r"
     "  --version    the version";
 

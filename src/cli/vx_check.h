@@ -29,6 +29,9 @@ struct CheckContext {
     bool Has(const char* flag) const { return Flags.contains(flag); }
 };
 
+// With --json, a command writes its report as JSON (the schema is docs/report.schema.json).
+inline constexpr const char* kJsonFlag = "--json";
+
 // vx-check 1br [--explain] SESSION: the 1BR run of a saved session; the report to Out, with
 // --explain followed by the explanation of its conflict and the smallest conflict.
 inline constexpr const char* kExplainFlag = "--explain";

@@ -260,3 +260,30 @@ void WriteFileAtomic(std::string_view systemPath, std::string_view bytes) {
 }
 
 }  // namespace vx
+
+namespace vx {
+
+void MovePath(std::string_view fromSystemPath, std::string_view toSystemPath) {
+    const fs::path from = ToHostPath(fromSystemPath);
+    const fs::path to = ToHostPath(toSystemPath);
+    const std::string what = "Cannot move \"" + std::string(fromSystemPath) + "\" to \"" +
+                             std::string(toSystemPath) + "\"";
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(to, ec))) {
+        throw FileError(what + ": the target exists");
+    }
+    fs::rename(from, to, ec);
+    if (ec == std::errc::cross_device_link) {
+        // Another file system: a full copy first, so that a failure leaves the original.
+        ec.clear();
+        fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::copy_symlinks, ec);
+        if (!ec) {
+            fs::remove_all(from, ec);
+        }
+    }
+    if (ec) {
+        throw FileError(what + ": " + ec.message());
+    }
+}
+
+}  // namespace vx

@@ -42,5 +42,8 @@ void ReadFileBytes(std::string_view systemPath, std::string& bytes);
 // Replaces the file atomically: a temporary file beside it is written, then renamed, so a
 // failed write never destroys the old content.
 void WriteFileAtomic(std::string_view systemPath, std::string_view bytes);
+// Moves a file, or a directory with everything in it, to a path that does not exist yet.
+// Between file systems it copies and then removes the original. Failures throw FileError.
+void MovePath(std::string_view fromSystemPath, std::string_view toSystemPath);
 
 }  // namespace vx

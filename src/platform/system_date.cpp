@@ -13,4 +13,13 @@ std::string SystemShortDate() {
     return std::string(text, size);
 }
 
+std::string SystemDateTimeStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    const std::size_t size = std::strftime(text, sizeof text, "%Y-%m-%d_%H-%M-%S", &local);
+    return std::string(text, size);
+}
+
 }  // namespace vx

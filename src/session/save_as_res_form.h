@@ -1,14 +1,33 @@
 #pragma once
 
+#include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/ui.h"
 
 namespace vx {
 
-// The result-name dialog. Saving a report is not part of the system: the menu entry only
-// answers that it is not implemented and nothing opens this window, so it is not built.
+// "Save Result": the modal dialog that names the file "Result save" writes into the sessions
+// directory. A name ending in ".json" gives the report as JSON, any other name as its text.
 class TSaveAsResForm : public TForm {
 public:
-    TSaveAsResForm() : TForm("TSaveAsResForm", "Save Result") {}
+    explicit TSaveAsResForm(Ui& ui);
+
+    TLabel LabelSaveAsRes;
+    TEdit EditSaveAsRes;
+    TButton ButtonOK, ButtonCancel, ButtonHilfe;
+
+    // A refused name keeps the dialog open with its message.
+    void ButtonOKClick();
+    void ButtonCancelClick() { ModalAnswer = ModalResult::Cancel; }
+    void ButtonHilfeClick();
+
+private:
+    Ui& ui_;
 };
+
+// The help of the dialog.
+extern const char* const kMsgHelpResultName;
+// The message of a refused name: default.res is emptied by every 1BR run.
+extern const char* const kMsgResultNameDefault;
 
 }  // namespace vx

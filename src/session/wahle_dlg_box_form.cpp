@@ -10,11 +10,11 @@
 namespace vx {
 namespace {
 
-// Files that belong to a session without being one: its companion lists, the result file,
-// the 2BR TS list and the upgrade markers.
+// Files that belong to a session without being one: its companion lists, the result files
+// (text and JSON), the 2BR TS list and the upgrade markers.
 bool IsCompanionFile(const std::string& name) {
-    static const char* const kExtensions[] = {".ipr", ".lnb", ".lzb", ".res", ".ts",
-                                              ".glo", ".s1t", ".s1f", ".mpt", ".mpf"};
+    static const char* const kExtensions[] = {".ipr", ".lnb", ".lzb", ".res", ".json", ".ts",
+                                              ".glo", ".elo", ".s1t", ".s1f", ".mpt",  ".mpf"};
     std::string lower;
     for (char c : name) {
         lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -31,6 +31,7 @@ void CreateViews(GuiHost& host, VxApp& app) {
     host.AddView(std::make_unique<WahleDlgBoxView>(host, app.WahleDlgBoxForm));
     host.AddView(std::make_unique<FormSaveAsView>(host, app.FormSaveAs));
     host.AddView(std::make_unique<NeueSessionView>(host, app.NeueSessionForm));
+    host.AddView(std::make_unique<SaveAsResView>(host, app.SaveAsResForm));
     host.AddView(std::make_unique<RelationsView>(host, app.Vater2MethodenForm));
     host.AddView(std::make_unique<RegelnView>(host, app.RegelnForm));
     host.AddView(std::make_unique<RelationsView>(host, app.WWRelForm));

@@ -8,7 +8,6 @@
 namespace vx {
 namespace {
 
-const char* const kM1 = "Zur Zeit noch nicht implementiert. \r___\rNot implemented yet.";
 const char* const kM3 =
     "Sie muessen zuerst eine Session geoeffnet haben um deren BR-Status aendern zu koennen.\r___\r"
     "You must have an open session to change the BR-status . ";
@@ -24,6 +23,8 @@ protected:
         t.ChooseSession = record("WaehleSession");
         t.SaveSession = record("Speichern");
         t.SaveSessionAs = record("SpeichernUnterSes");
+        t.DeleteSession = record("DeleteSession");
+        t.SaveResult = record("SaveResult");
         t.SaveTopicAs = record("SpeicherThemaUnter");
         t.OpenTopics = record("Oeffnen");
         t.OpenReadOnly = record("OeffneRO");
@@ -41,14 +42,15 @@ protected:
 };
 
 TEST_F(MenuWiring, EntriesReachTheirOperations) {
-    for (const char* name :
-         {"NeueSes", "AuswaehlenSes", "SpeichernSes", "SpeichernUnterSes", "VxMain", "ReadOnlys",
-          "Set1BRLogic", "deploy", "N5", "AboutvxHelp", "vxConfig"}) {
+    for (const char* name : {"NeueSes", "AuswaehlenSes", "SpeichernSes", "SpeichernUnterSes",
+                             "LoeschenSes", "ResultSave", "VxMain", "ReadOnlys", "Set1BRLogic",
+                             "deploy", "N5", "AboutvxHelp", "vxConfig"}) {
         menu.Click(name);
     }
-    EXPECT_EQ(calls, (std::vector<std::string>{
-                         "Neu", "WaehleSession", "Speichern", "SpeichernUnterSes", "Oeffnen",
-                         "OeffneRO", "OpenTEmplateLogic", "deploy", "OpenHelp", "About"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"Neu", "WaehleSession", "Speichern", "SpeichernUnterSes",
+                                        "DeleteSession", "SaveResult", "Oeffnen", "OeffneRO",
+                                        "OpenTEmplateLogic", "deploy", "OpenHelp", "About"}));
     EXPECT_TRUE(ui.Messages.empty());
 }
 
@@ -65,12 +67,6 @@ TEST_F(MenuWiring, DisabledEntriesDoNothing) {
               "Zur Zeit noch nicht implementiert. \rHier sollen Verbindungen zu entfernten Quellen "
               "wie\r___\r"
               "Not implemented yet.\rHere should be implemented to remote connections.");
-}
-
-TEST_F(MenuWiring, DeleteAndResultSaveAreNotImplemented) {
-    menu.Click("LoeschenSes");
-    menu.Click("ResultSave");
-    EXPECT_EQ(ui.Messages, (std::vector<std::string>{kM1, kM1}));
 }
 
 TEST_F(MenuWiring, SetBRStepNeedsAnOpenSessionAndNoRunningComputation) {

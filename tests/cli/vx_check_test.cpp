@@ -139,14 +139,16 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
         {"1br", "A", "--all-matches"},
         {"deploy"},
         {"deploy", "A", "B"},
+        {"deploy", "A", "--json"},
+        {"1br", "--json"},
     };
     for (const auto& args : refused) {
         const CheckRun run = Check(args, install.ProgramFileName());
         EXPECT_EQ(run.Exit, kExitNotStarted) << ::testing::PrintToString(args);
         EXPECT_EQ(run.Out, "");
-        EXPECT_NE(run.Err.find("usage:\n  vx-check [--root DIR] 1br [--explain] SESSION\n"
+        EXPECT_NE(run.Err.find("usage:\n  vx-check [--root DIR] 1br [--explain] SESSION [--json]\n"
                                "  vx-check [--root DIR] 2br SESSION [--logic NAME] "
-                               "[--all-matches]\n"
+                               "[--all-matches] [--json]\n"
                                "  vx-check [--root DIR] deploy SOURCE_DIR\n--- end\n"),
                   std::string::npos)
             << run.Err;
@@ -179,7 +181,9 @@ TEST(VxCheckArguments, HelpAndVersionGoToStandardOutputAndEndWell) {
         const CheckRun run = Check({help});
         EXPECT_EQ(run.Exit, kExitReportOk);
         EXPECT_EQ(run.Err, "");
-        EXPECT_EQ(run.Out.rfind("usage:\n  vx-check [--root DIR] 1br [--explain] SESSION\n", 0), 0u)
+        EXPECT_EQ(
+            run.Out.rfind("usage:\n  vx-check [--root DIR] 1br [--explain] SESSION [--json]\n", 0),
+            0u)
             << run.Out;
         EXPECT_NE(run.Out.find("--version"), std::string::npos);
     }

@@ -49,10 +49,11 @@ TEST_F(Shell, AboutClosedWithEscapeAnswersCancel) {
 
 TEST_F(Shell, MenuMessagesAppearAsBoxesWithLineBreaks) {
     test::MessageBoxAnswerer answerer;
-    Menu("LoeschenSes")->trigger();
-    EXPECT_EQ(
-        answerer.Texts,
-        std::vector<std::string>{"Zur Zeit noch nicht implementiert. \n___\nNot implemented yet."});
+    Menu("ResultSave")->trigger();
+    EXPECT_EQ(answerer.Texts,
+              std::vector<std::string>{"Es gibt noch kein Ergebnis zum Speichern.\nStarten Sie "
+                                       "zuerst eine Berechnung.\n___\nThere is no result to save "
+                                       "yet.\nStart a computation first."});
 }
 
 TEST(ShellStartUp, AFailureShowsItsMessageAndDoesNotShowTheMenu) {

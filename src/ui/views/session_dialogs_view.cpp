@@ -21,6 +21,19 @@ SessionNameView::SessionNameView(GuiHost& host, TSessionNameDialog& form, TLabel
     window()->resize(360, 130);
 }
 
+SaveAsResView::SaveAsResView(GuiHost& host, TSaveAsResForm& form)
+    : FormView(host, form, NewWindow()) {
+    auto* caption = new QLabel;
+    auto* edit = NewNamed<QLineEdit>("EditSaveAsRes");
+    auto* layout = new QVBoxLayout(window());
+    layout->addWidget(caption);
+    layout->addWidget(edit);
+    layout->addLayout(NewOkCancelHelpRow(form));
+    Bind<LabelBinding>(caption, form.LabelSaveAsRes);
+    Bind<EditBinding>(edit, form.EditSaveAsRes, runner(), [&form] { form.ButtonOKClick(); });
+    window()->resize(360, 130);
+}
+
 WahleDlgBoxView::WahleDlgBoxView(GuiHost& host, TWahleDlgBoxForm& form)
     : FileChooserView(host, form, new QLabel) {
     Bind<LabelBinding>(chooser_.caption, form.LabelSessions);

@@ -2,6 +2,7 @@
 
 #include "session/form_save_as.h"
 #include "session/neue_session_form.h"
+#include "session/save_as_res_form.h"
 #include "session/wahle_dlg_box_form.h"
 #include "ui/form_view.h"
 #include "ui/views/file_chooser_view.h"
@@ -28,6 +29,12 @@ class FormSaveAsView : public SessionNameView {
 public:
     FormSaveAsView(GuiHost& host, TFormSaveAs& form)
         : SessionNameView(host, form, form.LabelSaveAs, form.EditSaveAs, "EditSaveAs") {}
+};
+
+// "Save Result": the file name of "Result save".
+class SaveAsResView : public FormView {
+public:
+    SaveAsResView(GuiHost& host, TSaveAsResForm& form);
 };
 
 // "Wahle Session": a directory list and the file list of the directory shown.
