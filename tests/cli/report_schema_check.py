@@ -79,6 +79,42 @@ def check_2br(name, report, lines, exit_code):
     check(exit_code == 0 or report["status"] != "ok", where + ": ok with a failing exit status")
 
 
+def json_report(vx_check, root, args, validator):
+    code, out = run(vx_check, root, args)
+    report = json.loads(out.decode("utf-8"))
+    for error in validator.iter_errors(report):
+        check(False, " ".join(args) + ": schema: " + error.message + " at " + error.json_path)
+    return code, report
+
+
+# With --explain the conflict's trace and its smallest set of lines come along: every line of
+# that set is a line of the session, and every derivation rests on values before it.
+def check_explained(vx_check, root, validator):
+    code, report = json_report(vx_check, root, ["1br", "--explain", "Conflict", "--json"], validator)
+    where = "1br --explain Conflict"
+    check(code == 1 and report["status"] == "conflict", where + ": status")
+    explanation = report.get("explanation", {})
+    trace = explanation.get("trace", [])
+    check(len(trace) > 0, where + ": no trace")
+    for position, derivation in enumerate(trace):
+        check(all(0 <= earlier < position for earlier in derivation["from"]),
+              where + ": derivation " + str(position) + " rests on a later value")
+    session = (root / "Sessions" / "Conflict").read_bytes().decode("latin-1").split("\r\n")
+    lines = explanation.get("smallest_conflict", {}).get("lines", [])
+    check(len(lines) > 0, where + ": no smallest conflict")
+    for line in lines:
+        check(session[line["line"]] == line["text"], where + ": line " + str(line["line"]))
+
+
+def check_counted(vx_check, root, validator):
+    _, report = json_report(vx_check, root, ["2br", "Breakfast", "--all-matches", "--json"],
+                            validator)
+    counted = [v for logic in report["logics"] for v in logic["verdicts"]
+               if v["verdict"] == "MATCHES"]
+    check(len(counted) > 0 and all((v.get("matches") or 0) >= 1 for v in counted),
+          "2br --all-matches: a MATCHES verdict without its count")
+
+
 def main():
     vx_check, demo, schema_file = sys.argv[1:4]
     schema = json.loads(Path(schema_file).read_text(encoding="utf-8"))
@@ -109,6 +145,8 @@ def main():
             if command == "2br":
                 check(any("TS\u00e42" in line for line in report["text"]),
                       where + ": the Latin-1 line is not in the JSON as its character")
+        check_explained(vx_check, root, validator)
+        check_counted(vx_check, root, validator)
     for failure in failures:
         print("FAILED: " + failure)
     print("%d cases, %d failures" % (len(cases), len(failures)))
