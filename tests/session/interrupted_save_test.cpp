@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -88,10 +89,14 @@ protected:
 
 TEST_F(InterruptedSave, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
     Fill(false);
-    const auto started = std::chrono::steady_clock::now();
-    app->SessionForm.Speichern();
-    const auto oneSave = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - started);
+    // The time of one save, the least of a few so that a busy machine does not stretch it.
+    auto oneSave = std::chrono::microseconds::max();
+    for (int save = 0; save < 5; ++save) {
+        const auto started = std::chrono::steady_clock::now();
+        app->SessionForm.Speichern();
+        oneSave = std::min(oneSave, std::chrono::duration_cast<std::chrono::microseconds>(
+                                        std::chrono::steady_clock::now() - started));
+    }
     ASSERT_EQ(ui.Messages.size(), 1u);  // only the advice of a new session
 
     const fs::path sessionFile = dir.path() / "Sessions" / "Big";
