@@ -5,6 +5,7 @@
 #include "cli/vx_check.h"
 #include "platform/errors.h"
 #include "platform/host_path.h"
+#include "platform/safe_name.h"
 #include "platform/text_list.h"
 #include "session/one_br_run.h"
 #include "session/result_report.h"
@@ -46,6 +47,10 @@ ReportExplanation ExplainedReport(CheckContext& context, const TextList& session
 
 int Check1BR(CheckContext& context, const std::vector<std::string>& operands) {
     const bool explain = context.Has(kExplainFlag);
+    if (!IsSafeName(operands.front())) {
+        context.Messages.ShowMessage(MsgNameRefused(operands.front()));
+        return kExitNotStarted;
+    }
     const std::string path = context.App.IniForm.SessionsPath + operands.front();
     TextList session;
     try {

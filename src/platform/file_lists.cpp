@@ -1,6 +1,7 @@
 #include "platform/file_lists.h"
 
 #include "platform/host_path.h"
+#include "platform/safe_name.h"
 
 namespace vx {
 
@@ -41,7 +42,7 @@ bool TDirectoryListBox::Enter(const std::string& name) {
 
 bool TDirectoryListBox::Up() {
     const std::string parent = ParentDirectory(Directory);
-    if (parent.empty()) {
+    if (parent.empty() || (!Floor.empty() && !IsPathBelow(parent, Floor))) {
         return false;
     }
     SetDirectory(parent);

@@ -13,11 +13,14 @@ struct TDirectoryListBox : TControl {
     std::string Directory;
     std::vector<std::string> Items;  // names of the sub-directories
     int ItemIndex = -1;
+    // The directory the list never leaves upwards (the installation, the sessions); empty
+    // where the person may choose any directory.
+    std::string Floor;
 
     void SetDirectory(std::string directory);
     // Enters the sub-directory of that name; false when there is none.
     bool Enter(const std::string& name);
-    // Goes to the parent directory; false at the top.
+    // Goes to the parent directory; false at the top or at the floor.
     bool Up();
 };
 

@@ -1,9 +1,12 @@
 #include "platform/host_path.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <optional>
@@ -99,6 +102,49 @@ std::vector<std::string> ListEntries(std::string_view systemDir, Keep keep) {
     }
     std::sort(names.begin(), names.end(), StableLess);
     return names;
+}
+
+// The temporary file of an atomic write: hidden (a leading ".") so that no listing of the
+// system shows one left behind by a killed program, in the target's directory so that the
+// rename stays on one file system, and short enough for any host.
+fs::path TemporaryBeside(const fs::path& target) {
+    static std::atomic<unsigned> counter{0};
+    constexpr std::size_t kKeptNameBytes = 150;
+    const std::string leaf = target.filename().string().substr(0, kKeptNameBytes);
+    const std::string name =
+        "." + leaf + ".vxtmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+    return target.parent_path() / name;
+}
+
+// A replaced file keeps the permissions it had.
+void KeepModeOf(const fs::path& target, int fd) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) {
+        ::fchmod(fd, old.st_mode & 07777);
+    }
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// The rename itself reaches the disk only with its directory.
+void SyncDirectory(const fs::path& dir) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 }  // namespace
@@ -235,21 +281,27 @@ void WriteFileAtomic(std::string_view systemPath, std::string_view bytes) {
         throw FileError("Cannot create file \"" + std::string(systemPath) +
                         "\": it is a directory");
     }
-    static std::atomic<unsigned> counter{0};
-    fs::path temp = target;
-    temp += ".vxtmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            throw FileError("Cannot create file \"" + std::string(systemPath) + "\"");
+    fs::path temp;
+    int fd = -1;
+    // A name left by an earlier program with the same process number is passed over.
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = TemporaryBeside(target);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
         }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            throw FileError("Cannot write file \"" + std::string(systemPath) + "\"");
-        }
+    }
+    if (fd < 0) {
+        throw FileError("Cannot create file \"" + std::string(systemPath) + "\"");
+    }
+    KeepModeOf(target, fd);
+    // The content reaches the disk before the rename makes it the file: after a crash or a
+    // power loss the name holds either the old content or the new, never a part of it.
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        fs::remove(temp, ec);
+        throw FileError("Cannot write file \"" + std::string(systemPath) + "\"");
     }
     fs::rename(temp, target, ec);
     if (ec) {
@@ -257,6 +309,7 @@ void WriteFileAtomic(std::string_view systemPath, std::string_view bytes) {
         fs::remove(temp, ignored);
         throw FileError("Cannot write file \"" + std::string(systemPath) + "\": " + ec.message());
     }
+    SyncDirectory(target.parent_path());
 }
 
 }  // namespace vx

@@ -39,8 +39,10 @@ std::vector<std::string> FindDirectories(std::string_view systemDir);
 std::string ReadFileBytes(std::string_view systemPath);
 // The same into `bytes`, whose allocation is kept for reading many files in turn.
 void ReadFileBytes(std::string_view systemPath, std::string& bytes);
-// Replaces the file atomically: a temporary file beside it is written, then renamed, so a
-// failed write never destroys the old content.
+// Replaces the file atomically: a hidden temporary file beside it is written and flushed to
+// the disk, then renamed over it, so a failed or interrupted write (a killed program, a power
+// loss) never leaves anything but the old content or the new, whole. Every file the system
+// writes goes through here.
 void WriteFileAtomic(std::string_view systemPath, std::string_view bytes);
 // Moves a file, or a directory with everything in it, to a path that does not exist yet.
 // Between file systems it copies and then removes the original. Failures throw FileError.

@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/host_path.h"
 #include "platform/ini_file.h"
+#include "platform/safe_name.h"
 #include "session/form_save_as.h"
 #include "session/neue_session_form.h"
 #include "session/one_br_run.h"
@@ -281,7 +282,7 @@ void TSessionForm::Neu() {
             return;
         }
         const std::string name = neueSession_.EditNeueSession.Text;
-        if (!MayReplace(ini_.SessionsPath + name, name)) {
+        if (!CheckSessionName(name, ui_) || !MayReplace(ini_.SessionsPath + name, name)) {
             return;
         }
         replacing_ = FileExists(ini_.SessionsPath + name);
@@ -305,6 +306,13 @@ void TSessionForm::Neu() {
 
 bool TSessionForm::OpenChosenFile(const std::string& name, bool twoBR,
                                   const std::string& directory) {
+    // A session is read from the sessions directory, a 2BR session from its directory there.
+    if (!CheckSessionName(name, ui_) || (twoBR && !IsPathBelow(directory, ini_.SessionsPath))) {
+        if (twoBR && IsSafeName(name)) {
+            ui_.ShowMessage(MsgNameRefused(directory));
+        }
+        return false;
+    }
     const std::string path = twoBR ? directory + "\\" + name : ini_.SessionsPath + name;
     if (!LoadMemo(twoBR ? Memo2BRSes : SessionMemo, path)) {
         ui_.ShowMessage(kMsgOpenFailed);
@@ -561,6 +569,9 @@ bool TSessionForm::SaveAs() {
         return false;
     }
     const std::string name = saveAs_.EditSaveAs.Text;
+    if (!CheckSessionName(name, ui_)) {
+        return false;
+    }
     const std::string path = ini_.SessionsPath + name;
     // Another session's file is replaced only when the person says so.
     const bool otherFile = ToHostPath(path) != ToHostPath(SessionFilePath);

@@ -17,8 +17,7 @@ TSessionNameDialog::TSessionNameDialog(std::string name, std::string caption, Ui
       nameEdit_(nameEdit) {}
 
 void TSessionNameDialog::ButtonOKClick() {
-    if (!IsAcceptableSessionName(nameEdit_.Text)) {
-        ui_.ShowMessage(kMsgSessionNameInput);
+    if (!CheckSessionName(nameEdit_.Text, ui_)) {
         return;
     }
     ModalAnswer = ModalResult::Ok;

@@ -2,16 +2,18 @@
 
 #include <string>
 
-namespace vx {
+#include "platform/ui.h"
 
-// A name the session dialogs accept: not empty, not "." or "..", and without "\", "/" or
-// ":", so that the session's files stay in the sessions directory.
-bool IsAcceptableSessionName(const std::string& name);
+namespace vx {
 
 // The session name up to, not including, its first ".": the name of the companion files.
 std::string SessionBaseName(const std::string& name);
 
-// The message of a refused name in the session name dialogs.
+// The message of an empty name in the session name dialogs.
 extern const char* const kMsgSessionNameInput;
+
+// True for a session name that keeps every file of the session in the sessions directory;
+// otherwise the refusal is shown.
+bool CheckSessionName(const std::string& name, Ui& ui);
 
 }  // namespace vx

@@ -38,6 +38,7 @@ TWahleDlgBoxForm::TWahleDlgBoxForm(Ui& ui, const TIniForm& ini)
     LabelSessions.Caption = "Existierende Sessions:";
     ButtonSelect.Caption = "Select";
     ButtonCancel.Caption = "Cancel";
+    DirectoryListBox.Floor = sessionsPath_;
     Start();
 }
 

@@ -1,5 +1,6 @@
 #include "textbase/form_s_save_as.h"
 
+#include "platform/safe_name.h"
 #include "settings/ini_form.h"
 
 namespace vx {
@@ -23,12 +24,18 @@ TFormSSaveAs::TFormSSaveAs(Ui& ui, const TIniForm& ini)
     ButtonOK.Caption = "OK";
     ButtonCancel.Caption = "Cancel";
     ButtonHilfe.Caption = "Hilfe";
+    DirectoryListBox.Floor = ini.vxPath;
     DirectoryListBox.SetDirectory(ini.vxPath);
 }
 
 void TFormSSaveAs::ButtonOKClick() {
     if (EditName.Text.empty()) {
         ui_.ShowMessage(kMsgEmptyName);
+        return;
+    }
+    // A topic is written into the installation, into the directory shown, under that name.
+    if (!IsSafeName(EditName.Text)) {
+        ui_.ShowMessage(MsgNameRefused(EditName.Text));
         return;
     }
     FileName = DirectoryListBox.Directory + EditName.Text;

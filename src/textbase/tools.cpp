@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/latin1.h"
+#include "platform/safe_name.h"
 #include "platform/strict_int.h"
 #include "platform/ui.h"
 #include "settings/ini_form.h"
@@ -80,7 +81,8 @@ std::string TopicArea(std::string_view topicName, const TextBaseSettings& s) {
         return "E0";
     }
     const auto number = DigitsOfName(topicName);
-    if (!number) {
+    // The name becomes the topic's file and relation directory.
+    if (!number || !IsSafeName(topicName)) {
         return "E1";
     }
     const std::int32_t n = *number;

@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/host_path.h"
+#include "platform/safe_name.h"
 #include "platform/strict_int.h"
 #include "settings/ini_form.h"
 #include "textbase/form_s_save_as.h"
@@ -353,7 +354,8 @@ void TVxMainFormSaetze::ButtonAktiviereClick() {
     std::string area;
     if (split.Ok) {
         area = TopicArea(split.TopicPart, Settings());
-        if (IsInvalidArea(area)) {
+        // The sentence part names the sentence's relation files.
+        if (IsInvalidArea(area) || !IsSafeName(split.SentencePart)) {
             ui_.ShowMessage(kMsgBadSENumber);
             result = "not_ok";
         } else {
@@ -413,6 +415,10 @@ void TVxMainFormSaetze::AktiviereSatzClick() {
 
 void TVxMainFormSaetze::SpeicherThemaUnter() {
     if (ui_.ShowModal(saveAs_) != ModalResult::Ok) {
+        return;
+    }
+    if (!IsPathBelow(saveAs_.FileName, root_)) {
+        ui_.ShowMessage(MsgNameRefused(saveAs_.EditName.Text));
         return;
     }
     try {
@@ -521,6 +527,10 @@ void TVxMainFormSaetze::OpenDF() {
     const std::string name = ComboBoxDF.Text;
     if (name.empty()) {
         ui_.ShowMessage(kMsgDFNameEmpty);
+        return;
+    }
+    if (!IsSafeName(name + ".txt")) {
+        ui_.ShowMessage(MsgNameRefused(name));
         return;
     }
     if (!LoadMemo(Memo3BR, TSMapFolder(root_) + name + ".txt")) {

@@ -19,9 +19,9 @@
 namespace vx::qt {
 namespace {
 
-void RunIfSet(const Runner& run, const Handler& handler) {
+void RunIfSet(const Runner& run, const Handler& handler, const QObject* origin) {
     if (handler) {
-        run(handler);
+        run(handler, origin);
     }
 }
 
@@ -98,7 +98,7 @@ EditBinding::EditBinding(QLineEdit* widget, TEdit& edit, const Runner& run, Hand
     : widget_(widget), edit_(edit) {
     if (onReturn) {
         QObject::connect(widget_, &QLineEdit::returnPressed, widget_,
-                         [run, onReturn] { run(onReturn); });
+                         [run, onReturn, this] { run(onReturn, widget_); });
     }
 }
 
@@ -127,7 +127,7 @@ ButtonBinding::ButtonBinding(QPushButton* widget, TButton& button, const Runner&
                              Handler onClick)
     : widget_(widget), button_(button) {
     QObject::connect(widget_, &QPushButton::clicked, widget_,
-                     [run, onClick] { RunIfSet(run, onClick); });
+                     [run, onClick, this] { RunIfSet(run, onClick, widget_); });
 }
 
 void ButtonBinding::Pull() {
@@ -143,7 +143,7 @@ CheckBoxBinding::CheckBoxBinding(QCheckBox* widget, TCheckBox& box, const Runner
                                  Handler onClick)
     : widget_(widget), box_(box) {
     QObject::connect(widget_, &QCheckBox::clicked, widget_,
-                     [run, onClick] { RunIfSet(run, onClick); });
+                     [run, onClick, this] { RunIfSet(run, onClick, widget_); });
 }
 
 void CheckBoxBinding::Push() {
@@ -167,7 +167,7 @@ RadioButtonBinding::RadioButtonBinding(QRadioButton* widget, TRadioButton& butto
                                        const Runner& run, Handler onClick)
     : widget_(widget), button_(button) {
     QObject::connect(widget_, &QRadioButton::clicked, widget_,
-                     [run, onClick] { RunIfSet(run, onClick); });
+                     [run, onClick, this] { RunIfSet(run, onClick, widget_); });
 }
 
 void RadioButtonBinding::Push() {
@@ -208,7 +208,7 @@ void RadioGroupBinding::Rebuild() {
         const int index = static_cast<int>(i);
         QObject::connect(button, &QRadioButton::clicked, button, [this, index] {
             group_.ItemIndex = index;
-            RunIfSet(run_, onClick_);
+            RunIfSet(run_, onClick_, widget_);
         });
         buttons_.push_back(button);
     }
@@ -250,7 +250,7 @@ ComboBoxBinding::ComboBoxBinding(QComboBox* widget, TComboBox& combo, const Runn
     QObject::connect(widget_, &QComboBox::activated, widget_, [this, run, onChange](int index) {
         combo_.ItemIndex = index;
         combo_.Text = ToLatin1(widget_->itemText(index));
-        RunIfSet(run, onChange);
+        RunIfSet(run, onChange, widget_);
     });
 }
 
@@ -300,10 +300,11 @@ ListBinding::ListBinding(QListWidget* widget, const TControl& control,
     QObject::connect(widget_, &QListWidget::currentRowChanged, widget_,
                      [this, run, onSelect](int row) {
                          itemIndex_ = row;
-                         RunIfSet(run, onSelect);
+                         RunIfSet(run, onSelect, widget_);
                      });
-    QObject::connect(widget_, &QListWidget::itemActivated, widget_,
-                     [run, onDoubleClick](QListWidgetItem*) { RunIfSet(run, onDoubleClick); });
+    QObject::connect(
+        widget_, &QListWidget::itemActivated, widget_,
+        [run, onDoubleClick, this](QListWidgetItem*) { RunIfSet(run, onDoubleClick, widget_); });
 }
 
 void ListBinding::Push() {
@@ -340,7 +341,7 @@ PageControlBinding::PageControlBinding(QTabWidget* widget, TPageControl& pages, 
                      [this, run, onChange](int index) {
                          if (index >= 0) {
                              pages_.ActivePageIndex = index;
-                             RunIfSet(run, onChange);
+                             RunIfSet(run, onChange, widget_);
                          }
                      });
 }
@@ -376,16 +377,18 @@ DirectoryListBinding::DirectoryListBinding(QListWidget* widget, QLabel* pathLabe
     QObject::connect(widget_, &QListWidget::itemActivated, widget_,
                      [this, run, onChange](QListWidgetItem* item) {
                          const int row = widget_->row(item);
-                         run([this, row, onChange] {
-                             if (row == 0) {
-                                 dirs_.Up();
-                             } else {
-                                 dirs_.Enter(dirs_.Items[static_cast<std::size_t>(row - 1)]);
-                             }
-                             if (onChange) {
-                                 onChange();
-                             }
-                         });
+                         run(
+                             [this, row, onChange] {
+                                 if (row == 0) {
+                                     dirs_.Up();
+                                 } else {
+                                     dirs_.Enter(dirs_.Items[static_cast<std::size_t>(row - 1)]);
+                                 }
+                                 if (onChange) {
+                                     onChange();
+                                 }
+                             },
+                             widget_);
                      });
 }
 

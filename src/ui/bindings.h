@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QObject;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -32,8 +33,9 @@ public:
 };
 
 using Handler = std::function<void()>;
-// Runs a handler the way every handler runs: edits in, handler, views redrawn.
-using Runner = std::function<void(const Handler&)>;
+// Runs a handler the way every handler runs: edits in, handler, views redrawn. `origin` is
+// the control the person used, named when the handler fails.
+using Runner = std::function<void(const Handler&, const QObject* origin)>;
 
 void PullControl(QWidget* widget, const TControl& control);
 

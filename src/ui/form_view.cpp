@@ -54,12 +54,12 @@ FormView::~FormView() {
     delete window_;
 }
 
-void FormView::Run(const Handler& handler) {
-    host_.Run(handler);
+void FormView::Run(const Handler& handler, const QObject* origin) {
+    host_.Run(handler, origin != nullptr ? origin : window_);
 }
 
 Runner FormView::runner() {
-    return [this](const Handler& handler) { host_.Run(handler); };
+    return [this](const Handler& handler, const QObject* origin) { host_.Run(handler, origin); };
 }
 
 QPushButton* FormView::NewButton(TButton& model, const QString& name, Handler handler) {

@@ -36,7 +36,7 @@ public:
 
 protected:
     // Runs a handler of this window: edits in, handler (errors caught), every view redrawn.
-    void Run(const Handler& handler);
+    void Run(const Handler& handler, const QObject* origin = nullptr);
     Runner runner();
     // A button named `name` bound to `model`; Enter in the window never presses it.
     QPushButton* NewButton(TButton& model, const QString& name, Handler handler);

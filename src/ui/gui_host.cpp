@@ -1,5 +1,7 @@
 #include "ui/gui_host.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -8,12 +10,54 @@
 #include "platform/system_date.h"
 #include "ui/form_view.h"
 #include "ui/qt_text.h"
+#include "ui/vx_application.h"
 
 namespace vx::qt {
+namespace {
+
+std::string MsgUnexpectedError(const std::string& what, std::string_view error) {
+    const std::string detail = error.empty() ? std::string() : std::string(error) + "\r";
+    return "Unerwarteter Fehler bei: " + what + "\r" + detail +
+           "Das Programm laeuft weiter. Pruefen Sie die offene Session und speichern Sie sie.\r"
+           "___\r"
+           "Unexpected error in: " +
+           what + "\r" + detail + "The program keeps running. Check the open session and save it.";
+}
+
+QString WithoutMnemonic(QString text) {
+    text.remove(QChar('&'));
+    return text;
+}
+
+}  // namespace
+
+QString OperationName(const QObject* origin) {
+    if (origin == nullptr) {
+        return QStringLiteral("?");
+    }
+    QString control;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(origin)) {
+        control = WithoutMnemonic(button->text());
+    } else if (const auto* action = qobject_cast<const QAction*>(origin)) {
+        return WithoutMnemonic(action->text());
+    }
+    if (control.isEmpty()) {
+        control = origin->objectName();
+    }
+    const auto* widget = qobject_cast<const QWidget*>(origin);
+    const QString window = widget != nullptr ? widget->window()->windowTitle() : QString();
+    if (window.isEmpty() || (widget != nullptr && widget->isWindow())) {
+        return window.isEmpty() ? control : window;
+    }
+    return control.isEmpty() ? window : window + QStringLiteral(": ") + control;
+}
 
 GuiHost::GuiHost() = default;
 
 GuiHost::~GuiHost() {
+    if (auto* application = qobject_cast<VxApplication*>(QCoreApplication::instance())) {
+        application->SetFailureReport({});
+    }
     views_.clear();
     app_.reset();
 }
@@ -21,6 +65,10 @@ GuiHost::~GuiHost() {
 void GuiHost::Start(const std::string& programFileName) {
     app_ = std::make_unique<VxApp>(*this, programFileName);
     CreateViews(*this, *app_);
+    if (auto* application = qobject_cast<VxApplication*>(QCoreApplication::instance())) {
+        application->SetFailureReport(
+            [this](const QString& what, std::string_view error) { ReportFailure(what, error); });
+    }
 }
 
 void GuiHost::AddView(std::unique_ptr<FormView> view) {
@@ -37,20 +85,25 @@ bool GuiHost::IsRunningModal(const FormView* view) const {
     return std::find(modalStack_.begin(), modalStack_.end(), view) != modalStack_.end();
 }
 
-void GuiHost::Run(const Handler& handler) {
-    PushAll();
+void GuiHost::Run(const Handler& handler, const QObject* origin) {
     try {
+        PushAll();
         handler();
     } catch (const std::exception& error) {
-        ShowMessage(std::string("Unexpected error: ") + error.what());
+        ReportFailure(OperationName(origin), error.what());
     } catch (...) {
-        ShowMessage("Unexpected error.");
+        ReportFailure(OperationName(origin), {});
     }
     PullAll();
     EndFinishedModals();
     if (app_->TerminateRequested()) {
         QCoreApplication::quit();
     }
+}
+
+void GuiHost::ReportFailure(const QString& what, std::string_view error) {
+    ShowMessage(MsgUnexpectedError(ToLatin1(what), error));
+    PullAll();
 }
 
 void GuiHost::PushAll() {

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/vx_app.h"
@@ -11,6 +12,7 @@
 #include "ui/bindings.h"
 
 class QMainWindow;
+class QString;
 
 namespace vx::qt {
 
@@ -31,7 +33,11 @@ public:
     void AddView(std::unique_ptr<FormView> view);
     FormView* ViewOf(const TForm& form);
 
-    void Run(const Handler& handler);
+    // `origin`, the control or window the person used, names the operation if it fails.
+    void Run(const Handler& handler, const QObject* origin = nullptr);
+    // The last resort when an error escaped a handler: the message naming what failed, and
+    // every view redrawn from its model so that the windows show the data as it is.
+    void ReportFailure(const QString& what, std::string_view error);
     bool IsRunningModal(const FormView* view) const;
     void PushAll();
     void PullAll();
@@ -56,6 +62,10 @@ private:
     std::vector<FormView*> modalStack_;
     int depth_ = 0;
 };
+
+// The name of the operation a control or window starts, as the person sees it: the window's
+// title and the control's text ("Session: TS start", "Session new").
+QString OperationName(const QObject* origin);
 
 // Creates the view of every window of the application.
 void CreateViews(GuiHost& host, VxApp& app);

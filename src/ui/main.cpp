@@ -2,9 +2,10 @@
 
 #include "platform/self_path.h"
 #include "ui/gui_host.h"
+#include "ui/vx_application.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    vx::qt::VxApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vx"));
     QApplication::setQuitOnLastWindowClosed(false);
     vx::qt::GuiHost host;

@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/host_path.h"
+#include "platform/safe_name.h"
 #include "platform/text_list.h"
 #include "settings/ini_form.h"
 #include "textbase/form_open_free.h"
@@ -220,6 +221,14 @@ void TFormReadOnly::ComboBoxSelectChange() {
     const std::string& element = ComboBoxSelect.Text;
     // An empty line or a line beginning with "<" names no document: the previous choice stays.
     if ((type == kTypeRules || type == kTypeTopics) && PrefixBeforeColon(element) == "-1") {
+        return;
+    }
+    // The element names a document below the installation; a list line naming another
+    // place is refused.
+    const bool named = type == kTypeRules || type == kTypeTopics;
+    const std::string documentName = named ? PrefixBeforeColon(element) + ".txt" : element;
+    if ((named || (type == kTypeTS && !element.empty())) && !IsSafeName(documentName)) {
+        ui_.ShowMessage(MsgNameRefused(named ? PrefixBeforeColon(element) : element));
         return;
     }
     DocumentPath.clear();

@@ -1,5 +1,6 @@
 #include "viewer/regeln_form.h"
 
+#include "platform/safe_name.h"
 #include "settings/ini_form.h"
 
 namespace vx {
@@ -28,7 +29,12 @@ void TRegelnForm::RegelnWahlButtonClick() {
         ui_.ShowMessage(kMsgEmptyRuleNumber);
         return;
     }
-    const std::string path = root_ + "Regeln\\VXR" + EditVXR.Text + ".txt";
+    const std::string name = "VXR" + EditVXR.Text + ".txt";
+    if (!IsSafeName(name)) {
+        ui_.ShowMessage(MsgNameRefused(EditVXR.Text));
+        return;
+    }
+    const std::string path = root_ + "Regeln\\" + name;
     if (!LoadMemo(RegelnMemo, path)) {
         ui_.ShowMessage("Fehler beim oeffnen des Textes: \r" + path);
     }

@@ -221,6 +221,28 @@ TEST(VxCheckArguments, ChecksLeaveTheInstallationAsTheyFoundIt) {
     EXPECT_EQ(FilesBelow(install.path()), before);
 }
 
+// A session named on the command line is read from the sessions directory only: a name that
+// leads elsewhere is refused before anything is read.
+TEST(VxCheckArguments, ASessionNameThatLeavesTheSessionsDirectoryIsRefused) {
+    test::TempDir outer;
+    test::CopyTree(test::DemoDir(), outer.path() / "vx");
+    outer.Write("escape", "//vx2.0b, \r\nS12E1WW10: \r\n");
+    outer.Write("vx/System/Morning", "//vx2.0b, \r\nS12E1WW10: \r\n");
+    const std::string root = (outer.path() / "vx").string();
+    const Tree before = FilesBelow(outer.path());
+    const std::vector<std::string> names{"..\\..\\escape", "../../escape", "../System/Morning",
+                                         "/etc/hostname",  "C:\\escape",   std::string(300, 'n')};
+    for (const std::string& name : names) {
+        for (const char* command : {"1br", "2br"}) {
+            const CheckRun run = Check({"--root", root, command, name});
+            EXPECT_EQ(run.Exit, kExitNotStarted) << command << " " << name;
+            EXPECT_NE(run.Err.find("ist nicht erlaubt"), std::string::npos) << run.Err;
+            EXPECT_EQ(run.Out, "");
+        }
+    }
+    EXPECT_EQ(FilesBelow(outer.path()), before);
+}
+
 // The golden folders of "TS start", tests/data/ts2br/ts_start/<case>/, each run on the demo
 // session Breakfast with the case's files in its directory:
 //   case.txt     "logic=" the selector (absent: DefWW), "exit=" the status of vx-check,

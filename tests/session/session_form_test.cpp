@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/vx_app.h"
+#include "platform/safe_name.h"
 #include "platform/scripted_ui.h"
 #include "session/session_names.h"
 #include "support/golden.h"
@@ -24,8 +25,8 @@ using Lines = std::vector<std::string>;
 TEST(SessionNames, TheBaseNameEndsAtTheFirstDot) {
     EXPECT_EQ(SessionBaseName("abc.ses.bak"), "abc");
     EXPECT_EQ(SessionBaseName("abc"), "abc");
-    EXPECT_TRUE(IsAcceptableSessionName(".hidden"));
-    EXPECT_TRUE(IsAcceptableSessionName("a..b"));
+    EXPECT_TRUE(IsSafeName(".hidden"));
+    EXPECT_TRUE(IsSafeName("a..b"));
 }
 
 // The application on a copy of the demo installation.

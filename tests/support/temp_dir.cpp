@@ -13,9 +13,10 @@ namespace fs = std::filesystem;
 
 namespace vx::test {
 
-TempDir::TempDir() {
+TempDir::TempDir() : TempDir(fs::temp_directory_path()) {}
+
+TempDir::TempDir(const fs::path& base) {
     static std::atomic<int> counter{0};
-    const auto base = fs::temp_directory_path();
     for (int attempt = 0; attempt < 1000; ++attempt) {
         fs::path candidate =
             base / ("vxtest_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));

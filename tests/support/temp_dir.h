@@ -10,6 +10,8 @@ namespace vx::test {
 class TempDir {
 public:
     TempDir();
+    // Below `base` instead of the system's temporary directory.
+    explicit TempDir(const std::filesystem::path& base);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

@@ -231,7 +231,7 @@ TEST_F(Topics, ANewTopicThatCannotBeWrittenIsReportedAndCancelWritesNothing) {
     ui.QueueDialog(
         [](ModalForm& dialog) {
             auto& saveDialog = dynamic_cast<TFormSSaveAs&>(dialog);
-            saveDialog.EditName.Text = "missing/S1.txt";
+            saveDialog.EditName.Text = "Saetze";  // a directory of that name is there
             saveDialog.ButtonOKClick();
         },
         "TFormSSaveAs");

@@ -127,7 +127,8 @@ TEST_F(Binding, AnEscapingErrorBecomesAMessageAndTheProgramGoesOn) {
     ProbeView* view = AddView();
     test::MessageBoxAnswerer answerer;
     view->RunFailing(form);
-    EXPECT_EQ(answerer.Texts, std::vector<std::string>{"Unexpected error: disk on fire"});
+    ASSERT_EQ(answerer.Texts.size(), 1u);
+    EXPECT_EQ(answerer.Texts[0].substr(0, 44), "Unerwarteter Fehler bei: Probe\ndisk on fire\n");
 }
 
 }  // namespace

@@ -42,8 +42,9 @@ MenuView::MenuView(GuiHost& host, TMenueForm& menu)
             }
             QAction* action = qmenu->addAction(FromLatin1(item.Caption));
             const std::string name = item.Name;
-            QObject::connect(action, &QAction::triggered, action,
-                             [this, name] { Run([this, name] { menu_.Click(name); }); });
+            QObject::connect(action, &QAction::triggered, action, [this, name, action] {
+                Run([this, name] { menu_.Click(name); }, action);
+            });
             actions_[name] = action;
         }
     }
