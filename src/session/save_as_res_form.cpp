@@ -24,8 +24,7 @@ TSaveAsResForm::TSaveAsResForm(Ui& ui)
 }
 
 void TSaveAsResForm::ButtonOKClick() {
-    if (!IsAcceptableSessionName(EditSaveAsRes.Text)) {
-        ui_.ShowMessage(kMsgSessionNameInput);
+    if (!CheckSessionName(EditSaveAsRes.Text, ui_)) {
         return;
     }
     if (SameTextLatin1(EditSaveAsRes.Text, "default.res")) {
