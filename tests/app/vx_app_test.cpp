@@ -26,8 +26,10 @@ TEST(VxApp, StartUpFailureAsksToEnd) {
     ScriptedUi ui;
     VxApp app(ui, install.ProgramFileName());
     EXPECT_TRUE(app.TerminateRequested());
-    // Every window was still created.
-    EXPECT_EQ(app.Forms().size(), 28u);
+    // Every window was still created, as many as a start without failure creates.
+    test::TempInstallation good;
+    ScriptedUi goodUi;
+    EXPECT_EQ(app.Forms().size(), VxApp(goodUi, good.ProgramFileName()).Forms().size());
 }
 
 TEST(VxCfgForm, SelectsTheLanguageOfTheSettingsWhenShown) {
