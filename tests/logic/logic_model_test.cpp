@@ -50,14 +50,5 @@ TEST(LogicModel, PositionsOutsideTheValenceAndOperatorsOutsideTheTableAreRefused
     EXPECT_THROW(type.TwiceRow(10, 1), IndexError);
 }
 
-TEST(LogicModel, ValueTypesByNumber) {
-    LogicModel model;
-    model.DWType.Name = "DW";
-    model.NewXWType.Name = "Z";
-    EXPECT_EQ(model.XWType(3).Name, "DW");
-    EXPECT_EQ(model.XWType(4).Name, "Z");
-    EXPECT_THROW(model.XWType(5), IndexError);
-}
-
 }  // namespace
 }  // namespace vx

@@ -12,6 +12,7 @@
 #include "platform/safe_name.h"
 #include "platform/scripted_ui.h"
 #include "session/session_names.h"
+#include "support/choose_session.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
 #include "support/write_limit.h"
@@ -34,22 +35,7 @@ class DemoSessions : public ::testing::Test {
 protected:
     DemoSessions() : app(std::make_unique<VxApp>(ui, dir.ProgramFileName())) { ui.ClearRecords(); }
     void Choose(const std::string& directory, const std::string& file) {
-        ui.QueueDialog(
-            [this, directory, file](ModalForm& dialog) {
-                auto& choose = dynamic_cast<TWahleDlgBoxForm&>(dialog);
-                EXPECT_EQ(choose.FileListBox.Directory, app->IniForm.SessionsPath);
-                if (!directory.empty()) {
-                    ASSERT_TRUE(choose.DirectoryListBox.Enter(directory));
-                    choose.DirectoryListBoxChange();
-                }
-                const auto& items = choose.FileListBox.Items;
-                const auto it = std::find(items.begin(), items.end(), file);
-                ASSERT_NE(it, items.end()) << file;
-                choose.FileListBox.ItemIndex = static_cast<int>(it - items.begin());
-                choose.ButtonSelectClick();
-            },
-            "TWahleDlgBoxForm");
-        app->MenueForm.Click("AuswaehlenSes");
+        test::ChooseSession(ui, *app, directory, file);
     }
     void Activate(const std::string& se, std::vector<std::pair<int, int>> ticks, int tab) {
         app->WWRelForm.Close();

@@ -6,6 +6,7 @@
 #include "app/vx_app.h"
 #include "platform/scripted_ui.h"
 #include "session/wahle_dlg_box_form.h"
+#include "support/choose_session.h"
 #include "support/temp_dir.h"
 
 // The TS relations window on a copy of the demo: the way from the topics window to a TS
@@ -23,19 +24,7 @@ protected:
 
     // Chooses the 2BR session _2BR_Breakfast\Breakfast as a person does, through the menu.
     void ChooseBreakfast() {
-        ui.QueueDialog(
-            [](ModalForm& dialog) {
-                auto& choose = dynamic_cast<TWahleDlgBoxForm&>(dialog);
-                ASSERT_TRUE(choose.DirectoryListBox.Enter("_2BR_Breakfast"));
-                choose.DirectoryListBoxChange();
-                const auto& items = choose.FileListBox.Items;
-                const auto it = std::find(items.begin(), items.end(), "Breakfast");
-                ASSERT_NE(it, items.end());
-                choose.FileListBox.ItemIndex = static_cast<int>(it - items.begin());
-                choose.ButtonSelectClick();
-            },
-            "TWahleDlgBoxForm");
-        app->MenueForm.Click("AuswaehlenSes");
+        test::ChooseSession(ui, *app, "_2BR_Breakfast", "Breakfast");
         ASSERT_EQ(app->IniForm.IniState, 2);
         ui.ClearRecords();
     }

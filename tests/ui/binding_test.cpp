@@ -9,7 +9,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "gui_support.h"
+#include "gui_test.h"
+#include "modal_answers.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "support/temp_dir.h"

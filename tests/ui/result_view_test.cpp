@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "gui_support.h"
+#include "gui_test.h"
 #include "platform/text_list.h"
 #include "session/one_br_run.h"
 #include "support/temp_dir.h"

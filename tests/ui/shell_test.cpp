@@ -6,7 +6,8 @@
 #include <QMainWindow>
 #include <QPushButton>
 
-#include "gui_support.h"
+#include "gui_test.h"
+#include "modal_answers.h"
 #include "support/temp_dir.h"
 #include "ui/form_view.h"
 

@@ -10,7 +10,8 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "gui_support.h"
+#include "gui_test.h"
+#include "modal_answers.h"
 #include "support/temp_dir.h"
 
 namespace vx::qt {

@@ -6,7 +6,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "gui_support.h"
+#include "gui_test.h"
+#include "modal_answers.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
 

@@ -8,11 +8,22 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "gui_support.h"
+#include "gui_test.h"
+#include "modal_answers.h"
 #include "support/temp_dir.h"
 
 namespace vx::qt {
 namespace {
+
+// The row of a list that shows `text`, or -1.
+int RowOf(QListWidget* list, const QString& text) {
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text() == text) {
+            return row;
+        }
+    }
+    return -1;
+}
 
 class TextWindowsGui : public test::GuiTest {
 protected:
@@ -52,9 +63,9 @@ TEST_F(TextWindowsGui, ViewerOpensFromTheMenuOpensFromAFileAndClosesATab) {
     test::OnNextModal([&](QWidget* chooser) {
         chooserShown = true;
         auto* dirs = Find<QListWidget>(chooser, "DirectoryListBox");
-        emit dirs->itemActivated(dirs->item(test::RowOf(dirs, "Lists")));
+        emit dirs->itemActivated(dirs->item(RowOf(dirs, "Lists")));
         auto* files = Find<QListWidget>(chooser, "FileListBox");
-        files->setCurrentRow(test::RowOf(files, "THList.txt"));
+        files->setCurrentRow(RowOf(files, "THList.txt"));
         Find<QPushButton>(chooser, "ButtonSelect")->click();
     });
     Find<QPushButton>(viewer, "ButtonOpenFrom")->click();
@@ -79,7 +90,7 @@ TEST_F(TextWindowsGui, OpenFromInAnEmptyDirectoryKeepsTheChooserOpenWithItsMessa
     QWidget* viewer = Window(host.app().FormReadOnly);
     test::OnNextModal([&](QWidget* chooser) {
         auto* dirs = Find<QListWidget>(chooser, "DirectoryListBox");
-        emit dirs->itemActivated(dirs->item(test::RowOf(dirs, "Log")));
+        emit dirs->itemActivated(dirs->item(RowOf(dirs, "Log")));
         Find<QPushButton>(chooser, "ButtonSelect")->click();
         EXPECT_TRUE(chooser->isVisible());
         Find<QPushButton>(chooser, "ButtonCancel")->click();
@@ -120,7 +131,7 @@ TEST_F(TextWindowsGui, NewTopicDialogWritesTheMemoUnderTheTypedName) {
     EXPECT_FALSE(Menu("NewS")->isEnabled());
     test::OnNextModal([&](QWidget* dialog) {
         auto* dirs = Find<QListWidget>(dialog, "DirectoryListBox");
-        emit dirs->itemActivated(dirs->item(test::RowOf(dirs, "Temp")));
+        emit dirs->itemActivated(dirs->item(RowOf(dirs, "Temp")));
         Find<QLineEdit>(dialog, "EditName")->setText("S13.txt");
         Find<QPushButton>(dialog, "ButtonOK")->click();
     });

@@ -23,26 +23,15 @@ const std::string kMsgE22 =
 class Wizard : public test::UpgradeTest {
 protected:
     // The caption of the checked radio button.
-    std::string Checked() const {
-        for (const TRadioButton* radio :
-             {&wizard.RadioButton1BR, &wizard.RadioButton2BRupgS1, &wizard.RadioButton2BRupgS2,
-              &wizard.RadioButton2BRupgS3, &wizard.RadioButton2BRupgS4, &wizard.RadioButton2BR,
-              &wizard.RadioButton3BR}) {
+    std::string Checked() {
+        for (const TRadioButton* radio : test::StepButtons(wizard)) {
             if (radio->Checked) {
                 return radio->Caption;
             }
         }
         return "none";
     }
-    void Choose(TRadioButton& radio) {
-        for (TRadioButton* other :
-             {&wizard.RadioButton1BR, &wizard.RadioButton2BRupgS1, &wizard.RadioButton2BRupgS2,
-              &wizard.RadioButton2BRupgS3, &wizard.RadioButton2BRupgS4, &wizard.RadioButton2BR,
-              &wizard.RadioButton3BR}) {
-            other->Checked = false;
-        }
-        radio.Checked = true;
-    }
+    void Choose(TRadioButton& radio) { test::Pick(wizard, radio); }
     // Opens the wizard on Morning with step 1 finished, step 2 chosen.
     void ReadyForStep2() {
         OpenMorning();

@@ -69,9 +69,10 @@ TEST(UpdateLine, EachBrokenPartHasItsMessage) {
 }
 
 TEST(UpdateLine, ATypeBeyondTheRecordIsRefusedNotCut) {
-    const std::string type100(99, 't');
-    EXPECT_EQ(ParseUpdateLine("RUP(VXR1E1," + type100 + ". S1E1").UpdType.size(), 100u);
-    const T_LV5 rule = ParseUpdateLine("RUP(VXR1E1," + type100 + "t. S1E1");
+    // The record holds 100 characters of the type, its closing dot included.
+    const std::string longestType(99, 't');
+    EXPECT_EQ(ParseUpdateLine("RUP(VXR1E1," + longestType + ". S1E1").UpdType.size(), 100u);
+    const T_LV5 rule = ParseUpdateLine("RUP(VXR1E1," + longestType + "t. S1E1");
     EXPECT_EQ(rule.Status, kUpdateLineError);
     EXPECT_EQ(rule.UpdType, "");
 }

@@ -2,13 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/vx_app.h"
 #include "platform/scripted_ui.h"
 #include "support/temp_dir.h"
 
 namespace vx::test {
+
+// The wizard's step buttons in their order.
+inline std::vector<TRadioButton*> StepButtons(TSetBRForm& w) {
+    return {&w.RadioButton1BR,      &w.RadioButton2BRupgS1, &w.RadioButton2BRupgS2,
+            &w.RadioButton2BRupgS3, &w.RadioButton2BRupgS4, &w.RadioButton2BR,
+            &w.RadioButton3BR};
+}
+
+// Checks `radio` alone, as a click on it does.
+inline void Pick(TSetBRForm& w, TRadioButton& radio) {
+    for (TRadioButton* other : StepButtons(w)) {
+        other->Checked = false;
+    }
+    radio.Checked = true;
+}
 
 // The application on a fresh copy of the demo installation.
 class UpgradeTest : public ::testing::Test {
@@ -22,19 +39,11 @@ protected:
     }
     // A path below the installation in the system's form ("Sessions\Morning.s1t").
     std::string At(const std::string& relative) const { return dir.SystemPath() + relative; }
-    std::string Read(const std::string& relative) const {
-        std::string host = relative;
-        for (char& c : host) {
-            c = c == '\\' ? '/' : c;
-        }
-        return dir.Read(host);
-    }
-    bool Exists(const std::string& relative) const {
-        std::string host = relative;
-        for (char& c : host) {
-            c = c == '\\' ? '/' : c;
-        }
-        return dir.Exists(host);
+    std::string Read(const std::string& relative) const { return dir.Read(HostForm(relative)); }
+    bool Exists(const std::string& relative) const { return dir.Exists(HostForm(relative)); }
+    static std::string HostForm(std::string relative) {
+        std::replace(relative.begin(), relative.end(), '\\', '/');
+        return relative;
     }
 
     DemoCopy dir;

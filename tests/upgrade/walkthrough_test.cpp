@@ -7,8 +7,10 @@
 
 #include "app/vx_app.h"
 #include "platform/scripted_ui.h"
+#include "support/choose_session.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
+#include "upgrade_fixture.h"
 
 // The whole upgrade of the demo's 1BR session "Morning" to 2BR, as a person does it through
 // the menu, ending in a TS start of the new 2BR session. The messages of the walk are a golden
@@ -37,31 +39,10 @@ protected:
 
     // "Session choose": enters `directory` below Sessions ("" stays) and selects `file`.
     void Choose(const std::string& directory, const std::string& file) {
-        ui.QueueDialog(
-            [directory, file](ModalForm& form) {
-                auto& dialog = dynamic_cast<TWahleDlgBoxForm&>(form);
-                if (!directory.empty()) {
-                    dialog.DirectoryListBox.Enter(directory);
-                    dialog.DirectoryListBoxChange();
-                }
-                const auto& items = dialog.FileListBox.Items;
-                dialog.FileListBox.ItemIndex =
-                    static_cast<int>(std::find(items.begin(), items.end(), file) - items.begin());
-                dialog.ButtonSelectClick();
-            },
-            "TWahleDlgBoxForm");
-        app.MenueForm.Click("AuswaehlenSes");
+        test::ChooseSession(ui, app, directory, file);
     }
     void Step(const std::string& name) { ui.Log.push_back("=== " + name); }
-    void Pick(TRadioButton& radio) {
-        TSetBRForm& w = app.SetBRForm;
-        for (TRadioButton* other : {&w.RadioButton1BR, &w.RadioButton2BRupgS1,
-                                    &w.RadioButton2BRupgS2, &w.RadioButton2BRupgS3,
-                                    &w.RadioButton2BRupgS4, &w.RadioButton2BR, &w.RadioButton3BR}) {
-            other->Checked = false;
-        }
-        radio.Checked = true;
-    }
+    void Pick(TRadioButton& radio) { test::Pick(app.SetBRForm, radio); }
     // The log with the installation's root written as "<root>\".
     std::string Transcript() const {
         std::vector<std::string> lines;
@@ -203,18 +184,7 @@ TEST_F(Walkthrough, AnUpgradeGoesOnWithStep4AfterARestart) {
 
     WalkUi ui2;
     VxApp again(ui2, dir.ProgramFileName());
-    ui2.QueueDialog(
-        [](ModalForm& form) {
-            auto& dialog = dynamic_cast<TWahleDlgBoxForm&>(form);
-            dialog.DirectoryListBox.Enter("_2BR_Morning");
-            dialog.DirectoryListBoxChange();
-            const auto& items = dialog.FileListBox.Items;
-            dialog.FileListBox.ItemIndex =
-                static_cast<int>(std::find(items.begin(), items.end(), "Morning") - items.begin());
-            dialog.ButtonSelectClick();
-        },
-        "TWahleDlgBoxForm");
-    again.MenueForm.Click("AuswaehlenSes");
+    test::ChooseSession(ui2, again, "_2BR_Morning", "Morning");
     EXPECT_EQ(again.IniForm.IniState, 2);
     EXPECT_EQ(again.IniForm.ComputeMode, "4t");
     again.MenueForm.Click("SetBRStep1");

@@ -1,15 +1,14 @@
-#include "gui_support.h"
+#include "modal_answers.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <memory>
 
-#include "ui/form_view.h"
-#include "ui/views/menu_view.h"
-
 namespace vx::qt::test {
+
+// How often a waiting modal window is looked for, in milliseconds.
+constexpr int kPollMs = 5;
 
 MessageBoxAnswerer::MessageBoxAnswerer() {
     QObject::connect(&timer_, &QTimer::timeout, this, [this] {
@@ -19,7 +18,7 @@ MessageBoxAnswerer::MessageBoxAnswerer() {
                                                       : QMessageBox::Ok);
         }
     });
-    timer_.start(5);
+    timer_.start(kPollMs);
 }
 
 void OnNextModal(std::function<void(QWidget*)> action) {
@@ -30,29 +29,7 @@ void OnNextModal(std::function<void(QWidget*)> action) {
             action(modal);
         }
     });
-    timer->start(5);
-}
-
-int RowOf(QListWidget* list, const QString& text) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text() == text) {
-            return row;
-        }
-    }
-    return -1;
-}
-
-void GuiTest::Start(const std::string& programFileName) {
-    host.Start(programFileName);
-    EXPECT_TRUE(host.ShowMainWindow());
-}
-
-QAction* GuiTest::Menu(const char* name) {
-    return static_cast<MenuView*>(host.ViewOf(host.app().MenueForm))->Action(name);
-}
-
-QWidget* GuiTest::Window(const TForm& form) {
-    return host.ViewOf(form)->window();
+    timer->start(kPollMs);
 }
 
 }  // namespace vx::qt::test
