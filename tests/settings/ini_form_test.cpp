@@ -94,6 +94,23 @@ TEST(IniForm, ReadsACompleteVxIniSilently) {
     EXPECT_EQ(s.ini.LastSessionStatus, "closed");
 }
 
+TEST(IniForm, AVxIniTextStartsLikeTheFile) {
+    for (const std::string& vxIni :
+         {test::StandardVxIni(), VxIniWith("EveryOnePath=", ""), VxIniWith("Editor=", ""),
+          VxIniWith("groupsRangeEnd=", "groupsRangeEnd=many\r\n")}) {
+        Started file(vxIni);
+        ScriptedUi ui;
+        TApplication app;
+        const TIniForm text(ui, app, file.install.ProgramFileName(), vxIni);
+        EXPECT_EQ(ui.Messages, file.ui.Messages);
+        EXPECT_EQ(app.Terminated(), file.app.Terminated());
+        EXPECT_EQ(text.EveryOnePath, file.ini.EveryOnePath);
+        EXPECT_EQ(text.EditorPath, file.ini.EditorPath);
+        EXPECT_EQ(text.RangeTexts, file.ini.RangeTexts);
+        EXPECT_EQ(text.GroupsRangeEnd, file.ini.GroupsRangeEnd);
+    }
+}
+
 TEST(IniForm, AbsolutePathsStayAsTheyAre) {
     Started s(VxIniWith("userpath=", "userpath=D:\\All\r\n") + "");
     EXPECT_EQ(s.ini.UserPath, "D:\\All");
