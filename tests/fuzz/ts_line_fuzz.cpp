@@ -35,9 +35,13 @@ std::map<std::string, int> TargetsOf(std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // One engine for every input, as the analysis window keeps one for all its runs: making
+    // its combination table anew would cost more than most inputs.
+    static ScriptedUi ui;
+    static TAnals2BR anals(ui, fuzz::DemoLogicModel(), ts_workload::NoLogops(),
+                           ts_workload::NoLogops());
+    ui.ClearRecords();
     const auto parts = fuzz::Parts(fuzz::Text(data, size), 2);
-    ScriptedUi ui;
-    TAnals2BR anals(ui, fuzz::DemoLogicModel(), ts_workload::NoLogops(), ts_workload::NoLogops());
     ts_workload::RunDefWW(anals, LinesOf(parts[0]), TargetsOf(parts[1]),
                           ts_workload::Evaluation::Compiled);
     return 0;
