@@ -59,7 +59,13 @@ int ReadDVXRIni(LogicModel& model, const std::string& systemPath, Ui& ui) {
     if (!ini) {
         return -1;
     }
-    const auto max = TryStrToInt(ini->ReadString("Meta_DVXR", "Max_DVXR_Num", "EMPTY"));
+    return ReadDVXRIni(model, *ini, ui);
+}
+
+int ReadDVXRIni(LogicModel& model, const IniFile& ini, Ui& ui) {
+    model.DVXRNums.Fill({});
+    model.MaxDVXRNum = 0;
+    const auto max = TryStrToInt(ini.ReadString("Meta_DVXR", "Max_DVXR_Num", "EMPTY"));
     // The model holds 20 rule numbers; a larger count is refused like a bad one.
     if (!max || *max > kMaxDVXRNums) {
         ui.ShowMessage(kMsgMetaDVXR);
@@ -67,7 +73,7 @@ int ReadDVXRIni(LogicModel& model, const std::string& systemPath, Ui& ui) {
     }
     model.MaxDVXRNum = *max;
     for (int i = 1; i <= model.MaxDVXRNum; ++i) {
-        const std::string value = ini->ReadString("DVXR_Nums", "Ex_DVXR_Num" + N(i), "EMPTY");
+        const std::string value = ini.ReadString("DVXR_Nums", "Ex_DVXR_Num" + N(i), "EMPTY");
         if (IsEmptyMark(value)) {
             continue;
         }
@@ -94,13 +100,18 @@ int UpgrSE22BR(LogicModel& model, const std::string& br2IniPath, Ui& ui) {
     if (!ini) {
         return -1;
     }
+    return UpgrSE22BR(model, *ini, ui);
+}
+
+int UpgrSE22BR(LogicModel& model, const IniFile& ini, Ui& ui) {
+    model.UpdSEInfo.Fill({});
     for (int k = 1; k <= kXWTypes && LogicInUse(model, k); ++k) {
         const std::string& logic = model.VxLogicNames[k];
         std::string values[3];
         const char* const keys[3] = {"UpdNeeded", "UpdStrategy", "UpdReference"};
         for (int i = 0; i < 3; ++i) {
             const std::string missing = std::string("Err_") + keys[i];
-            values[i] = ini->ReadString(logic, keys[i], missing);
+            values[i] = ini.ReadString(logic, keys[i], missing);
             if (values[i] == missing) {
                 ui.ShowMessage(MissingUpdateKey(logic, keys[i]));
                 return -1;

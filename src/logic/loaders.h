@@ -6,8 +6,9 @@
 #include "logic/logic_model.h"
 
 namespace vx {
+class IniFile;
 class Ui;
-}
+}  // namespace vx
 
 // The loaders of a 2BR session's ini files. Each reads its file once, fills its tables of the
 // model, shows its messages through the Ui and returns the system's result code.
@@ -37,6 +38,13 @@ int ReadMainIni(LogicModel& model, const std::string& br2IniPath, Ui& ui);
 int ReadLogicIni(LogicModel& model, const std::string& br2IniPath, Ui& ui);
 int ReadRangeLogicIni(LogicModel& model, const std::string& br2IniPath, Ui& ui);
 int ReadRangeArraysIni(LogicModel& model, const std::string& br2IniPath, Ui& ui);
+// The same loaders on a file already read (the path forms read the file and call these).
+int ReadMainIni(LogicModel& model, const IniFile& ini, Ui& ui);
+int ReadLogicIni(LogicModel& model, const IniFile& ini, Ui& ui);
+int ReadRangeLogicIni(LogicModel& model, const IniFile& ini, Ui& ui);
+// Reads nothing when the model has no range arrays.
+int ReadRangeArraysIni(LogicModel& model, const IniFile& ini, Ui& ui);
+
 // The BVLKTH file is switched in Main.ini but has no content yet.
 inline int ReadBVLKTH() {
     return 0;
@@ -46,5 +54,7 @@ inline int ReadBVLKTH() {
 int ReadDVXRIni(LogicModel& model, const std::string& systemPath, Ui& ui);
 int Process_DVXRini(LogicModel& model);
 int UpgrSE22BR(LogicModel& model, const std::string& br2IniPath, Ui& ui);
+int ReadDVXRIni(LogicModel& model, const IniFile& ini, Ui& ui);
+int UpgrSE22BR(LogicModel& model, const IniFile& ini, Ui& ui);
 
 }  // namespace vx::logic

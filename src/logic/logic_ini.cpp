@@ -211,16 +211,21 @@ int ReadLogicIni(LogicModel& model, const std::string& br2IniPath, Ui& ui) {
     if (!ini) {
         return -1;
     }
+    return ReadLogicIni(model, *ini, ui);
+}
+
+int ReadLogicIni(LogicModel& model, const IniFile& ini, Ui& ui) {
+    ClearLogicTables(model);
     // A missing file is one failure, not a message for each of its keys.
-    if (!ini->Existed()) {
+    if (!ini.Existed()) {
         ui.ShowMessage(kMsgLogicFile);
         return -1;
     }
-    ReadRules(*ini, model);
-    bool ok = ReadLogopDefs(*ini, kUnarySection, "D_u_Logop", model.MainUnaryOps.Number, true,
+    ReadRules(ini, model);
+    bool ok = ReadLogopDefs(ini, kUnarySection, "D_u_Logop", model.MainUnaryOps.Number, true,
                             DefinitionTexts("D_u_Logop", kUnarySection, kUnarySection, true),
                             model.UnaryOpDefs, ui);
-    ok = ReadLogopDefs(*ini, kBinarySection, "D_b_Logop", model.MainBinaryOps.Number, true,
+    ok = ReadLogopDefs(ini, kBinarySection, "D_b_Logop", model.MainBinaryOps.Number, true,
                        DefinitionTexts("D_b_Logop", kBinarySection, kUnarySection, false),
                        model.BinaryOpDefs, ui) &&
          ok;
@@ -228,7 +233,7 @@ int ReadLogicIni(LogicModel& model, const std::string& br2IniPath, Ui& ui) {
     for (const LogicType& t : types) {
         if (t.ValuesPresent) {
             ValueList values;
-            ok = ReadValues(*ini, t.Values, t.Valence, t.ValueMessages, values, ui) && ok;
+            ok = ReadValues(ini, t.Values, t.Valence, t.ValueMessages, values, ui) && ok;
             model.XWValueCode[t.Number] = values.Code;
             model.XWValueItp[t.Number] = values.Itp;
             model.XWValueImpl[t.Number] = values.Impl;
@@ -241,7 +246,7 @@ int ReadLogicIni(LogicModel& model, const std::string& br2IniPath, Ui& ui) {
     }
     for (const LogicType& t : types) {
         if (t.TablesRetained) {
-            ok = ReadTypeTables(*ini, t.Tables, model.MainUnaryOps, model.MainBinaryOps,
+            ok = ReadTypeTables(ini, t.Tables, model.MainUnaryOps, model.MainBinaryOps,
                                 t.TableMessages, model.XWType(t.Number), ui) &&
                  ok;
         }

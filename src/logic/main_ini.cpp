@@ -477,7 +477,12 @@ int ReadMainIni(LogicModel& model, const std::string& br2IniPath, Ui& ui) {
     if (!ini) {
         return -1;
     }
-    return MainIniReader(model, *ini, ui).Read() ? 1 : -1;
+    return ReadMainIni(model, *ini, ui);
+}
+
+int ReadMainIni(LogicModel& model, const IniFile& ini, Ui& ui) {
+    ClearMainTables(model);
+    return MainIniReader(model, ini, ui).Read() ? 1 : -1;
 }
 
 }  // namespace vx::logic

@@ -82,8 +82,13 @@ int ReadRangeArraysIni(LogicModel& model, const std::string& br2IniPath, Ui& ui)
     if (!ini) {
         return -1;
     }
+    return ReadRangeArraysIni(model, *ini, ui);
+}
+
+int ReadRangeArraysIni(LogicModel& model, const IniFile& ini, Ui& ui) {
+    TRangeArrays& arrays = model.RangeArrays;
     for (int a = 1; a <= std::min(arrays.Count, kMaxRangeArrays); ++a) {
-        if (!ReadRangeArray(*ini, arrays, a, ui)) {
+        if (!ReadRangeArray(ini, arrays, a, ui)) {
             return -1;
         }
     }

@@ -194,7 +194,14 @@ int ReadRangeLogicIni(LogicModel& model, const std::string& br2IniPath, Ui& ui) 
     if (!ini) {
         return -1;
     }
-    ReadRules(*ini, model);
+    return ReadRangeLogicIni(model, *ini, ui);
+}
+
+int ReadRangeLogicIni(LogicModel& model, const IniFile& ini, Ui& ui) {
+    model.RLRules.Fill({});
+    model.RLOpDefs.Fill({});
+    model.RLTypes.Fill({});
+    ReadRules(ini, model);
     const int n = std::clamp(CheckedNumber(model.RangeLogicsInfo.NumberText), 0, kMaxRangeLogics);
     for (int r = 1; r <= n; ++r) {
         model.RLTypes[r].Name = model.RangeLogicsInfo.RLType[r];
@@ -203,10 +210,10 @@ int ReadRangeLogicIni(LogicModel& model, const std::string& br2IniPath, Ui& ui) 
     }
     bool ok = true;
     for (int r = 1; r <= n; ++r) {
-        ok = ReadLogops(*ini, model, r, "u", ui) && ok;
+        ok = ReadLogops(ini, model, r, "u", ui) && ok;
     }
     for (int r = 1; r <= n; ++r) {
-        ok = ReadRangeLogic(*ini, model, r, ui) && ok;
+        ok = ReadRangeLogic(ini, model, r, ui) && ok;
     }
     return ok ? 1 : -1;
 }

@@ -70,6 +70,14 @@ IniFile::IniFile(std::string systemPath) : path_(std::move(systemPath)) {
     Parse();
 }
 
+IniFile::IniFile(std::string systemPath, std::string_view text)
+    : path_(std::move(systemPath)), existed_(true) {
+    TextList lines;
+    lines.SetText(text);
+    lines_ = lines.Lines();
+    Parse();
+}
+
 void IniFile::Parse() {
     sections_.clear();
     Section* current = nullptr;

@@ -19,6 +19,8 @@ public:
 
     // A missing file reads as empty. An existing file that cannot be read throws FileError.
     explicit IniFile(std::string systemPath);
+    // The file as if `text` had been read from `systemPath` (which is not touched).
+    IniFile(std::string systemPath, std::string_view text);
 
     const std::string& FileName() const { return path_; }
     bool Existed() const { return existed_; }

@@ -93,6 +93,16 @@ bool IsAbsolute(const std::string& path) {
 
 TIniForm::TIniForm(Ui& ui, TApplication& application, std::string programFileName)
     : TForm("TIniForm", "About vx"), ui_(ui), application_(application) {
+    Start(programFileName, nullptr);
+}
+
+TIniForm::TIniForm(Ui& ui, TApplication& application, std::string programFileName,
+                   std::string_view vxIniText)
+    : TForm("TIniForm", "About vx"), ui_(ui), application_(application) {
+    Start(programFileName, &vxIniText);
+}
+
+void TIniForm::Start(const std::string& programFileName, const std::string_view* vxIniText) {
     OKButton.Caption = "OK";
     RunState = kRunStateIdle;
     IniState = kIniState1BR;
@@ -102,7 +112,7 @@ TIniForm::TIniForm(Ui& ui, TApplication& application, std::string programFileNam
     vxIniFile = SystemPath + "vx.ini";
     bool readOk = true;
     try {
-        const IniFile ini(vxIniFile);
+        const IniFile ini = vxIniText ? IniFile(vxIniFile, *vxIniText) : IniFile(vxIniFile);
         if (!ini.Existed()) {
             throw FileError("missing " + vxIniFile);
         }

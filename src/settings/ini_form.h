@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "logic/ini_state.h"
 #include "logic/loaders.h"
@@ -30,6 +31,9 @@ public:
 
     // `programFileName` is the program's full file name in the system's path form.
     TIniForm(Ui& ui, TApplication& application, std::string programFileName);
+    // The same start with `vxIniText` taken as the content of System\vx.ini.
+    TIniForm(Ui& ui, TApplication& application, std::string programFileName,
+             std::string_view vxIniText);
 
     // About window
     TLabel VersionLabel;
@@ -91,6 +95,8 @@ public:
     static std::string UserNumberText(int k) { return std::to_string(100 * k + 1001); }
 
 private:
+    // Reads and checks vx.ini: from `vxIniText` when given, otherwise from the file.
+    void Start(const std::string& programFileName, const std::string_view* vxIniText);
     void DeriveRoot(const std::string& programFileName);
     void BuildFixedPaths();
     void ReadSettings(const IniFile& ini);

@@ -241,6 +241,11 @@ int ReadTSMapBlock(Ui& ui, const std::string& fileName, int eNumber, const std::
         ui.ShowMessage(kMsgOpenFailed);
         return -1;
     }
+    return ReadTSMapBlock(ui, fileName, lines, eNumber, eText, result);
+}
+
+int ReadTSMapBlock(Ui& ui, const std::string& fileName, const TextList& lines, int eNumber,
+                   const std::string& eText, TSMapBlock& result) {
     TSMapBlock block;
     block.FileName = fileName;
     block.EText = eText;

@@ -7,6 +7,8 @@
 
 namespace vx {
 
+class TextList;
+
 inline constexpr int kMaxTSPerSentence = 99;
 
 // The block of one sentence in a topic's TS map file, as the reader found it.
@@ -26,6 +28,9 @@ struct TSMapBlock {
 // on success, so that it keeps the last successful read.
 int ReadTSMapBlock(Ui& ui, const std::string& fileName, int eNumber, const std::string& eText,
                    TSMapBlock& result);
+// The same on the lines of the file, already read.
+int ReadTSMapBlock(Ui& ui, const std::string& fileName, const TextList& lines, int eNumber,
+                   const std::string& eText, TSMapBlock& result);
 
 // The highest n (1..99) for which "TS" + n occurs in `tsString`; 0 when none does.
 int CountTSOf(const std::string& tsString);

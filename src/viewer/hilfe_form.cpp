@@ -37,7 +37,7 @@ struct ListFile {
     const char* file;
     const char* message;
 };
-constexpr ListFile kListFiles[] = {
+const ListFile kListFiles[] = {
     {"Regelverzeichnis", "REGELVRZ.txt", kMsgRuleList},
     {"Satzverzeichnis", "SVERZ.txt", kMsgSentenceList},
     {"LK-Verzeichnis", "LKList.txt", kMsgLinkChains},

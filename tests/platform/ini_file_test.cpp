@@ -64,6 +64,24 @@ TEST_F(IniFileTest, BinaryGarbageReadsWithoutHarm) {
     EXPECT_EQ(ini.ReadString("s", "k", "d"), "v");
 }
 
+TEST_F(IniFileTest, ATextReadsLikeTheSameFileWithoutTouchingThePath) {
+    const std::string text =
+        "x=before\r[S]\rk = v\r\n[s]\nk=second\n[T]\nb=\xE1\n\n[T ]\nc=3\r\n=no key\r\n";
+    dir.Write("test.ini", text);
+    const IniFile file(Path());
+    const IniFile fromText(dir.SystemPath() + "other.ini", text);
+    EXPECT_TRUE(fromText.Existed());
+    EXPECT_FALSE(dir.Exists("other.ini"));
+    for (const char* section : {"S", "T", "none"}) {
+        EXPECT_EQ(fromText.ReadSection(section), file.ReadSection(section)) << section;
+        for (const char* key : {"k", "b", "c", "x", ""}) {
+            EXPECT_EQ(fromText.ReadString(section, key, "d"), file.ReadString(section, key, "d"))
+                << section << " " << key;
+        }
+    }
+    EXPECT_TRUE(IniFile("unused", "").Existed());
+}
+
 TEST_F(IniFileTest, WritingAKeyKeepsTheRestOfTheFile) {
     dir.Write("test.ini", "; settings\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
     IniFile ini(Path());

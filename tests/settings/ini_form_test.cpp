@@ -94,6 +94,27 @@ TEST(IniForm, ReadsACompleteVxIniSilently) {
     EXPECT_EQ(s.ini.LastSessionStatus, "closed");
 }
 
+TEST(IniForm, AVxIniTextStartsLikeTheFile) {
+    // The text is read, not the vx.ini of the installation the program file names.
+    Started standard(test::StandardVxIni());
+    const auto belowRoot = [](const std::string& path, const std::string& root) {
+        return path.substr(0, root.size()) == root ? path.substr(root.size()) : "outside";
+    };
+    for (const std::string& vxIni : {VxIniWith("EveryOnePath=", ""), VxIniWith("Editor=", ""),
+                                     VxIniWith("groupsRangeEnd=", "groupsRangeEnd=many\r\n")}) {
+        Started file(vxIni);
+        ScriptedUi ui;
+        TApplication app;
+        const TIniForm text(ui, app, standard.install.ProgramFileName(), vxIni);
+        EXPECT_EQ(ui.Messages, file.ui.Messages);
+        EXPECT_EQ(app.Terminated(), file.app.Terminated());
+        EXPECT_EQ(text.RangeTexts, file.ini.RangeTexts);
+        EXPECT_EQ(text.GroupsRangeEnd, file.ini.GroupsRangeEnd);
+        EXPECT_EQ(belowRoot(text.EditorPath, standard.install.Root()),
+                  belowRoot(file.ini.EditorPath, file.install.Root()));
+    }
+}
+
 TEST(IniForm, AbsolutePathsStayAsTheyAre) {
     Started s(VxIniWith("userpath=", "userpath=D:\\All\r\n") + "");
     EXPECT_EQ(s.ini.UserPath, "D:\\All");
