@@ -72,7 +72,9 @@ TEST_F(ResultWindowOnTheDemo, TheExplanationPageExplainsTheConflictAndFindsTheSm
     EXPECT_TRUE(text->toPlainText().contains(
         "Conflict in line 3 (cycle 0, forward pass): RE11 EQ WW20 met S254E11WW10"));
 
-    values->setCurrentRow(test::RowOf(values, "S254E12WW10"));
+    const auto found = values->findItems("S254E12WW10", Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    values->setCurrentItem(found.front());
     EXPECT_TRUE(text->toPlainText().contains(
         "Derivation of S254E12WW10:\n  S254E12WW10 derived by line 2, item 2 RE12O1"))
         << text->toPlainText().toStdString();
