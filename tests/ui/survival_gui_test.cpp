@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <stdexcept>
 
-#include "gui_support.h"
+#include "gui_test.h"
+#include "modal_answers.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
 
