@@ -98,6 +98,20 @@ TEST_F(InterruptedSave, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
                                         std::chrono::steady_clock::now() - started));
     }
     ASSERT_EQ(ui.Messages.size(), 1u);  // only the advice of a new session
+    // A child starts before it saves: on an idle machine that start can take longer than the
+    // save itself, so the kills are spread over a whole child that saves once.
+    for (int round = 0; round < 3; ++round) {
+        const auto started = std::chrono::steady_clock::now();
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            app->SessionForm.Speichern();
+            ::_exit(0);
+        }
+        ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+        oneSave = std::max(oneSave, std::chrono::duration_cast<std::chrono::microseconds>(
+                                        std::chrono::steady_clock::now() - started));
+    }
 
     const fs::path sessionFile = dir.path() / "Sessions" / "Big";
     const fs::path bvFile = dir.path() / "Sessions" / "Big.ipr";
