@@ -5,6 +5,7 @@
 
 #include "app/vx_app.h"
 #include "platform/scripted_ui.h"
+#include "support/choose_session.h"
 #include "support/temp_dir.h"
 
 namespace vx {
@@ -30,23 +31,7 @@ protected:
 
     // "Session delete" choosing `file` in `directory` (below Sessions, "" for Sessions).
     void Delete(const std::string& directory, const std::string& file) {
-        ui.QueueDialog(
-            [directory, file](ModalForm& dialog) {
-                auto& choose = dynamic_cast<TWahleDlgBoxForm&>(dialog);
-                if (!directory.empty()) {
-                    choose.DirectoryListBox.Enter(directory);
-                    choose.DirectoryListBoxChange();
-                }
-                const auto& items = choose.FileListBox.Items;
-                for (std::size_t i = 0; i < items.size(); ++i) {
-                    if (items[i] == file) {
-                        choose.FileListBox.ItemIndex = static_cast<int>(i);
-                    }
-                }
-                choose.ButtonSelectClick();
-            },
-            "TWahleDlgBoxForm");
-        app.MenueForm.Click("LoeschenSes");
+        test::ChooseSession(ui, app, directory, file, "LoeschenSes");
     }
 
     fs::path Deleted(const std::string& folder) const {
