@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <string_view>
-#include <tuple>
 #include <utility>
 
 #include "platform/json_text.h"
@@ -415,22 +414,10 @@ std::string ResultReportJson(const ResultReport& report) {
 
 namespace {
 
-// "S254E11WW10" -> {"S254E11", "WW10"}: the sentence ends where the digits after its "E" end.
-std::pair<std::string, std::string> SplitSEValue(const std::string& text) {
-    std::size_t i = text.find('E', 1);
-    if (i == std::string::npos) {
-        return {text, ""};
-    }
-    ++i;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0) {
-        ++i;
-    }
-    return {text.substr(0, i), text.substr(i)};
-}
-
 ReportDerivation DerivationReport(const OneBRTrace& trace, const Derivation& derivation) {
     ReportDerivation report;
-    std::tie(report.SE, report.Value) = SplitSEValue(derivation.Value);
+    report.SE = SEValueOf(derivation.Value).SE;
+    report.Value = derivation.Value.substr(report.SE.size());
     if (const TracedLine* line = trace.Line(derivation.Place.Record)) {
         report.SessionLine = line->SessionLine;
     }
