@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/one_based.h"
 
@@ -17,6 +19,16 @@ using TSatzItems = OneBased<std::string, kSatzItems>;
 
 // One session line as the run reads it.
 struct TSatzEntry {
+    // Its own constructor, so that a new table of them is not first cleared byte by byte.
+    TSatzEntry() {}
+    TSatzEntry(std::int32_t length, std::string topic, std::string sentence, std::string xw,
+               TSatzItems items)
+        : Length(length),
+          TopicPart(std::move(topic)),
+          SentencePart(std::move(sentence)),
+          XWPart(std::move(xw)),
+          Items(std::move(items)) {}
+
     std::int32_t Length = 0;   // length of the source line
     std::string TopicPart;     // "S254"
     std::string SentencePart;  // "E10"
@@ -24,7 +36,21 @@ struct TSatzEntry {
     TSatzItems Items;          // "RS254E11M1", ... without the closing ","
 };
 
-using TSatzArray = OneBased<TSatzEntry, kSatzRecords>;
+// The line records 1..1024 of a run. Room for every record is taken when the table is
+// created; a record is built when it is first written, so that a run of a short session
+// does not build a thousand empty records. A record never written reads as empty.
+class TSatzArray {
+public:
+    TSatzArray() { records_.reserve(kSatzRecords); }
+
+    TSatzEntry& operator[](int i);
+    const TSatzEntry& operator[](int i) const;
+    // Every record empty again.
+    void Clear() { records_.clear(); }
+
+private:
+    std::vector<TSatzEntry> records_;
+};
 
 // One assigned SE value.
 struct TVxSEPapa {
@@ -34,15 +60,21 @@ struct TVxSEPapa {
     std::int32_t Value = -1;
     std::int32_t SentenceNumber = -1;
     std::int32_t TopicNumber = -1;
-    OneBased<std::string, 32> Reserved;
+    // The record also has room for 32 strings that no computation reads; they are left out,
+    // so that creating the table of a run costs a third of what it did.
 };
 
 // The SE table of a run: entries are filled in table order and, once filled, never
-// overwritten, so the filled entries are exactly 1..Used().
+// overwritten, so the filled entries are exactly 1..Used(). Room for every entry is taken
+// when the table is created, so an entry never moves; an entry is built when it is filled.
 class TVxSETable {
 public:
+    TVxSETable() { entries_.reserve(kSEEntries); }
+
     int Used() const { return used_; }
-    const TVxSEPapa& operator[](int i) const { return entries_[i]; }
+    const TVxSEPapa& operator[](int i) const {
+        return entries_.at(static_cast<std::size_t>(i - 1));
+    }
 
     // The first filled entry with this key, or nullptr.
     TVxSEPapa* FindKey(std::string_view key);
@@ -52,11 +84,11 @@ public:
     TVxSEPapa* TakeFree();
     // The number of an entry of this table.
     int IndexOf(const TVxSEPapa& entry) const {
-        return static_cast<int>(&entry - &entries_[1]) + 1;
+        return static_cast<int>(&entry - entries_.data()) + 1;
     }
 
 private:
-    OneBased<TVxSEPapa, kSEEntries> entries_;
+    std::vector<TVxSEPapa> entries_;
     int used_ = 0;
 };
 

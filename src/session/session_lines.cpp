@@ -152,7 +152,7 @@ bool SplitSessionLine(const std::string& line, int n, TSatzEntry& record, Ui& ui
 }
 
 SessionReading ReadSessionLines(const TextList& session, TSatzArray& records, Ui& ui) {
-    records.Fill(TSatzEntry{});
+    records.Clear();
     SessionReading reading;
     int counter = session.Count() - 1;
     for (int n = 1; n < session.Count(); ++n) {
