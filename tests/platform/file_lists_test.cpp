@@ -6,12 +6,14 @@
 namespace vx {
 namespace {
 
-TEST(FileLists, DirectoryListEntersAndLeavesAndDrivesTheFileList) {
+// The list never leaves its floor upwards; without a floor the person may go anywhere.
+TEST(FileLists, DirectoryListEntersAndLeavesWithinItsFloorAndDrivesTheFileList) {
     test::TempDir dir;
     dir.Write("Sessions/demo", "");
     dir.Write("Sessions/_2BR_demo/demo", "");
     dir.Write("Sessions/_2BR_demo/demo.mpf", "");
     TDirectoryListBox dirs;
+    dirs.Floor = dir.SystemPath() + "Sessions\\";
     dirs.SetDirectory(dir.SystemPath() + "sessions");
     EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
     EXPECT_EQ(dirs.Items, std::vector<std::string>{"_2BR_demo"});
@@ -25,6 +27,11 @@ TEST(FileLists, DirectoryListEntersAndLeavesAndDrivesTheFileList) {
     EXPECT_EQ(files.FileName(), dir.SystemPath() + "sessions\\_2BR_demo\\demo.mpf");
     ASSERT_TRUE(dirs.Up());
     EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
+    EXPECT_FALSE(dirs.Up());
+    EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
+    TDirectoryListBox free;
+    free.SetDirectory(dir.SystemPath() + "Sessions\\");
+    EXPECT_TRUE(free.Up());
 }
 
 TEST(FileLists, ParentDirectoryStopsAtTheTop) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/errors.h"
 #include "platform/host_path.h"
@@ -61,14 +62,15 @@ TEST_F(HostPathTest, FindsFilesByMaskInAStableOrder) {
 }
 
 TEST(MatchesMask, FollowsWildcardRules) {
-    EXPECT_TRUE(MatchesMask("abc.txt", "*.TXT"));
-    EXPECT_TRUE(MatchesMask("E10_40.txt", "E10_??.txt"));
+    const std::pair<const char*, const char*> matching[] = {
+        {"abc.txt", "*.TXT"}, {"E10_40.txt", "E10_??.txt"},
+        {"a.b.c", "*.c"},     {"noext", "*.*"},
+        {"x", "*"},           {"aXbXc", "a*b*c"}};
+    for (const auto& [name, mask] : matching) {
+        EXPECT_TRUE(MatchesMask(name, mask)) << name << " " << mask;
+    }
     EXPECT_FALSE(MatchesMask("E10_4.txt", "E10_??.txt"));
-    EXPECT_TRUE(MatchesMask("a.b.c", "*.c"));
-    EXPECT_TRUE(MatchesMask("noext", "*.*"));
-    EXPECT_TRUE(MatchesMask("x", "*"));
     EXPECT_FALSE(MatchesMask("x.txt", "*.ini"));
-    EXPECT_TRUE(MatchesMask("aXbXc", "a*b*c"));
 }
 
 TEST(SystemPaths, ConvertBetweenSystemAndHostForms) {
@@ -80,14 +82,19 @@ TEST(SystemPaths, ConvertBetweenSystemAndHostForms) {
     EXPECT_EQ(ToSystemPath("/tmp/\xC3\xBC"), "\\tmp\\\xFC");
 }
 
-TEST(AtomicWrite, ReplacesContentAndRefusesDirectories) {
+// The file of any case is replaced in place: its permissions stay and no temporary shows.
+TEST(AtomicWrite, ReplacesTheFileKeepingItsPermissions) {
     test::TempDir dir;
-    WriteFileAtomic(dir.SystemPath() + "f.txt", "one");
-    WriteFileAtomic(dir.SystemPath() + "F.TXT", "two");
-    EXPECT_EQ(ReadFileBytes(dir.SystemPath() + "f.txt"), "two");
-    EXPECT_EQ(FindFiles(dir.SystemPath()).size(), 1u);
-    EXPECT_TRUE(RemoveFile(dir.SystemPath() + "F.txt"));
-    EXPECT_FALSE(FileExists(dir.SystemPath() + "f.txt"));
+    WriteFileAtomic(dir.SystemPath() + "list.txt", "one");
+    ASSERT_EQ(::chmod((dir.path() / "list.txt").c_str(), 0640), 0);
+    WriteFileAtomic(dir.SystemPath() + "LIST.TXT", "two");
+    struct stat info {};
+    ASSERT_EQ(::stat((dir.path() / "list.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(ReadFileBytes(dir.SystemPath() + "list.txt"), "two");
+    EXPECT_EQ(FindFiles(dir.SystemPath()), std::vector<std::string>{"list.txt"});
+    EXPECT_TRUE(RemoveFile(dir.SystemPath() + "List.txt"));
+    EXPECT_FALSE(FileExists(dir.SystemPath() + "list.txt"));
 }
 
 TEST(ReadFileBytes, RefusesWhatIsNotAPlainFile) {

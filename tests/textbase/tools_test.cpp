@@ -60,17 +60,15 @@ TEST(TextHelpers, NumbersOfSentenceIdentifiers) {
         const char* se;
         int topic, sentence;
     };
-    for (const Row& row : std::vector<Row>{{"S254E10", 254, 10},
-                                           {"", -1, -1},
-                                           {"S254", 254, -1},
-                                           {"xS7E1", 7, 1},
-                                           {"S25xE3", -1, 3},
-                                           {"254E10", -1, 10},
-                                           {"SE1", -1, 1},
-                                           {"S99999999999E1", -1, 1},
-                                           {"S254E", 254, -1},
-                                           {"S254E10WW10", 254, -1},
-                                           {"S254E1E2", 254, -1}}) {
+    const Row rows[] = {
+        {"S254E10", 254, 10},  {"", -1, -1},
+        {"S254", 254, -1},     {"xS7E1", 7, 1},
+        {"S25xE3", -1, 3},     {"254E10", -1, 10},
+        {"SE1", -1, 1},        {"S99999999999E1", -1, 1},
+        {"S254E", 254, -1},    {"S254E10WW10", 254, -1},
+        {"S254E1E2", 254, -1},
+    };
+    for (const Row& row : rows) {
         EXPECT_EQ(TopicNumber(row.se), row.topic) << row.se;
         EXPECT_EQ(SentenceNumber(row.se), row.sentence) << row.se;
     }
@@ -102,17 +100,12 @@ TEST(UserGroupDirNumber, FirstDigitsFollowedBy01WithinTheirBounds) {
         const char* area;
         int dir;
     };
-    for (const Row& row : std::vector<Row>{{1000, "U", 0},
-                                           {1001, "U", 1001},
-                                           {1123, "U", 1101},
-                                           {9999, "U", 9901},
-                                           {10000, "U", 0},
-                                           {10000, "G", 0},
-                                           {10001, "G", 10001},
-                                           {12345, "G", 12301},
-                                           {32045, "G", 32001},
-                                           {5000, "G", 0},
-                                           {1123, "A", 0}}) {
+    const Row rows[] = {
+        {1000, "U", 0},      {1001, "U", 1001}, {1123, "U", 1101},   {9999, "U", 9901},
+        {10000, "U", 0},     {10000, "G", 0},   {10001, "G", 10001}, {12345, "G", 12301},
+        {32045, "G", 32001}, {5000, "G", 0},    {1123, "A", 0},
+    };
+    for (const Row& row : rows) {
         EXPECT_EQ(UserGroupDirNumber(row.topic, row.area), row.dir) << row.topic << row.area;
     }
 }
