@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "platform/errors.h"
+#include "platform/file_lists.h"
 #include "platform/host_path.h"
 #include "support/temp_dir.h"
 
@@ -11,16 +12,13 @@ namespace {
 class HostPathTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir.Write("RELATION/FormaleR/MO_S1.txt", "rules");
-        dir.Write("Lists/S_List.txt", "list");
-        dir.Write("Text/vxLit.txt", "lit");
-        dir.Write("Saetze/S1/E10_10.txt", "");
-        dir.Write("Saetze/S1/E10_20.TXT", "");
-        dir.Write("Saetze/S1/E10_100.txt", "");
-        dir.Write("Saetze/S1/e10_30.txt", "");
-        dir.Write("Saetze/S1/E1_10.txt", "");
+        for (const char* file :
+             {"RELATION/FormaleR/MO_S1.txt", "Lists/S_List.txt", "Text/vxLit.txt",
+              "Saetze/S1/E10_10.txt", "Saetze/S1/E10_20.TXT", "Saetze/S1/E10_100.txt",
+              "Saetze/S1/e10_30.txt", "Saetze/S1/E1_10.txt", "Saetze/S1/.gitkeep"}) {
+            dir.Write(file, "");
+        }
         dir.MakeDir("Saetze/S1/E10_sub.txt");
-        dir.Write("Saetze/S1/.gitkeep", "");
         dir.MakeDir("Saetze/S1/.hidden");
     }
     test::TempDir dir;
@@ -103,6 +101,36 @@ TEST(ReadFileBytes, RefusesWhatIsNotAPlainFile) {
     EXPECT_THROW(ReadFileBytes(dir.SystemPath() + "sub"), FileError);
     EXPECT_THROW(ReadFileBytes(dir.SystemPath() + "missing.txt"), FileError);
     EXPECT_THROW(ReadFileBytes("\\dev\\zero"), FileError);
+}
+
+// The list never leaves its floor upwards; without a floor the person may go anywhere.
+TEST(FileLists, DirectoryListEntersAndLeavesWithinItsFloorAndDrivesTheFileList) {
+    test::TempDir dir;
+    dir.Write("Sessions/demo", "");
+    dir.Write("Sessions/_2BR_demo/demo", "");
+    dir.Write("Sessions/_2BR_demo/demo.mpf", "");
+    TDirectoryListBox dirs;
+    dirs.Floor = dir.SystemPath() + "Sessions\\";
+    dirs.SetDirectory(dir.SystemPath() + "sessions");
+    EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
+    EXPECT_EQ(dirs.Items, std::vector<std::string>{"_2BR_demo"});
+    EXPECT_FALSE(dirs.Enter("nothere"));
+    ASSERT_TRUE(dirs.Enter("_2BR_demo"));
+    TFileListBox files;
+    files.SetDirectory(dirs.Directory);
+    EXPECT_EQ(files.Items, (std::vector<std::string>{"demo", "demo.mpf"}));
+    EXPECT_EQ(files.FileName(), "");
+    files.ItemIndex = 1;
+    EXPECT_EQ(files.FileName(), dir.SystemPath() + "sessions\\_2BR_demo\\demo.mpf");
+    ASSERT_TRUE(dirs.Up());
+    EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
+    EXPECT_FALSE(dirs.Up());
+    EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
+    EXPECT_EQ(ParentDirectory("\\a"), "\\");
+    EXPECT_EQ(ParentDirectory("a"), "");
+    TDirectoryListBox free;
+    free.SetDirectory(dir.SystemPath() + "Sessions\\");
+    EXPECT_TRUE(free.Up());
 }
 
 }  // namespace
