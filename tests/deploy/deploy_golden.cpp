@@ -1,6 +1,8 @@
 #include "deploy_golden.h"
 
-#include <map>
+#include <algorithm>
+#include <iterator>
+#include <set>
 
 #include "platform/ini_file.h"
 #include "support/golden.h"
@@ -10,7 +12,8 @@ namespace fs = std::filesystem;
 namespace vx::test {
 namespace {
 
-using Files = std::map<std::string, std::string>;
+// Every file of a folder as "name: bytes".
+using Files = std::set<std::string>;
 
 const char* const kFiller = "filler\r\n";
 const char* const kPlainFile = "a file, not a folder";
@@ -23,22 +26,10 @@ Files FilesOf(const fs::path& dir) {
     Files files;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(dir, ec)) {
-        files[entry.path().filename().string()] =
-            entry.is_regular_file() ? ReadBytes(entry.path()) : "<not a file>";
+        files.insert(entry.path().filename().string() + ": " +
+                     (entry.is_regular_file() ? ReadBytes(entry.path()) : "<not a file>"));
     }
     return files;
-}
-
-// The files of `wanted` that `found` does not hold byte for byte, each named after `label`.
-std::vector<std::string> Missing(const Files& wanted, const Files& found,
-                                 const std::string& label) {
-    std::vector<std::string> missing;
-    for (const auto& [name, bytes] : wanted) {
-        if (!found.contains(name) || found.at(name) != bytes) {
-            missing.push_back(label + name + ": \"" + bytes + "\"");
-        }
-    }
-    return missing;
 }
 
 }  // namespace
@@ -91,25 +82,29 @@ std::unique_ptr<WriteLimit> StagingLimit(const DeployCase& golden) {
 std::vector<std::string> StagingDifferences(const TempInstallation& install,
                                             const DeployCase& golden) {
     const fs::path imports = install.path() / "Temp" / "imports";
-    if (golden.Staging == "file") {
-        return Missing({{"imports", kPlainFile}}, {{"imports", ReadBytes(imports)}}, "not ");
-    }
     Files expected = FilesOf(golden.Dir / "staged");
     for (int i = 1; i <= golden.StagedFills; ++i) {
-        expected[FillName(i)] = kFiller;
+        expected.insert(FillName(i) + ": " + kFiller);
     }
-    const Files staged = FilesOf(imports);
-    std::vector<std::string> differences = Missing(expected, staged, "expected staged: ");
-    for (std::string& extra : Missing(staged, expected, "found staged: ")) {
-        differences.push_back(std::move(extra));
+    Files staged = FilesOf(imports);
+    if (golden.Staging == "file") {
+        expected = {kPlainFile};
+        staged = {ReadBytes(imports)};
     }
+    std::vector<std::string> differences;
+    std::set_symmetric_difference(expected.begin(), expected.end(), staged.begin(), staged.end(),
+                                  std::back_inserter(differences));
     return differences;
 }
 
 std::vector<std::string> SourceDifferences(const TempInstallation& install,
                                            const DeployCase& golden) {
-    return Missing(FilesOf(golden.Dir / "source"), FilesOf(install.path() / "Temp" / "deploy"),
-                   "changed: ");
+    const Files source = FilesOf(golden.Dir / "source");
+    const Files now = FilesOf(install.path() / "Temp" / "deploy");
+    std::vector<std::string> differences;
+    std::set_difference(source.begin(), source.end(), now.begin(), now.end(),
+                        std::back_inserter(differences));
+    return differences;
 }
 
 }  // namespace vx::test

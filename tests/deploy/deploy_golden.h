@@ -29,10 +29,10 @@ DeployCase ReadDeployCase(const std::string& name);
 void InstallDeployCase(const TempInstallation& install, const DeployCase& golden);
 // While it lives, the staging folder refuses writes as the case asks.
 std::unique_ptr<WriteLimit> StagingLimit(const DeployCase& golden);
-// How the staging folder differs from the case's expectation; empty when it does not.
+// The files (as "name: bytes") by which the staging folder and the case's expectation differ.
 std::vector<std::string> StagingDifferences(const TempInstallation& install,
                                             const DeployCase& golden);
-// The source files that are no longer as the case holds them.
+// The source files (as "name: bytes") that are no longer as the case holds them.
 std::vector<std::string> SourceDifferences(const TempInstallation& install,
                                            const DeployCase& golden);
 
