@@ -18,11 +18,8 @@ protected:
         installed.ui.QueueDialog([action](ModalForm&) { action(); }, "TDeployForm");
         form.deploy();
     }
-    std::vector<std::string> WithRootMarked(std::vector<std::string> texts) const {
-        for (auto& text : texts) {
-            text = test::ReplaceAll(std::move(text), installed.install.Root(), "<root>");
-        }
-        return texts;
+    std::string WithRootMarked(const std::string& text) const {
+        return test::ReplaceAll(text, installed.install.Root(), "<root>");
     }
 
     test::Installed installed;
@@ -39,12 +36,12 @@ TEST_P(DeployGolden, ReportMessagesAndStagedFiles) {
         const auto limit = test::StagingLimit(golden);
         OpenAnd([this] { form.ButtonStartClick(); });
     }
-    const auto report = WithRootMarked(form.MemoDeploy.Lines.Lines());
-    TextList reportLines;
-    reportLines.Assign(report);
-    test::DumpActual("deploy", GetParam(), "report.txt", reportLines.Text());
-    EXPECT_EQ(report, golden.Report);
-    EXPECT_EQ(WithRootMarked(installed.ui.Messages), golden.Messages);
+    TextList report;
+    report.SetText(WithRootMarked(form.MemoDeploy.Lines.Text()));
+    test::DumpActual("deploy", GetParam(), "report.txt", report.Text());
+    EXPECT_EQ(report.Lines(), golden.Report);
+    EXPECT_EQ(WithRootMarked(test::FormatMessages(installed.ui.Messages)),
+              test::FormatMessages(golden.Messages));
     EXPECT_EQ(form.Outcome(), golden.Exit == 0   ? DeployOutcome::Clean
                               : golden.Exit == 1 ? DeployOutcome::SourceError
                                                  : DeployOutcome::NotRun);

@@ -2,16 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/scripted_ui.h"
 #include "support/golden.h"
 
 namespace vx::test {
+
+// Each of `lines` on a line of its own behind `indent`, for what a verb says.
+inline std::string Indented(const std::vector<std::string>& lines, const std::string& indent) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += "\n" + indent + line;
+    }
+    return text;
+}
 
 // Golden cases that drive windows step by step: tests/data/<subsystem>/<suite>/<case>/ holds
 // "script.txt" (one step a line: a verb, a blank and its argument; "#" starts a comment) and

@@ -28,14 +28,6 @@ fs::path Suites() {
     return test::TestDataDir() / "textbase" / "windows";
 }
 
-std::string Joined(const std::vector<std::string>& lines, const std::string& indent) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += "\n" + indent + line;
-    }
-    return text;
-}
-
 class TextWindows : public ::testing::TestWithParam<std::string>, protected test::Installed {
 protected:
     TextWindows()
@@ -177,7 +169,7 @@ protected:
     }
 
     std::string Memo(const TMemo& memo, const std::string& indent = "  ") {
-        return Joined(memo.Lines.Lines(), indent);
+        return test::Indented(memo.Lines.Lines(), indent);
     }
     static std::string Sign(bool on) { return on ? "+" : "-"; }
 
@@ -197,7 +189,7 @@ protected:
         shows["ts"] = [this] { return " owner " + form.LabelOwner.Caption + Memo(form.MemoTS); };
         shows["2br"] = [this] { return Memo(form.Memo2BR); };
         shows["df"] = [this] {
-            return Joined(form.ComboBoxDF.Items, "  item ") + Memo(form.Memo3BR);
+            return test::Indented(form.ComboBoxDF.Items, "  item ") + Memo(form.Memo3BR);
         };
         shows["session"] = [this] {
             return Memo(session.SessionMemo) + Memo(session.InterprtMemo, "  BV ") +

@@ -26,14 +26,6 @@ fs::path Suites() {
     return test::TestDataDir() / "viewer" / "windows";
 }
 
-std::string Joined(const std::vector<std::string>& lines, const std::string& indent = "  ") {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += "\n" + indent + line;
-    }
-    return text;
-}
-
 class ViewerWindows : public ::testing::Test, protected test::Installed {
 protected:
     ViewerWindows()
@@ -136,14 +128,15 @@ protected:
         if (what == "choice") {
             return "choice: overview " + viewer.OverviewPath + ", document " + viewer.DocumentPath +
                    " \"" + viewer.DocumentTitle + "\", element \"" + viewer.ComboBoxSelect.Text +
-                   "\"" + Joined(viewer.ComboBoxSelect.Items, "  item ");
+                   "\"" + test::Indented(viewer.ComboBoxSelect.Items, "  item ");
         }
         if (what == "help") {
             return std::string("help: ") + (help.Visible ? "shown" : "hidden") +
-                   Joined(help.ListBoxGrp.Items, "  group ") + Joined(help.HilfeMemo.Lines.Lines());
+                   test::Indented(help.ListBoxGrp.Items, "  group ") +
+                   test::Indented(help.HilfeMemo.Lines.Lines(), "  ");
         }
         return std::string("rules: ") + (regeln.Visible ? "shown" : "hidden") +
-               Joined(regeln.RegelnMemo.Lines.Lines());
+               test::Indented(regeln.RegelnMemo.Lines.Lines(), "  ");
     }
 
     test::WindowScript script{ui};
