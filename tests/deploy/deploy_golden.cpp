@@ -1,8 +1,10 @@
 #include "deploy_golden.h"
 
-#include <cstdio>
-#include <map>
+#include <algorithm>
+#include <iterator>
+#include <set>
 
+#include "platform/ini_file.h"
 #include "support/golden.h"
 
 namespace fs = std::filesystem;
@@ -10,20 +12,22 @@ namespace fs = std::filesystem;
 namespace vx::test {
 namespace {
 
+// Every file of a folder as "name: bytes".
+using Files = std::set<std::string>;
+
 const char* const kFiller = "filler\r\n";
+const char* const kPlainFile = "a file, not a folder";
 
 std::string FillName(int i) {
-    char name[24];
-    std::snprintf(name, sizeof name, "fill%03d.txt", i);
-    return name;
+    return "fill" + std::to_string(1000 + i).substr(1) + ".txt";
 }
 
-std::map<std::string, std::string> FilesOf(const fs::path& dir) {
-    std::map<std::string, std::string> files;
+Files FilesOf(const fs::path& dir) {
+    Files files;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(dir, ec)) {
-        files[entry.path().filename().string()] =
-            entry.is_regular_file() ? ReadBytes(entry.path()) : "<not a file>";
+        files.insert(entry.path().filename().string() + ": " +
+                     (entry.is_regular_file() ? ReadBytes(entry.path()) : "<not a file>"));
     }
     return files;
 }
@@ -37,22 +41,12 @@ fs::path DeployCasesDir() {
 DeployCase ReadDeployCase(const std::string& name) {
     DeployCase golden;
     golden.Dir = DeployCasesDir() / name;
-    for (const std::string& line : LinesOf(golden.Dir / "case.txt")) {
-        const auto eq = line.find('=');
-        const std::string key = line.substr(0, eq);
-        const std::string value = eq == std::string::npos ? "" : line.substr(eq + 1);
-        if (key == "exit") {
-            golden.Exit = std::stoi(value);
-        } else if (key == "fill") {
-            golden.Fill = std::stoi(value);
-        } else if (key == "staged_fills") {
-            golden.StagedFills = std::stoi(value);
-        } else if (key == "unreadable") {
-            golden.Unreadable = value;
-        } else if (key == "staging") {
-            golden.Staging = value;
-        }
-    }
+    const IniFile keys("case.txt", "[case]\n" + ReadBytes(golden.Dir / "case.txt"));
+    golden.Exit = std::stoi(keys.ReadString("case", "exit", "-1"));
+    golden.Fill = std::stoi(keys.ReadString("case", "fill", "0"));
+    golden.StagedFills = std::stoi(keys.ReadString("case", "staged_fills", "0"));
+    golden.Unreadable = keys.ReadString("case", "unreadable", "");
+    golden.Staging = keys.ReadString("case", "staging", "");
     golden.Report = LinesOf(golden.Dir / "report.txt");
     golden.Messages = ReadMessagesFile(golden.Dir / "messages.txt");
     return golden;
@@ -70,15 +64,14 @@ void InstallDeployCase(const TempInstallation& install, const DeployCase& golden
     if (!golden.Unreadable.empty()) {
         fs::create_symlink("no-such-target", source / golden.Unreadable);
     }
-    const fs::path imports = install.path() / "Temp" / "imports";
     if (golden.Staging == "missing" || golden.Staging == "file") {
-        fs::remove_all(imports);
+        fs::remove_all(install.path() / "Temp" / "imports");
     }
     if (golden.Staging == "file") {
-        install.Write("Temp/imports", "a file, not a folder");
+        install.Write("Temp/imports", kPlainFile);
     }
     if (fs::exists(golden.Dir / "imports")) {
-        CopyTree(golden.Dir / "imports", imports);
+        CopyTree(golden.Dir / "imports", install.path() / "Temp" / "imports");
     }
 }
 
@@ -88,53 +81,30 @@ std::unique_ptr<WriteLimit> StagingLimit(const DeployCase& golden) {
 
 std::vector<std::string> StagingDifferences(const TempInstallation& install,
                                             const DeployCase& golden) {
-    std::vector<std::string> differences;
     const fs::path imports = install.path() / "Temp" / "imports";
-    if (golden.Staging == "file") {
-        if (ReadBytes(imports) != "a file, not a folder") {
-            differences.push_back("Temp/imports is no longer the plain file it was");
-        }
-        return differences;
-    }
-    std::map<std::string, std::string> expected = FilesOf(golden.Dir / "staged");
+    Files expected = FilesOf(golden.Dir / "staged");
     for (int i = 1; i <= golden.StagedFills; ++i) {
-        expected[FillName(i)] = kFiller;
+        expected.insert(FillName(i) + ": " + kFiller);
     }
-    const std::map<std::string, std::string> actual = FilesOf(imports);
-    for (const auto& [name, bytes] : expected) {
-        const auto found = actual.find(name);
-        if (found == actual.end()) {
-            differences.push_back(name + " is not staged");
-        } else if (found->second != bytes) {
-            differences.push_back(name + " is staged as \"" + found->second + "\"");
-        }
+    Files staged = FilesOf(imports);
+    if (golden.Staging == "file") {
+        expected = {kPlainFile};
+        staged = {ReadBytes(imports)};
     }
-    for (const auto& [name, bytes] : actual) {
-        if (!expected.contains(name)) {
-            differences.push_back(name + " is staged but should not be");
-        }
-    }
+    std::vector<std::string> differences;
+    std::set_symmetric_difference(expected.begin(), expected.end(), staged.begin(), staged.end(),
+                                  std::back_inserter(differences));
     return differences;
 }
 
 std::vector<std::string> SourceDifferences(const TempInstallation& install,
                                            const DeployCase& golden) {
+    const Files source = FilesOf(golden.Dir / "source");
+    const Files now = FilesOf(install.path() / "Temp" / "deploy");
     std::vector<std::string> differences;
-    const auto source = FilesOf(install.path() / "Temp" / "deploy");
-    for (const auto& [name, bytes] : FilesOf(golden.Dir / "source")) {
-        const auto found = source.find(name);
-        if (found == source.end() || found->second != bytes) {
-            differences.push_back(name + " changed");
-        }
-    }
+    std::set_difference(source.begin(), source.end(), now.begin(), now.end(),
+                        std::back_inserter(differences));
     return differences;
-}
-
-std::vector<std::string> WithRootMarked(std::vector<std::string> texts, const std::string& root) {
-    for (auto& text : texts) {
-        text = ReplaceAll(std::move(text), root, "<root>");
-    }
-    return texts;
 }
 
 }  // namespace vx::test

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/errors.h"
+#include "platform/file_lists.h"
 #include "platform/host_path.h"
 #include "support/temp_dir.h"
 
@@ -10,16 +12,13 @@ namespace {
 class HostPathTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir.Write("RELATION/FormaleR/MO_S1.txt", "rules");
-        dir.Write("Lists/S_List.txt", "list");
-        dir.Write("Text/vxLit.txt", "lit");
-        dir.Write("Saetze/S1/E10_10.txt", "");
-        dir.Write("Saetze/S1/E10_20.TXT", "");
-        dir.Write("Saetze/S1/E10_100.txt", "");
-        dir.Write("Saetze/S1/e10_30.txt", "");
-        dir.Write("Saetze/S1/E1_10.txt", "");
+        for (const char* file :
+             {"RELATION/FormaleR/MO_S1.txt", "Lists/S_List.txt", "Text/vxLit.txt",
+              "Saetze/S1/E10_10.txt", "Saetze/S1/E10_20.TXT", "Saetze/S1/E10_100.txt",
+              "Saetze/S1/e10_30.txt", "Saetze/S1/E1_10.txt", "Saetze/S1/.gitkeep"}) {
+            dir.Write(file, "");
+        }
         dir.MakeDir("Saetze/S1/E10_sub.txt");
-        dir.Write("Saetze/S1/.gitkeep", "");
         dir.MakeDir("Saetze/S1/.hidden");
     }
     test::TempDir dir;
@@ -61,14 +60,15 @@ TEST_F(HostPathTest, FindsFilesByMaskInAStableOrder) {
 }
 
 TEST(MatchesMask, FollowsWildcardRules) {
-    EXPECT_TRUE(MatchesMask("abc.txt", "*.TXT"));
-    EXPECT_TRUE(MatchesMask("E10_40.txt", "E10_??.txt"));
+    const std::pair<const char*, const char*> matching[] = {
+        {"abc.txt", "*.TXT"}, {"E10_40.txt", "E10_??.txt"},
+        {"a.b.c", "*.c"},     {"noext", "*.*"},
+        {"x", "*"},           {"aXbXc", "a*b*c"}};
+    for (const auto& [name, mask] : matching) {
+        EXPECT_TRUE(MatchesMask(name, mask)) << name << " " << mask;
+    }
     EXPECT_FALSE(MatchesMask("E10_4.txt", "E10_??.txt"));
-    EXPECT_TRUE(MatchesMask("a.b.c", "*.c"));
-    EXPECT_TRUE(MatchesMask("noext", "*.*"));
-    EXPECT_TRUE(MatchesMask("x", "*"));
     EXPECT_FALSE(MatchesMask("x.txt", "*.ini"));
-    EXPECT_TRUE(MatchesMask("aXbXc", "a*b*c"));
 }
 
 TEST(SystemPaths, ConvertBetweenSystemAndHostForms) {
@@ -80,14 +80,19 @@ TEST(SystemPaths, ConvertBetweenSystemAndHostForms) {
     EXPECT_EQ(ToSystemPath("/tmp/\xC3\xBC"), "\\tmp\\\xFC");
 }
 
-TEST(AtomicWrite, ReplacesContentAndRefusesDirectories) {
+// The file of any case is replaced in place: its permissions stay and no temporary shows.
+TEST(AtomicWrite, ReplacesTheFileKeepingItsPermissions) {
     test::TempDir dir;
-    WriteFileAtomic(dir.SystemPath() + "f.txt", "one");
-    WriteFileAtomic(dir.SystemPath() + "F.TXT", "two");
-    EXPECT_EQ(ReadFileBytes(dir.SystemPath() + "f.txt"), "two");
-    EXPECT_EQ(FindFiles(dir.SystemPath()).size(), 1u);
-    EXPECT_TRUE(RemoveFile(dir.SystemPath() + "F.txt"));
-    EXPECT_FALSE(FileExists(dir.SystemPath() + "f.txt"));
+    WriteFileAtomic(dir.SystemPath() + "list.txt", "one");
+    ASSERT_EQ(::chmod((dir.path() / "list.txt").c_str(), 0640), 0);
+    WriteFileAtomic(dir.SystemPath() + "LIST.TXT", "two");
+    struct stat info {};
+    ASSERT_EQ(::stat((dir.path() / "list.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(ReadFileBytes(dir.SystemPath() + "list.txt"), "two");
+    EXPECT_EQ(FindFiles(dir.SystemPath()), std::vector<std::string>{"list.txt"});
+    EXPECT_TRUE(RemoveFile(dir.SystemPath() + "List.txt"));
+    EXPECT_FALSE(FileExists(dir.SystemPath() + "list.txt"));
 }
 
 TEST(ReadFileBytes, RefusesWhatIsNotAPlainFile) {
@@ -96,6 +101,36 @@ TEST(ReadFileBytes, RefusesWhatIsNotAPlainFile) {
     EXPECT_THROW(ReadFileBytes(dir.SystemPath() + "sub"), FileError);
     EXPECT_THROW(ReadFileBytes(dir.SystemPath() + "missing.txt"), FileError);
     EXPECT_THROW(ReadFileBytes("\\dev\\zero"), FileError);
+}
+
+// The list never leaves its floor upwards; without a floor the person may go anywhere.
+TEST(FileLists, DirectoryListEntersAndLeavesWithinItsFloorAndDrivesTheFileList) {
+    test::TempDir dir;
+    dir.Write("Sessions/demo", "");
+    dir.Write("Sessions/_2BR_demo/demo", "");
+    dir.Write("Sessions/_2BR_demo/demo.mpf", "");
+    TDirectoryListBox dirs;
+    dirs.Floor = dir.SystemPath() + "Sessions\\";
+    dirs.SetDirectory(dir.SystemPath() + "sessions");
+    EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
+    EXPECT_EQ(dirs.Items, std::vector<std::string>{"_2BR_demo"});
+    EXPECT_FALSE(dirs.Enter("nothere"));
+    ASSERT_TRUE(dirs.Enter("_2BR_demo"));
+    TFileListBox files;
+    files.SetDirectory(dirs.Directory);
+    EXPECT_EQ(files.Items, (std::vector<std::string>{"demo", "demo.mpf"}));
+    EXPECT_EQ(files.FileName(), "");
+    files.ItemIndex = 1;
+    EXPECT_EQ(files.FileName(), dir.SystemPath() + "sessions\\_2BR_demo\\demo.mpf");
+    ASSERT_TRUE(dirs.Up());
+    EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
+    EXPECT_FALSE(dirs.Up());
+    EXPECT_EQ(dirs.Directory, dir.SystemPath() + "sessions\\");
+    EXPECT_EQ(ParentDirectory("\\a"), "\\");
+    EXPECT_EQ(ParentDirectory("a"), "");
+    TDirectoryListBox free;
+    free.SetDirectory(dir.SystemPath() + "Sessions\\");
+    EXPECT_TRUE(free.Up());
 }
 
 }  // namespace

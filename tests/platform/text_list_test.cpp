@@ -36,39 +36,28 @@ TEST(TextList, SplitsAtEveryKindOfLineEnd) {
 TEST(TextList, WritesCrLfAndKeepsLatin1BytesAndLongLines) {
     test::TempDir dir;
     const std::string longLine(20000, 'x');
-    TextList list{
-        "Pr\xFC"
-        "fen",
-        "", longLine, std::string("nul\0byte", 8)};
+    const std::string nul("nul\0byte", 8);
+    const TextList list{"Gr\xFC\xDF", "", longLine, nul};
     list.SaveToFile(dir.SystemPath() + "out.txt");
-    EXPECT_EQ(dir.Read("out.txt"),
-              "Pr\xFC"
-              "fen\r\n\r\n" +
-                  longLine + "\r\n" + std::string("nul\0byte", 8) + "\r\n");
+    EXPECT_EQ(dir.Read("out.txt"), "Gr\xFC\xDF\r\n\r\n" + longLine + "\r\n" + nul + "\r\n");
     TextList back;
     back.LoadFromFile(dir.SystemPath() + "OUT.TXT");
     EXPECT_EQ(back, list);
 }
 
-TEST(TextList, RevisionGrowsWithEveryChange) {
-    TextList list;
-    const auto start = list.Revision();
-    list.Add("a");
-    list.Set(0, "b");
-    list.Clear();
-    EXPECT_EQ(list.Revision(), start + 3);
-}
-
-// A view remembers the revision it showed; a list put in place of another must not repeat it.
-TEST(TextList, AssigningAnotherListIsAChangeBeyondBothRevisions) {
-    TextList shown{"//vx2.0b, 2BRSession "};
-    shown.Add("x");
-    const auto seen = shown.Revision();
-    TextList loaded;
-    loaded.Add("S12E2WW10: ");
+// A view remembers the revision it showed: every change grows it, and a list put in place of
+// another must not repeat it.
+TEST(TextList, EveryChangeAndEveryAssignedListGrowTheRevision) {
+    TextList shown;
+    const auto start = shown.Revision();
+    shown.Add("a");
+    shown.Set(0, "b");
+    shown.Clear();
+    EXPECT_EQ(shown.Revision(), start + 3);
+    TextList loaded{"S12E2WW10: "};
     loaded.Add("S12E3WW10: ");
     shown = loaded;
-    EXPECT_GT(shown.Revision(), seen);
+    EXPECT_GT(shown.Revision(), start + 3);
     EXPECT_GT(shown.Revision(), loaded.Revision());
     const auto copied = shown.Revision();
     shown = std::move(loaded);
@@ -92,18 +81,11 @@ TEST(TextList, MissingFileAndDirectoryThrowFileError) {
 TEST(TextList, FailedSaveKeepsTheOldFile) {
     test::TempDir dir;
     dir.Write("session", "old\r\n");
-    TextList big;
-    big.Add(std::string(1000, 'y'));
-    bool threw = false;
+    const TextList big{std::string(1000, 'y')};
     {
         test::WriteLimit limit(64);
-        try {
-            big.SaveToFile(dir.SystemPath() + "session");
-        } catch (const FileError&) {
-            threw = true;
-        }
+        EXPECT_THROW(big.SaveToFile(dir.SystemPath() + "session"), FileError);
     }
-    EXPECT_TRUE(threw);
     EXPECT_EQ(dir.Read("session"), "old\r\n");
     EXPECT_EQ(FindFiles(dir.SystemPath(), "*"), std::vector<std::string>{"session"});
 }

@@ -56,20 +56,22 @@ TEST(TopicArea, RangesAreTestedEveryoneFirstAndTestBeforeAuthor) {
 }
 
 TEST(TextHelpers, NumbersOfSentenceIdentifiers) {
-    EXPECT_EQ(TopicNumber("S254E10"), 254);
-    EXPECT_EQ(SentenceNumber("S254E10"), 10);
-    EXPECT_EQ(TopicNumber(""), -1);
-    EXPECT_EQ(SentenceNumber(""), -1);
-    EXPECT_EQ(TopicNumber("S254"), 254);
-    EXPECT_EQ(TopicNumber("xS7E1"), 7);
-    EXPECT_EQ(TopicNumber("S25xE3"), -1);
-    EXPECT_EQ(TopicNumber("254E10"), -1);
-    EXPECT_EQ(TopicNumber("SE1"), -1);
-    EXPECT_EQ(TopicNumber("S99999999999E1"), -1);
-    EXPECT_EQ(SentenceNumber("S254"), -1);
-    EXPECT_EQ(SentenceNumber("S254E"), -1);
-    EXPECT_EQ(SentenceNumber("S254E10WW10"), -1);
-    EXPECT_EQ(SentenceNumber("S254E1E2"), -1);
+    struct Row {
+        const char* se;
+        int topic, sentence;
+    };
+    const Row rows[] = {
+        {"S254E10", 254, 10},  {"", -1, -1},
+        {"S254", 254, -1},     {"xS7E1", 7, 1},
+        {"S25xE3", -1, 3},     {"254E10", -1, 10},
+        {"SE1", -1, 1},        {"S99999999999E1", -1, 1},
+        {"S254E", 254, -1},    {"S254E10WW10", 254, -1},
+        {"S254E1E2", 254, -1},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(TopicNumber(row.se), row.topic) << row.se;
+        EXPECT_EQ(SentenceNumber(row.se), row.sentence) << row.se;
+    }
 }
 
 TEST(TextHelpers, SmallStringHelpers) {
@@ -93,17 +95,19 @@ TEST(TextHelpers, SmallStringHelpers) {
 }
 
 TEST(UserGroupDirNumber, FirstDigitsFollowedBy01WithinTheirBounds) {
-    EXPECT_EQ(UserGroupDirNumber(1000, "U"), 0);
-    EXPECT_EQ(UserGroupDirNumber(1001, "U"), 1001);
-    EXPECT_EQ(UserGroupDirNumber(1123, "U"), 1101);
-    EXPECT_EQ(UserGroupDirNumber(9999, "U"), 9901);
-    EXPECT_EQ(UserGroupDirNumber(10000, "U"), 0);
-    EXPECT_EQ(UserGroupDirNumber(10000, "G"), 0);
-    EXPECT_EQ(UserGroupDirNumber(10001, "G"), 10001);
-    EXPECT_EQ(UserGroupDirNumber(12345, "G"), 12301);
-    EXPECT_EQ(UserGroupDirNumber(32045, "G"), 32001);
-    EXPECT_EQ(UserGroupDirNumber(5000, "G"), 0);
-    EXPECT_EQ(UserGroupDirNumber(1123, "A"), 0);
+    struct Row {
+        int topic;
+        const char* area;
+        int dir;
+    };
+    const Row rows[] = {
+        {1000, "U", 0},      {1001, "U", 1001}, {1123, "U", 1101},   {9999, "U", 9901},
+        {10000, "U", 0},     {10000, "G", 0},   {10001, "G", 10001}, {12345, "G", 12301},
+        {32045, "G", 32001}, {5000, "G", 0},    {1123, "A", 0},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(UserGroupDirNumber(row.topic, row.area), row.dir) << row.topic << row.area;
+    }
 }
 
 TEST(TextBasePaths, EachOwnerAreaHasItsDirectories) {
