@@ -10,12 +10,8 @@
 #include <QVBoxLayout>
 
 #include "gui_test.h"
-#include "modal_answers.h"
 #include "platform/controls.h"
-#include "platform/form.h"
-#include "support/temp_dir.h"
 #include "ui/form_view.h"
-#include "ui/gui_host.h"
 
 namespace vx::qt {
 namespace {
@@ -40,7 +36,6 @@ struct ProbeForm : TForm {
         Go.Caption = "Again";
         Pages.Pages[1].Visible = false;
     }
-    void Fail() { throw std::runtime_error("disk on fire"); }
 };
 
 struct ProbeView : FormView {
@@ -60,9 +55,6 @@ struct ProbeView : FormView {
         Bind<ButtonBinding>(go, form.Go, runner(), [&form] { form.GoClick(); });
         Bind<PageControlBinding>(tabs, form.Pages, runner(), Handler{});
     }
-    void RunFailing(ProbeForm& form) {
-        Run([&form] { form.Fail(); });
-    }
     QPlainTextEdit* memo = new QPlainTextEdit;
     QLineEdit* edit = new QLineEdit;
     QComboBox* combo = new QComboBox;
@@ -75,13 +67,6 @@ struct ProbeView : FormView {
 class Binding : public test::GuiTest {
 protected:
     Binding() { Start(install.ProgramFileName()); }
-    // The view of `form` is created after the form's controls are set.
-    ProbeView* AddView() {
-        auto owned = std::make_unique<ProbeView>(host, form);
-        ProbeView* view = owned.get();
-        host.AddView(std::move(owned));
-        return view;
-    }
     vx::test::TempInstallation install;
     ProbeForm form;
 };
@@ -93,7 +78,10 @@ TEST_F(Binding, EditsReachTheModelBeforeAHandlerAndTheViewFollowsAfterIt) {
     form.List.Items = {"a", "b", "c"};
     form.Go.Caption = "Go";
     form.Pages.Pages = {TabSheet("BR1"), TabSheet("BR2")};
-    ProbeView* view = AddView();
+    // The view is created after the form's controls are set.
+    auto owned = std::make_unique<ProbeView>(host, form);
+    ProbeView* view = owned.get();
+    host.AddView(std::move(owned));
     form.Show();
     host.PullAll();
     ASSERT_TRUE(view->window()->isVisible());
@@ -121,15 +109,6 @@ TEST_F(Binding, EditsReachTheModelBeforeAHandlerAndTheViewFollowsAfterIt) {
     view->window()->close();
     EXPECT_FALSE(form.Visible);
     EXPECT_FALSE(view->window()->isVisible());
-}
-
-TEST_F(Binding, AnEscapingErrorBecomesAMessageAndTheProgramGoesOn) {
-    form.Pages.Pages = {TabSheet(""), TabSheet("")};
-    ProbeView* view = AddView();
-    test::MessageBoxAnswerer answerer;
-    view->RunFailing(form);
-    ASSERT_EQ(answerer.Texts.size(), 1u);
-    EXPECT_EQ(answerer.Texts[0].substr(0, 44), "Unerwarteter Fehler bei: Probe\ndisk on fire\n");
 }
 
 }  // namespace

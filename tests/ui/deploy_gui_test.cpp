@@ -3,24 +3,17 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <filesystem>
 
 #include "gui_test.h"
-#include "modal_answers.h"
 #include "support/golden.h"
-#include "support/temp_dir.h"
 
 namespace vx::qt {
 namespace {
 
-class DeployGui : public test::GuiTest {
-protected:
-    DeployGui() { Start(demo.ProgramFileName()); }
-    vx::test::DemoCopy demo;
-};
+class DeployGui : public test::DemoGuiTest {};
 
 // The demo folder from the menu: its error first; with the error file gone, a folder typed
 // without its closing separator deploys cleanly.
@@ -30,15 +23,14 @@ TEST_F(DeployGui, TheDemoFolderShowsItsErrorAndThenDeploysCleanly) {
     test::OnNextModal([&](QWidget* window) {
         auto* source = Find<QComboBox>(window, "ComboBoxSource");
         offered = source->currentText();
-        auto* memo = Find<QPlainTextEdit>(window, "MemoDeploy");
-        Find<QPushButton>(window, "ButtonStart")->click();
-        firstReport = memo->toPlainText();
+        Click(window, "ButtonStart");
+        firstReport = Text(window, "MemoDeploy");
 
         std::filesystem::remove(demo.path() / "Deploy" / "S312.txt");
         source->setEditText(QString::fromStdString(demo.Root() + "Deploy"));
-        Find<QPushButton>(window, "ButtonStart")->click();
-        secondReport = memo->toPlainText();
-        Find<QPushButton>(window, "ButtonHelp")->click();
+        Click(window, "ButtonStart");
+        secondReport = Text(window, "MemoDeploy");
+        Click(window, "ButtonHelp");
         static_cast<QDialog*>(window)->reject();
     });
     Menu("deploy")->trigger();
