@@ -46,6 +46,14 @@ protected:
         memo->insertPlainText("\nS12E1WW10: ");
         return memo;
     }
+    // "Session new" named `name`.
+    void NewSession(const QString& name) {
+        test::OnNextModal([=, this](QWidget* dialog) {
+            Find<QLineEdit>(dialog, "EditNeueSession")->setText(name);
+            Click(dialog, "ButtonOK");
+        });
+        Menu("NeueSes")->trigger();
+    }
     QString StatusLine() {
         return Find<QLabel>(Window(host.app().MenueForm), "StatusLine")->text();
     }
@@ -53,11 +61,7 @@ protected:
 
 TEST_F(SessionGui, ANewSessionGetsAnActivatedRelationAndIsSaved) {
     test::MessageBoxAnswerer answerer;
-    test::OnNextModal([&](QWidget* dialog) {
-        Find<QLineEdit>(dialog, "EditNeueSession")->setText("Gui1");
-        Click(dialog, "ButtonOK");
-    });
-    Menu("NeueSes")->trigger();
+    NewSession("Gui1");
     QWidget* session = Window(host.app().SessionForm);
     ASSERT_TRUE(session->isVisible());
     EXPECT_EQ(session->windowTitle(), "Session Gui1");
@@ -100,13 +104,9 @@ TEST_F(SessionGui, ANewSessionGetsAnActivatedRelationAndIsSaved) {
 
 TEST_F(SessionGui, ChoosingTheTwoBRSessionWalksIntoItsDirectoryAndTSStartGivesVerdicts) {
     // A new session shows the header lines first; the lists chosen later must replace them.
-    test::OnNextModal([&](QWidget* dialog) {
-        Find<QLineEdit>(dialog, "EditNeueSession")->setText("First");
-        Click(dialog, "ButtonOK");
-    });
     {
         test::MessageBoxAnswerer advice;
-        Menu("NeueSes")->trigger();
+        NewSession("First");
     }
     host.Run([this] { host.app().SessionForm.Close(); });
     test::MessageBoxAnswerer answerer;
@@ -179,32 +179,28 @@ TEST_F(SessionGui, ShortcutsWorkFromTheSessionWindow) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(Window(host.app().MenueForm)));
 }
 
-TEST_F(SessionGui, QuitWithUnsavedChangesAsksAndCancelKeepsTheProgram) {
-    ChooseMorningByKey();
-    host.Run([this] { host.app().SessionForm.SessionMemo.Lines.Add("S12E1WW10: "); });
-    std::string asked;
-    test::OnNextModal([&asked](QWidget* box) {
-        asked = box->findChild<QLabel*>("qt_msgbox_label")->text().toStdString();
-        test::Answer(box, "Cancel");
-    });
-    Menu("Quit")->trigger();
-    EXPECT_EQ(asked.rfind("Die Session \"Morning\" hat ungespeicherte Aenderungen.", 0), 0u)
-        << asked;
-    EXPECT_FALSE(host.app().TerminateRequested());
-    EXPECT_TRUE(Window(host.app().SessionForm)->isVisible());
-}
-
-// Text typed into the window (not yet in the model) counts: Esc asks, Cancel keeps it.
-TEST_F(SessionGui, EscapeWithTypedTextAsksAndCancelKeepsTheWindow) {
+// Text typed into the window (not yet in the model) counts: Esc and Quit ask, Cancel keeps
+// the window, the text and the program.
+TEST_F(SessionGui, UnsavedChangesAskOnEscapeAndQuitAndCancelKeepsThem) {
     ChooseMorningByKey();
     QPlainTextEdit* memo = TypeInSession();
-    bool asked = false;
-    test::OnNextModal([&asked](QWidget* box) {
-        asked = true;
-        test::Answer(box, "Cancel");
-    });
+    std::vector<std::string> asked;
+    const auto cancelNextQuestion = [&asked] {
+        test::OnNextModal([&asked](QWidget* box) {
+            asked.push_back(box->findChild<QLabel*>("qt_msgbox_label")->text().toStdString());
+            test::Answer(box, "Cancel");
+        });
+    };
+    cancelNextQuestion();
     QTest::keyClick(memo, Qt::Key_Escape);
-    EXPECT_TRUE(asked);
+    cancelNextQuestion();
+    Menu("Quit")->trigger();
+    ASSERT_EQ(asked.size(), 2u);
+    for (const std::string& question : asked) {
+        EXPECT_EQ(question.rfind("Die Session \"Morning\" hat ungespeicherte Aenderungen.", 0), 0u)
+            << question;
+    }
+    EXPECT_FALSE(host.app().TerminateRequested());
     EXPECT_TRUE(Window(host.app().SessionForm)->isVisible());
     EXPECT_TRUE(memo->toPlainText().endsWith("S12E1WW10: "));
 }
