@@ -216,13 +216,10 @@ TEST_F(SessionGui, TheExplanationPageExplainsTheConflictAndFindsTheSmallestOne) 
     for (const char* memo : {"ResultMemo", "Memo_Last_Results", "Memo_Explanation"}) {
         EXPECT_TRUE(Find<QPlainTextEdit>(window, memo)->isReadOnly()) << memo;
     }
-    EXPECT_TRUE(Text(window, "ResultMemo").contains("SE-Results: "))
-        << Text(window, "ResultMemo").toStdString();
+    EXPECT_TRUE(Text(window, "ResultMemo").contains("SE-Results: "));
     const auto* progress = Find<QProgressBar>(window, "ProgressBarErgebnis");
     EXPECT_EQ(progress->value(), progress->maximum());
-    auto* pages = Find<QTabWidget>(window, "PageControl1BR");
-    ASSERT_EQ(pages->count(), 3);
-    EXPECT_EQ(pages->tabText(2), "Explanation");
+    EXPECT_EQ(Find<QTabWidget>(window, "PageControl1BR")->tabText(2), "Explanation");
     auto* values = Find<QListWidget>(window, "ListBoxSEValues");
     EXPECT_EQ(values->count(), 8);
     EXPECT_TRUE(Text(window, "Memo_Explanation").contains("Conflict in line 3 (cycle 0"));

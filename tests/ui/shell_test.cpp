@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QEvent>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <stdexcept>
 
 #include "gui_test.h"
