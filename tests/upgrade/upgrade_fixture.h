@@ -97,19 +97,24 @@ protected:
             if (!shown.empty() && shown.back() == '\r') {
                 shown.pop_back();
             }
-            Note(file + (!dir.Exists(file) ? ": missing"
-                         : shown.empty()   ? ": empty"
-                                           : ":\r" + shown));
+            Note(file + (std::filesystem::is_directory(dir.path() / file) ? ": directory"
+                         : !dir.Exists(file)                              ? ": missing"
+                         : shown.empty()                                  ? ": empty"
+                                                                          : ":\r" + shown));
         }
     }
     // The transcript since the last ClearRecords, with the installation's root written as
-    // "<root>\", against tests/data/upgrade/<name>/messages.txt.
-    void ExpectTranscript(const std::string& name) {
+    // "<root>\".
+    std::string Transcript() const {
         std::vector<std::string> lines;
         for (const std::string& entry : ui.Log) {
             lines.push_back(ReplaceAll(entry, dir.SystemPath(), "<root>\\"));
         }
-        const std::string actual = FormatMessages(lines);
+        return FormatMessages(lines);
+    }
+    // The transcript against tests/data/upgrade/<name>/messages.txt.
+    void ExpectTranscript(const std::string& name) {
+        const std::string actual = Transcript();
         DumpActual("upgrade", name, "messages.txt", actual);
         EXPECT_EQ(actual, ReadBytes(TestDataDir() / "upgrade" / name / "messages.txt"));
     }
