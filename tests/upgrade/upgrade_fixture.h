@@ -119,14 +119,6 @@ protected:
         EXPECT_EQ(actual, ReadBytes(TestDataDir() / "upgrade" / name / "messages.txt"));
     }
 
-    // A path below the installation in the system's form ("Sessions\Morning.s1t").
-    std::string Read(const std::string& relative) const { return dir.Read(HostForm(relative)); }
-    bool Exists(const std::string& relative) const { return dir.Exists(HostForm(relative)); }
-    static std::string HostForm(std::string relative) {
-        std::replace(relative.begin(), relative.end(), '\\', '/');
-        return relative;
-    }
-
     DemoCopy dir;
     UpgradeUi ui;
     VxApp app;

@@ -32,11 +32,7 @@ protected:
         ASSERT_NE(action, actions_.end()) << line;
         action->second(blank == std::string::npos ? "" : line.substr(blank + 1));
     }
-    TMemo& Memo(const std::string& name) {
-        const auto memo = memos_.find(name);
-        EXPECT_NE(memo, memos_.end()) << name;
-        return memo == memos_.end() ? lists.Memo_TS_Settings : *memo->second;
-    }
+    TMemo& Memo(const std::string& name) { return *memos_.at(name); }
     // "name a | b" sets the memo's lines; "name" alone empties it.
     void SetLines(const std::string& argument) {
         const std::size_t blank = argument.find(' ');
