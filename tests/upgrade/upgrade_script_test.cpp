@@ -47,6 +47,7 @@ protected:
         }
         Memo(argument.substr(0, blank)).Lines = lines;
     }
+    // Which windows are shown, with the wizard's checked button, step and mode, the lists page.
     std::string Windows() {
         std::string checked = "none";
         for (const TRadioButton* radio : StepButtons(wizard)) {
