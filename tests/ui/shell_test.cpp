@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
-#include <QPushButton>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <stdexcept>
 
 #include "gui_test.h"
-#include "modal_answers.h"
-#include "support/temp_dir.h"
 #include "ui/form_view.h"
 
 namespace vx::qt {
@@ -20,41 +19,21 @@ protected:
     vx::test::TempInstallation install;
 };
 
+// The About window is closed by its OK button, or with Escape, which answers Cancel.
 TEST_F(Shell, StartsOnAnInstallationAndOpensAndClosesTheAboutWindow) {
     EXPECT_TRUE(Window(host.app().MenueForm)->isVisible());
     EXPECT_FALSE(Menu("NewS")->isEnabled());
-    EXPECT_TRUE(Menu("AboutvxHelp")->isEnabled());
-
-    QString version, build;
-    bool aboutWasVisible = false;
+    bool shown = false;
     test::OnNextModal([&](QWidget* modal) {
-        aboutWasVisible = modal->isVisible();
-        version = modal->findChild<QLabel*>("VersionLabel")->text();
-        build = modal->findChild<QLabel*>("BuildLabel")->text();
-        modal->findChild<QPushButton*>("OKButton")->click();
+        shown = modal->isVisible();
+        Click(modal, "OKButton");
     });
     Menu("AboutvxHelp")->trigger();
-
-    EXPECT_TRUE(aboutWasVisible);
-    EXPECT_EQ(version, "vx2.0b");
-    EXPECT_EQ(build, "build: 13.07.09");
-    EXPECT_FALSE(host.app().IniForm.Visible);
+    EXPECT_TRUE(shown);
     EXPECT_FALSE(Window(host.app().IniForm)->isVisible());
-}
-
-TEST_F(Shell, AboutClosedWithEscapeAnswersCancel) {
     test::OnNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(host.ShowModal(host.app().IniForm), ModalResult::Cancel);
     EXPECT_FALSE(Window(host.app().IniForm)->isVisible());
-}
-
-TEST_F(Shell, MenuMessagesAppearAsBoxesWithLineBreaks) {
-    test::MessageBoxAnswerer answerer;
-    Menu("ResultSave")->trigger();
-    EXPECT_EQ(answerer.Texts,
-              std::vector<std::string>{"Es gibt noch kein Ergebnis zum Speichern.\nStarten Sie "
-                                       "zuerst eine Berechnung.\n___\nThere is no result to save "
-                                       "yet.\nStart a computation first."});
 }
 
 TEST(ShellStartUp, AFailureShowsItsMessageAndDoesNotShowTheMenu) {
@@ -66,6 +45,81 @@ TEST(ShellStartUp, AFailureShowsItsMessageAndDoesNotShowTheMenu) {
     ASSERT_GE(answerer.Texts.size(), 2u);
     EXPECT_EQ(answerer.Texts[1].substr(0, 42), "Fehler beim Lesen des Paths fuer Everyone.");
     EXPECT_FALSE(host.ViewOf(host.app().MenueForm)->window()->isVisible());
+}
+
+// The demo session Morning open in its window, with a line the person typed and has not
+// saved yet: whatever throws, the program goes on and still saves the typed line.
+class Survival : public test::DemoGuiTest {
+protected:
+    Survival() {
+        host.app().SessionForm.OpenSession("Morning", false, "");
+        host.PullAll();
+        session = Window(host.app().SessionForm);
+        memo = Find<QPlainTextEdit>(session, "SessionMemo");
+        memo->moveCursor(QTextCursor::End);
+        memo->insertPlainText(QStringLiteral("\nS12E1WW10: "));
+        typed = memo->toPlainText();
+    }
+    // Checks the one message box, then that the session still saves the typed line.
+    void ExpectReportedAndStillSaving(const std::string& start, const std::string& error) {
+        ASSERT_EQ(answerer.Texts.size(), 1u);
+        EXPECT_EQ(answerer.Texts[0].substr(0, start.size()), start);
+        EXPECT_NE(answerer.Texts[0].find(error), std::string::npos) << answerer.Texts[0];
+        EXPECT_EQ(memo->toPlainText(), typed);
+        Menu("SpeichernSes")->trigger();
+        EXPECT_NE(demo.Read("Sessions/Morning").find("S12E1WW10: \r\n"), std::string::npos);
+        EXPECT_EQ(answerer.Texts.size(), 1u);
+    }
+
+    QWidget* session = nullptr;
+    QPlainTextEdit* memo = nullptr;
+    QString typed;
+    test::MessageBoxAnswerer answerer;
+};
+
+TEST_F(Survival, AHandlerThatThrowsIsReportedByNameAndTheProgramGoesOn) {
+    host.app().SessionForm.TSStart = [] { throw std::length_error("combination table full"); };
+    Click(session, "ButtonTSStart");
+    ExpectReportedAndStillSaving("Unerwarteter Fehler bei: Session Morning: TS start\n",
+                                 "\ncombination table full\n");
+}
+
+TEST_F(Survival, AMenuCommandThatThrowsSomethingElseIsReportedToo) {
+    VxApp& app = host.app();
+    MenuTargets targets;
+    targets.OpenHelp = [] { throw 42; };
+    targets.SaveSession = [&app] { app.SessionForm.Speichern(); };
+    targets.SessionOpen = [&app] { return app.SessionForm.Opened == 1; };
+    app.MenueForm.Wire(app.IniForm, targets);
+    Menu("N5")->trigger();
+    ExpectReportedAndStillSaving(
+        "Unerwarteter Fehler bei: Help\n"
+        "Das Programm laeuft weiter. Pruefen Sie die offene Session und speichern Sie sie.\n"
+        "___\n"
+        "Unexpected error in: Help\n"
+        "The program keeps running. Check the open session and save it.",
+        "");
+}
+
+// Below the handlers: an error that escapes any event of a window (here a filter on the
+// session window) is caught where Qt hands out events.
+class Throwing : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::User) {
+            throw std::runtime_error("drawing failed");
+        }
+        return false;
+    }
+};
+
+TEST_F(Survival, AnErrorOutsideAnyHandlerIsReportedAndTheEventDropped) {
+    Throwing filter;
+    session->installEventFilter(&filter);
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(session, &event));
+    session->removeEventFilter(&filter);
+    ExpectReportedAndStillSaving("Unerwarteter Fehler bei: Session Morning\n", "drawing failed");
 }
 
 }  // namespace

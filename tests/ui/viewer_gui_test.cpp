@@ -2,28 +2,17 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTabWidget>
+#include <filesystem>
 
 #include "gui_test.h"
-#include "modal_answers.h"
-#include "support/temp_dir.h"
 
 namespace vx::qt {
 namespace {
-
-// The row of a list that shows `text`, or -1.
-int RowOf(QListWidget* list, const QString& text) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text() == text) {
-            return row;
-        }
-    }
-    return -1;
-}
 
 class TextWindowsGui : public test::GuiTest {
 protected:
@@ -37,107 +26,111 @@ protected:
     }
 
     vx::test::TempInstallation install;
+    test::MessageBoxAnswerer answerer;
 };
 
 TEST_F(TextWindowsGui, ViewerOpensFromTheMenuOpensFromAFileAndClosesATab) {
-    test::MessageBoxAnswerer answerer;
     Menu("ReadOnlys")->trigger();
     QWidget* viewer = Window(host.app().FormReadOnly);
     ASSERT_TRUE(viewer->isVisible());
     auto* tabs = Find<QTabWidget>(viewer, "PageControl");
-    EXPECT_EQ(tabs->tabText(0), "S-List");
-    EXPECT_TRUE(tabs->isTabVisible(0));
     EXPECT_FALSE(tabs->isTabVisible(1));
-    auto* first = Find<QPlainTextEdit>(viewer, "Memo1RO");
-    EXPECT_EQ(first->toPlainText(), "S12: breakfast");
-    EXPECT_TRUE(first->isReadOnly());
+    EXPECT_EQ(Text(viewer, "Memo1RO"), "S12: breakfast");
+    EXPECT_TRUE(Find<QPlainTextEdit>(viewer, "Memo1RO")->isReadOnly());
 
     auto* type = Find<QComboBox>(viewer, "ComboBoxType");
     type->setCurrentIndex(2);
     emit type->activated(2);  // "Chains LK"
-    Find<QPushButton>(viewer, "ButtonOpen")->click();
+    Click(viewer, "ButtonOpen");
     EXPECT_EQ(tabs->tabText(1), "LK-Liste");
     EXPECT_EQ(tabs->currentIndex(), 1);
 
-    bool chooserShown = false;
-    test::OnNextModal([&](QWidget* chooser) {
-        chooserShown = true;
-        auto* dirs = Find<QListWidget>(chooser, "DirectoryListBox");
-        emit dirs->itemActivated(dirs->item(RowOf(dirs, "Lists")));
-        auto* files = Find<QListWidget>(chooser, "FileListBox");
-        files->setCurrentRow(RowOf(files, "THList.txt"));
-        Find<QPushButton>(chooser, "ButtonSelect")->click();
-    });
-    Find<QPushButton>(viewer, "ButtonOpenFrom")->click();
-    EXPECT_TRUE(chooserShown);
+    test::OnNextModal([&](QWidget* chooser) { ChooseIn(chooser, "Lists", "THList.txt"); });
+    Click(viewer, "ButtonOpenFrom");
     EXPECT_FALSE(Window(host.app().FormOpenFree)->isVisible());
     EXPECT_EQ(tabs->tabText(2), "THList.txt");
-    EXPECT_EQ(Find<QPlainTextEdit>(viewer, "Memo3RO")->toPlainText(), "TH1: rain");
+    EXPECT_EQ(Text(viewer, "Memo3RO"), "TH1: rain");
 
     tabs->setCurrentIndex(1);
-    Find<QPushButton>(viewer, "ButtonClose")->click();
+    Click(viewer, "ButtonClose");
     EXPECT_FALSE(tabs->isTabVisible(1));
-    EXPECT_EQ(host.app().FormReadOnly.PageControl.Pages[1].Caption, "");
-    Find<QPushButton>(viewer, "ButtonOpen")->click();
-    EXPECT_TRUE(tabs->isTabVisible(1));
-    EXPECT_EQ(tabs->tabText(1), "LK-Liste");
-    EXPECT_EQ(answerer.Texts, std::vector<std::string>{});
-}
 
-TEST_F(TextWindowsGui, OpenFromInAnEmptyDirectoryKeepsTheChooserOpenWithItsMessage) {
-    test::MessageBoxAnswerer answerer;
-    Menu("ReadOnlys")->trigger();
-    QWidget* viewer = Window(host.app().FormReadOnly);
+    // Open-from in an empty directory keeps the chooser open with its message.
     test::OnNextModal([&](QWidget* chooser) {
         auto* dirs = Find<QListWidget>(chooser, "DirectoryListBox");
-        emit dirs->itemActivated(dirs->item(RowOf(dirs, "Log")));
-        Find<QPushButton>(chooser, "ButtonSelect")->click();
+        emit dirs->itemActivated(dirs->findItems("Log", Qt::MatchExactly).value(0));
+        Click(chooser, "ButtonSelect");
         EXPECT_TRUE(chooser->isVisible());
-        Find<QPushButton>(chooser, "ButtonCancel")->click();
+        Click(chooser, "ButtonCancel");
     });
-    Find<QPushButton>(viewer, "ButtonOpenFrom")->click();
+    Click(viewer, "ButtonOpenFrom");
     EXPECT_EQ(answerer.Texts, std::vector<std::string>{"Fehler: Keine Datei selektiert oder\n"
                                                        "es existiert keine.\n___\n"
                                                        "No File selected or there is any."});
     EXPECT_EQ(host.app().FormReadOnly.FirstFreeTab(), 1);
 }
 
-TEST_F(TextWindowsGui, TopicsWindowLoadsATopicAndHelpShowsItsIntroduction) {
-    test::MessageBoxAnswerer answerer;
+TEST_F(TextWindowsGui, TopicsWindowLoadsATopicWritesItAsANewOneAndHelpShowsItsIntroduction) {
     Menu("VxMain")->trigger();
     QWidget* topics = Window(host.app().VxMainFormSaetze);
     ASSERT_TRUE(topics->isVisible());
     Find<QLineEdit>(topics, "SatzEdit")->setText("S12");
-    Find<QPushButton>(topics, "ButtonOK")->click();
-    auto* memo = Find<QPlainTextEdit>(topics, "VxMainMemo");
-    EXPECT_EQ(memo->toPlainText(), "S12: breakfast\nE1: The kettle is on.");
-    EXPECT_TRUE(memo->isReadOnly());
+    Click(topics, "ButtonOK");
+    EXPECT_EQ(Text(topics, "VxMainMemo"), "S12: breakfast\nE1: The kettle is on.");
+    EXPECT_TRUE(Find<QPlainTextEdit>(topics, "VxMainMemo")->isReadOnly());
+
+    // The new-topic dialog writes the text under the typed name.
+    EXPECT_FALSE(Menu("NewS")->isEnabled());
+    test::OnNextModal([&](QWidget* dialog) {
+        auto* dirs = Find<QListWidget>(dialog, "DirectoryListBox");
+        emit dirs->itemActivated(dirs->findItems("Temp", Qt::MatchExactly).value(0));
+        Find<QLineEdit>(dialog, "EditName")->setText("S13.txt");
+        Click(dialog, "ButtonOK");
+    });
+    host.Run([this] { host.app().MenueForm.NewSClick(); });
+    EXPECT_EQ(install.Read("Temp/S13.txt"), "S12: breakfast\r\nE1: The kettle is on.\r\n");
 
     Menu("N5")->trigger();
     QWidget* help = Window(host.app().HilfeForm);
     ASSERT_TRUE(help->isVisible());
-    Find<QPushButton>(help, "ButEinfg")->click();
-    EXPECT_EQ(Find<QPlainTextEdit>(help, "HilfeMemo")->toPlainText(),
-              QString::fromUtf8("Einführung"));
+    Click(help, "ButEinfg");
+    EXPECT_EQ(Text(help, "HilfeMemo"), QString::fromUtf8("Einführung"));
     EXPECT_EQ(answerer.Texts, std::vector<std::string>{});
 }
 
-TEST_F(TextWindowsGui, NewTopicDialogWritesTheMemoUnderTheTypedName) {
+class DeployGui : public test::DemoGuiTest {};
+
+// The demo folder from the menu: its error first; with the error file gone, a folder typed
+// without its closing separator deploys cleanly.
+TEST_F(DeployGui, TheDemoFolderShowsItsErrorAndThenDeploysCleanly) {
     test::MessageBoxAnswerer answerer;
-    Menu("VxMain")->trigger();
-    QWidget* topics = Window(host.app().VxMainFormSaetze);
-    Find<QLineEdit>(topics, "SatzEdit")->setText("S12");
-    Find<QPushButton>(topics, "ButtonOK")->click();
-    EXPECT_FALSE(Menu("NewS")->isEnabled());
-    test::OnNextModal([&](QWidget* dialog) {
-        auto* dirs = Find<QListWidget>(dialog, "DirectoryListBox");
-        emit dirs->itemActivated(dirs->item(RowOf(dirs, "Temp")));
-        Find<QLineEdit>(dialog, "EditName")->setText("S13.txt");
-        Find<QPushButton>(dialog, "ButtonOK")->click();
+    QString offered, firstReport, secondReport;
+    test::OnNextModal([&](QWidget* window) {
+        auto* source = Find<QComboBox>(window, "ComboBoxSource");
+        offered = source->currentText();
+        Click(window, "ButtonStart");
+        firstReport = Text(window, "MemoDeploy");
+
+        std::filesystem::remove(demo.path() / "Deploy" / "S312.txt");
+        source->setEditText(QString::fromStdString(demo.Root() + "Deploy"));
+        Click(window, "ButtonStart");
+        secondReport = Text(window, "MemoDeploy");
+        Click(window, "ButtonHelp");
+        static_cast<QDialog*>(window)->reject();
     });
-    host.Run([this] { host.app().MenueForm.NewSClick(); });
-    EXPECT_EQ(install.Read("Temp/S13.txt"), "S12: breakfast\r\nE1: The kettle is on.\r\n");
-    EXPECT_EQ(answerer.Texts, std::vector<std::string>{});
+    Menu("deploy")->trigger();
+
+    EXPECT_EQ(offered.toStdString(), demo.Root() + "Deploy\\");
+    // The whole report is the demo report of the deploy tests.
+    const std::string report = "Error(s) in File: \n" + demo.Root() + "Deploy\\S312.txt\n";
+    EXPECT_TRUE(firstReport.startsWith(QString::fromStdString(report)))
+        << firstReport.toStdString();
+    EXPECT_EQ(secondReport, "All ok !!");
+    EXPECT_FALSE(demo.Exists("Temp/imports/S312.txt"));
+    EXPECT_TRUE(demo.Exists("Temp/imports/S310.txt"));
+    ASSERT_EQ(answerer.Texts.size(), 1u);
+    EXPECT_EQ(answerer.Texts[0].rfind(" \"Deploy\" entfernt interne Kommentare", 0), 0u);
+    EXPECT_FALSE(Window(host.app().DeployForm)->isVisible());
 }
 
 }  // namespace

@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "app/vx_app.h"
-#include "platform/scripted_ui.h"
 #include "support/choose_session.h"
-#include "support/golden.h"
-#include "support/temp_dir.h"
 #include "upgrade_fixture.h"
 
 // The whole upgrade of the demo's 1BR session "Morning" to 2BR, as a person does it through
@@ -19,50 +13,16 @@
 namespace vx {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Lets the person act while a message box is open, as the file wizard asks.
-class WalkUi : public ScriptedUi {
-public:
-    void ShowMessage(std::string_view text) override {
-        ScriptedUi::ShowMessage(text);
-        if (OnMessage) {
-            OnMessage(std::string(text));
-        }
-    }
-    std::function<void(const std::string&)> OnMessage;
-};
-
-class Walkthrough : public ::testing::Test {
+class Walkthrough : public test::UpgradeTest {
 protected:
-    Walkthrough() : app(ui, dir.ProgramFileName()) { ui.ClearRecords(); }
-
     // "Session choose": enters `directory` below Sessions ("" stays) and selects `file`.
     void Choose(const std::string& directory, const std::string& file) {
         test::ChooseSession(ui, app, directory, file);
     }
-    void Step(const std::string& name) { ui.Log.push_back("=== " + name); }
-    void Pick(TRadioButton& radio) { test::Pick(app.SetBRForm, radio); }
-    // The log with the installation's root written as "<root>\".
-    std::string Transcript() const {
-        std::vector<std::string> lines;
-        for (const std::string& entry : ui.Log) {
-            lines.push_back(test::ReplaceAll(entry, dir.SystemPath(), "<root>\\"));
-        }
-        return test::FormatMessages(lines);
-    }
-
-    test::DemoCopy dir;
-    WalkUi ui;
-    VxApp app;
+    void Step(const std::string& name) { Note("=== " + name); }
 };
 
 TEST_F(Walkthrough, Morning1BRBecomesA2BRSessionWhoseTSLinesAreComputed) {
-    TIniForm& ini = app.IniForm;
-    TSetBRForm& wizard = app.SetBRForm;
-    TListsForm& lists = app.ListsForm;
-    TSessionForm& session = app.SessionForm;
-
     Step("Session choose Morning");
     Choose("", "Morning");
     ASSERT_EQ(session.Opened, 1);
@@ -74,7 +34,7 @@ TEST_F(Walkthrough, Morning1BRBecomesA2BRSessionWhoseTSLinesAreComputed) {
 
     Step("Set BR Step, step 1");
     app.MenueForm.Click("SetBRStep1");
-    Pick(wizard.RadioButton2BRupgS1);
+    test::Pick(wizard, wizard.RadioButton2BRupgS1);
     wizard.ButtonOKClick();
     ASSERT_TRUE(lists.Visible);
     for (const char* line :
@@ -90,14 +50,9 @@ TEST_F(Walkthrough, Morning1BRBecomesA2BRSessionWhoseTSLinesAreComputed) {
     EXPECT_EQ(ini.ComputeMode, "1f");
 
     Step("Set BR Step, step 2");
-    ui.OnMessage = [this](const std::string& text) {
-        if (text.find("Kopieren Sie die fertigen 2BR ini-Dateien") != std::string::npos) {
-            test::CopyTree(dir.path() / "Sessions/_2BR_Tst_vxDefUpg.txt/ini",
-                           dir.path() / "Sessions/_2BR_Morning/ini");
-        }
-    };
+    CopyIniFilesWhenAsked(false);
     app.MenueForm.Click("SetBRStep1");
-    Pick(wizard.RadioButton2BRupgS2);
+    test::Pick(wizard, wizard.RadioButton2BRupgS2);
     wizard.ButtonOKClick();
     ui.OnMessage = nullptr;
     EXPECT_EQ(ini.IniState, 2);
@@ -107,7 +62,7 @@ TEST_F(Walkthrough, Morning1BRBecomesA2BRSessionWhoseTSLinesAreComputed) {
 
     Step("Set BR Step, step 3");
     app.MenueForm.Click("SetBRStep1");
-    Pick(wizard.RadioButton2BRupgS3);
+    test::Pick(wizard, wizard.RadioButton2BRupgS3);
     wizard.ButtonOKClick();
     EXPECT_FALSE(wizard.Visible);
     EXPECT_EQ(lists.PageControl.ActivePageIndex, TListsForm::kPageStep3UpdateRules);
@@ -128,7 +83,7 @@ TEST_F(Walkthrough, Morning1BRBecomesA2BRSessionWhoseTSLinesAreComputed) {
     lists.ButtonFinishUpgrClick();
     EXPECT_EQ(ini.ComputeMode, "4f");
     app.MenueForm.Click("SetBRStep1");
-    Pick(wizard.RadioButton2BR);
+    test::Pick(wizard, wizard.RadioButton2BR);
     wizard.ButtonOKClick();
     EXPECT_FALSE(wizard.Visible);
 
@@ -139,50 +94,30 @@ TEST_F(Walkthrough, Morning1BRBecomesA2BRSessionWhoseTSLinesAreComputed) {
     EXPECT_EQ(ini.IniState, 2);
     EXPECT_EQ(session.MemoTS.Lines.Count(), 6);
     session.ButtonTSStartClick();
-    EXPECT_EQ(app.ResultForm.Memo_DefWW.Lines.Lines(),
-              (std::vector<std::string>{
-                  app.ResultForm.Memo_DefWW.Lines[0],
-                  "S120E1:TS1, MATCHES with SE-Target: 10 with:TS1=10 ",
-                  "S120E2:TS1=>TS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 ",
-                  "S254E2:TS1oTS2, MATCHES with SE-Target: 10 with:TS1=10 TS2=10 ",
-                  "S254E3:TS1u~TS1, INCONSISTENT with SE-Target: 10",
-                  "S254E4:~TS1, MATCHES with SE-Target: 10 with:TS1=20 ",
-              }));
-
-    const std::string actual = Transcript();
-    test::DumpActual("upgrade", "walkthrough", "messages.txt", actual);
-    const fs::path expected = test::TestDataDir() / "upgrade/walkthrough/messages.txt";
-    EXPECT_EQ(actual, test::ReadBytes(expected));
+    NoteLines("DefWW results:", app.ResultForm.Memo_DefWW.Lines);
+    ExpectTranscript("walkthrough");
 }
 
 // The person ends vx after step 3 and comes back: choosing the 2BR session (its session file
 // copied into the 2BR directory, as the pre-processing message asks) finds step 4 due.
 TEST_F(Walkthrough, AnUpgradeGoesOnWithStep4AfterARestart) {
-    TSetBRForm& wizard = app.SetBRForm;
     Choose("", "Morning");
     app.Form1BRLogic.OpenTEmplateLogic();
     app.Form1BRLogic.ButtonSaveClick();
-    app.ListsForm.Memo_TS_Settings.Lines = TextList{"//TS setting for 1BR, "};
-    app.ListsForm.Button_Finish_Step1Click();
-    ui.OnMessage = [this](const std::string& text) {
-        if (text.find("Kopieren Sie die fertigen 2BR ini-Dateien") != std::string::npos) {
-            test::CopyTree(dir.path() / "Sessions/_2BR_Tst_vxDefUpg.txt/ini",
-                           dir.path() / "Sessions/_2BR_Morning/ini");
-            fs::copy_file(dir.path() / "Sessions/Morning",
-                          dir.path() / "Sessions/_2BR_Morning/Morning");
-        }
-    };
+    lists.Memo_TS_Settings.Lines = TextList{"//TS setting for 1BR, "};
+    lists.Button_Finish_Step1Click();
+    CopyIniFilesWhenAsked(true);
     wizard.Oeffne();
-    Pick(wizard.RadioButton2BRupgS2);
+    test::Pick(wizard, wizard.RadioButton2BRupgS2);
     wizard.ButtonOKClick();
-    ASSERT_EQ(app.IniForm.IniState, 2);
+    ASSERT_EQ(ini.IniState, 2);
     wizard.Oeffne();
-    Pick(wizard.RadioButton2BRupgS3);
+    test::Pick(wizard, wizard.RadioButton2BRupgS3);
     wizard.ButtonOKClick();
-    app.ListsForm.ButtonFinishSaveUpdRulesClick();
-    ASSERT_EQ(app.IniForm.ComputeMode, "4t");
+    lists.ButtonFinishSaveUpdRulesClick();
+    ASSERT_EQ(ini.ComputeMode, "4t");
 
-    WalkUi ui2;
+    test::UpgradeUi ui2;
     VxApp again(ui2, dir.ProgramFileName());
     test::ChooseSession(ui2, again, "_2BR_Morning", "Morning");
     EXPECT_EQ(again.IniForm.IniState, 2);
