@@ -27,10 +27,13 @@ MessageBoxAnswerer::MessageBoxAnswerer() {
 }
 
 void OnNextModal(std::function<void(QWidget*)> action) {
-    auto timer = std::make_shared<QTimer>();
-    QObject::connect(timer.get(), &QTimer::timeout, [timer, action] {
+    // Owned by the application until its modal came, so that a timer whose modal never comes
+    // is still freed.
+    auto* timer = new QTimer(QCoreApplication::instance());
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             timer->stop();
+            timer->deleteLater();
             action(modal);
         }
     });
