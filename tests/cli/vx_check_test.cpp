@@ -61,9 +61,15 @@ TEST_P(VxCheckGolden, SameReportMessagesAndExitStatus) {
         last = Check({"--root", install.path().string(), "1br", session});
         messages += last.Err;
     }
+    test::DumpActual("onebr", GetParam(), "result.txt", last.Out);
+    test::DumpActual("onebr", GetParam(), "messages.txt", test::MarkRoot(messages, install.Root()));
     EXPECT_EQ(last.Exit, golden.Exit);
     EXPECT_EQ(last.Out, last.Exit == kExitNotStarted ? "" : ReportText(golden.Result));
     EXPECT_EQ(test::MarkRoot(messages, install.Root()), test::FormatMessages(golden.Messages));
+    const CheckRun json =
+        Check({"--root", install.path().string(), "1br", golden.Runs.back(), "--json"});
+    test::DumpActual("onebr", GetParam(), "report.json", json.Out);
+    EXPECT_EQ(json.Out, test::ReadBytes(caseDir / "report.json"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, VxCheckGolden,
@@ -278,6 +284,10 @@ TEST_P(VxCheckTSStartGolden, ResultListsMessagesAndExitStatus) {
         args.push_back("--all-matches");
     }
     const CheckRun run = Check(args);
+    args.push_back("--json");
+    const CheckRun json = Check(args);
+    test::DumpActual("ts_start", GetParam(), "report.json", json.Out);
+    EXPECT_EQ(json.Out, test::ReadBytes(caseDir / "report.json"));
     EXPECT_EQ(run.Out, test::ReadBytes(caseDir / "results.txt"));
     EXPECT_EQ(run.Err, test::ReadBytes(caseDir / "messages.txt"));
     EXPECT_EQ(run.Exit, exit);

@@ -6,7 +6,6 @@
 #include "platform/controls.h"
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
-#include "session/one_br_report.h"
 #include "session/one_br_run.h"
 #include "session/result_form.h"
 #include "settings/ini_form.h"
@@ -64,15 +63,6 @@ TEST(Cycles, AConflictStopsThePassAtOnceAndTheProgressBarFollowsThePasses) {
     EXPECT_EQ(bar.Max, 200);
     EXPECT_EQ(bar.Position, 150);
     EXPECT_EQ(ui.ProcessEventsCalls, 2);
-}
-
-TEST(Report, StatusLinesWithoutTableOrForAConflictWithoutValue) {
-    const TFehlerStatus noValue{"0", -1, 0, "S254E1WW00", "0"};
-    EXPECT_EQ(OneBRReportLines(noValue, {1, 0}, nullptr, "1.2.2027"),
-              (std::vector<std::string>{"//Session Results: vx2.0b, 1.2.2027", " ", "Result: ", " ",
-                                        "SE-Results: "}));
-    const TFehlerStatus other{"0", 7, 0, "0", "0"};
-    EXPECT_EQ(OneBRReportLines(other, {0, 0}, nullptr, "").size(), 5u);
 }
 
 class Run : public ::testing::Test, protected test::Installed {
