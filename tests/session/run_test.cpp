@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
@@ -82,18 +81,6 @@ TEST_F(Run, ARunThatIsAlreadyComputingIsRefusedAndLeftAsItIs) {
     // The empty session text sets it back to idle.
     EXPECT_FALSE(RunOneBRSession(TextList{}, ini, resultForm, ui).Reported);
     EXPECT_EQ(ini.RunState, "idle");
-}
-
-TEST_F(Run, AResultFileThatCannotBeWrittenIsReportedAndTheReportStillShown) {
-    install.MakeDir("Sessions/default.res");
-    const OneBROutcome outcome = RunOneBRSession(session, ini, resultForm, ui);
-    EXPECT_TRUE(outcome.Reported);
-    EXPECT_EQ(ui.Messages, std::vector<std::string>{
-                               "Fehler beim Oeffnen der Resultatdatei.\r___\rError opening the "
-                               "result file."});
-    EXPECT_EQ(resultForm.ResultMemo.Lines[3], "OK, Zyklen: 2");
-    EXPECT_EQ(resultForm.ProgressBarErgebnis.Position, 1);
-    EXPECT_TRUE(resultForm.Visible);
 }
 
 }  // namespace

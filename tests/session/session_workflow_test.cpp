@@ -19,31 +19,8 @@
 #include "support/temp_dir.h"
 #include "support/write_limit.h"
 
-// Golden folders of the session workflow. A case runs a script of operations on a copy of
-// the demo installation (with the case's "install" folder laid over it) and compares a
-// transcript: for every operation the dialogs, questions and messages in order, the session
-// state with its lists and Temp\AktSes.ini (the lines that changed), and every file below the
-// installation that the operation created, changed or removed. With VX_GOLDEN_DUMP set, the actual
-// transcript is also written there.
-//
-// Script lines:
-//   new [name]            "Session new"; the dialog gets the name and OK (Cancel if refused)
-//   new-cancel            "Session new", the dialog is cancelled
-//   answer Yes|No|Cancel  answers the next question
-//   choose dir file       "Session choose": enters dir below Sessions ("." stays), selects
-//                         file ("-": none, then Cancel) and presses Select
-//   save, saveas [name], close, help, tsstart, run ("Session start")
-//   delete dir file       "Session delete", the session chosen as by choose
-//   resultsave [name]     "Result save"; without a name the suggested one is kept, "-"
-//                         types none
-//   computing on|off      a computation runs, or not
-//   quit                  "File > Quit"; the transcript says whether the program ends
-//   add memo text         appends a line to a list of the session window
-//   mkdir path, fifo path, remove path, write path text   prepare the installation (paths
-//                         with "\"); mkdir replaces a file of that name
-//   readonly dir, writable dir   a directory that cannot be written, and again can; for the
-//                         superuser, whom permissions do not stop, the disk refuses every write
-//   activate SE, tick tab page box, aktiv tab, closerel   drive the topics and relations windows
+// Golden folders of the session workflow: a script of operations on a copy of the demo
+// installation and the transcript it gives. tests/data/session/workflow/README.txt describes them.
 
 namespace vx {
 namespace {
@@ -113,6 +90,13 @@ public:
         Record();
         if (op == "quit") {
             out_ << "program ends: " << (app_->TerminateRequested() ? "yes" : "no") << "\n";
+        }
+        if (op == "run") {
+            const TResultForm& result = app_->ResultForm;
+            out_ << "result window visible " << result.Visible << ", RunState "
+                 << app_->IniForm.RunState
+                 << "\n  Result: " << Joined(result.ResultMemo.Lines.Lines())
+                 << "\n  Last Results: " << Joined(result.Memo_Last_Results.Lines.Lines()) << "\n";
         }
         if (unused) {
             out_ << "not asked: the queued answer or dialog\n";
