@@ -64,23 +64,13 @@ TEST(Cycles, AConflictStopsThePassAtOnceAndTheProgressBarFollowsThePasses) {
     EXPECT_EQ(ui.ProcessEventsCalls, 2);
 }
 
-class Run : public ::testing::Test, protected test::Installed {
-protected:
+// An empty session text sets a run state left at computing back to idle.
+TEST(Run, AnEmptySessionSetsTheRunStateBackToIdle) {
+    test::Installed installed;
     TResultForm resultForm;
-    TextList session{"//vx2.0b, ", "S254E1WW10:"};
-};
-
-TEST_F(Run, ARunThatIsAlreadyComputingIsRefusedAndLeftAsItIs) {
-    ini.RunState = "Sescomputing";
-    EXPECT_FALSE(RunOneBRSession(session, ini, resultForm, ui).Reported);
-    EXPECT_EQ(ini.RunState, "Sescomputing");
-    EXPECT_EQ(ui.Messages.size(), 1u);
-    EXPECT_EQ(ui.Messages[0].rfind("Session Menue: vx ist nicht synchronoisiert.", 0), 0u);
-    EXPECT_FALSE(resultForm.Visible);
-
-    // The empty session text sets it back to idle.
-    EXPECT_FALSE(RunOneBRSession(TextList{}, ini, resultForm, ui).Reported);
-    EXPECT_EQ(ini.RunState, "idle");
+    installed.ini.RunState = kRunStateComputing;
+    EXPECT_FALSE(RunOneBRSession(TextList{}, installed.ini, resultForm, installed.ui).Reported);
+    EXPECT_EQ(installed.ini.RunState, kRunStateIdle);
 }
 
 }  // namespace
