@@ -1,18 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "onebr_golden.h"
-#include "platform/application.h"
-#include "platform/scripted_ui.h"
 #include "platform/text_list.h"
-#include "session/one_br_run.h"
-#include "session/result_form.h"
 #include "session/smallest_conflict.h"
-#include "settings/ini_form.h"
-#include "support/golden.h"
 #include "support/onebr_workload.h"
-#include "support/temp_dir.h"
 
 namespace vx {
 namespace {
@@ -53,65 +43,6 @@ TEST(SmallestConflictSearch, FindsThePlantedThreeLinesOfA1024LineSession) {
     EXPECT_EQ(ConflictSummary(found.Trace),
               "Conflict in line 512 (cycle 0, backward pass): RE10 NEQ (WW10 ) met S254E010WW10");
     EXPECT_EQ(made.Session.Lines(), before.Lines());
-}
-
-// The result window after runs of the demo sessions.
-class ExplanationPage : public ::testing::Test {
-protected:
-    void Run(const std::string& name) {
-        session.LoadFromFile(demo.Root() + "Sessions\\" + name);
-        RunOneBRSession(session, ini, resultForm, ui);
-    }
-    std::vector<std::string> Shown() const {
-        return test::MarkRoot(resultForm.Memo_Explanation.Lines.Lines(), demo.Root());
-    }
-    test::DemoCopy demo;
-    ScriptedUi ui;
-    TApplication application;
-    TIniForm ini{ui, application, demo.ProgramFileName()};
-    TResultForm resultForm;
-    TextList session;
-};
-
-// The pages compared are in tests/data/session/explanation_page/.
-void ExpectPage(const std::vector<std::string>& shown, const std::string& name) {
-    std::string text;
-    for (const std::string& line : shown) {
-        text += line + "\n";
-    }
-    test::DumpActual("explanation_page", "", name, text);
-    EXPECT_EQ(shown, test::LinesOf(test::TestDataDir() / "session" / "explanation_page" / name));
-}
-
-TEST_F(ExplanationPage, AnOkRunShowsTheDerivationOfTheChosenValueBackToItsLine) {
-    Run("Morning");
-    ASSERT_FALSE(resultForm.Trace().Conflict.has_value());
-    EXPECT_FALSE(resultForm.ButtonSmallestConflict.Enabled);
-    EXPECT_EQ(Shown().back(), "Choose an SE value in the list to see its derivation.");
-    const auto& values = resultForm.ListBoxSEValues.Items;
-    const auto chosen = std::find(values.begin(), values.end(), "S254E9WW10");
-    ASSERT_NE(chosen, values.end());
-    resultForm.ListBoxSEValues.ItemIndex = static_cast<int>(chosen - values.begin());
-    resultForm.ListBoxSEValuesClick();
-    ExpectPage(Shown(), "morning_S254E9WW10.txt");
-}
-
-TEST_F(ExplanationPage, TheSmallestConflictOfTheLastRunLeavesTheSessionAsItWas) {
-    Run("Conflict");
-    ASSERT_TRUE(resultForm.ButtonSmallestConflict.Enabled);
-    const std::string file = demo.Read("Sessions/Conflict");
-    const std::size_t messages = ui.Messages.size();
-    resultForm.ButtonSmallestConflictClick();
-    ExpectPage(Shown(), "conflict_smallest.txt");
-    EXPECT_EQ(demo.Read("Sessions/Conflict"), file);
-    EXPECT_EQ(ui.Messages.size(), messages);
-
-    // The next run explains itself and forgets the search of the one before.
-    Run("Morning");
-    EXPECT_FALSE(resultForm.ButtonSmallestConflict.Enabled);
-    EXPECT_FALSE(resultForm.FoundSmallestConflict().has_value());
-    resultForm.ButtonSmallestConflictClick();
-    EXPECT_FALSE(resultForm.FoundSmallestConflict().has_value());
 }
 
 }  // namespace

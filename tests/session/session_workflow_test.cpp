@@ -7,7 +7,6 @@
 #include <map>
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -91,16 +90,25 @@ public:
         if (op == "quit") {
             out_ << "program ends: " << (app_->TerminateRequested() ? "yes" : "no") << "\n";
         }
-        if (op == "run") {
-            const TResultForm& result = app_->ResultForm;
-            out_ << "result window visible " << result.Visible << ", RunState "
-                 << app_->IniForm.RunState
-                 << "\n  Result: " << Joined(result.ResultMemo.Lines.Lines())
-                 << "\n  Last Results: " << Joined(result.Memo_Last_Results.Lines.Lines()) << "\n";
+        if (op == "run" || op == "explain" || op == "smallest") {
+            RecordResultWindow();
         }
         if (unused) {
             out_ << "not asked: the queued answer or dialog\n";
             ui_.DropQueued();
+        }
+    }
+
+    void RecordResultWindow() {
+        const TResultForm& result = app_->ResultForm;
+        out_ << "result window visible " << result.Visible << ", RunState "
+             << app_->IniForm.RunState << ", smallest conflict button "
+             << result.ButtonSmallestConflict.Enabled
+             << "\n  Result: " << Joined(result.ResultMemo.Lines.Lines())
+             << "\n  Last Results: " << Joined(result.Memo_Last_Results.Lines.Lines())
+             << "\n  Explanation:\n";
+        for (const std::string& line : result.Memo_Explanation.Lines.Lines()) {
+            out_ << "  | " << line << "\n";
         }
     }
 
@@ -124,12 +132,10 @@ private:
     }
 
     TMemo& Memo(const std::string& name) {
-        for (const auto& [memoName, memo] : Memos()) {
-            if (memoName == name) {
-                return *memo;
-            }
-        }
-        throw std::invalid_argument("no list " + name);
+        const auto memos = Memos();
+        const auto it = std::find_if(memos.begin(), memos.end(),
+                                     [&name](const auto& memo) { return memo.first == name; });
+        return *memos.at(static_cast<std::size_t>(it - memos.begin())).second;
     }
 
     // Types `name` into the dialog's edit box and presses OK; a refused name cancels the
@@ -212,6 +218,14 @@ private:
             session.ButtonTSStartClick();
         } else if (op == "run") {
             session.SessionStartButtonClick();
+        } else if (op == "explain") {
+            TListBox& values = app_->ResultForm.ListBoxSEValues;
+            const auto it = std::find(values.Items.begin(), values.Items.end(), a);
+            values.ItemIndex =
+                it == values.Items.end() ? -1 : static_cast<int>(it - values.Items.begin());
+            app_->ResultForm.ListBoxSEValuesClick();
+        } else if (op == "smallest") {
+            app_->ResultForm.ButtonSmallestConflictClick();
         } else if (op == "add") {
             Memo(a).Lines.Add(b);
         } else if (op == "mkdir") {
