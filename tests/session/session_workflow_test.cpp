@@ -206,6 +206,9 @@ private:
         } else if (op == "resultsave") {
             QueueTyped(&TSaveAsResForm::EditSaveAsRes, a, "TSaveAsResForm", true);
             menu.Click("ResultSave");
+        } else if (op == "menu") {
+            ui_.QueueDialog([](ModalForm& dialog) { dialog.ModalAnswer = ModalResult::Cancel; });
+            menu.Click(a);
         } else if (op == "computing") {
             app_->IniForm.RunState = a == "on" ? kRunStateComputing : kRunStateIdle;
         } else if (op == "close") {
