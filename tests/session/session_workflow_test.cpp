@@ -99,6 +99,13 @@ public:
         }
     }
 
+    // The installation written "<root>", in the system's path form and in the host's.
+    std::string Transcript() const {
+        const std::string text = test::ReplaceAll(out_.str(), root_, "<root>\\");
+        return test::ReplaceAll(text, dir_.path().string(), "<root>");
+    }
+
+private:
     void RecordResultWindow() {
         const TResultForm& result = app_->ResultForm;
         out_ << "result window visible " << result.Visible << ", RunState "
@@ -112,13 +119,6 @@ public:
         }
     }
 
-    // The installation written "<root>", in the system's path form and in the host's.
-    std::string Transcript() const {
-        const std::string text = test::ReplaceAll(out_.str(), root_, "<root>\\");
-        return test::ReplaceAll(text, dir_.path().string(), "<root>");
-    }
-
-private:
     // The lists of the session window, in the order the state shows them.
     std::vector<std::pair<std::string, TMemo*>> Memos() {
         TSessionForm& s = app_->SessionForm;
