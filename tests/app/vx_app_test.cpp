@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <algorithm>
 
 #include "app/vx_app.h"
 #include "platform/scripted_ui.h"
-#include "support/choose_session.h"
 #include "support/temp_dir.h"
 
 namespace vx {
@@ -72,58 +70,6 @@ TEST(DemoInstallation, TextMenuReachesTopicsViewerAndHelp) {
     topics.ButtonReadTSClick();
     EXPECT_EQ(topics.LabelOwner.Caption, "author");
     EXPECT_EQ(ui.Messages, std::vector<std::string>{});
-}
-
-// The person's road through the demo: choose the saved 1BR session, press "Session start",
-// read the report; a second run moves the first report to "Last Results".
-TEST(DemoInstallation, SessionStartReportsTheDemoSession) {
-    test::DemoCopy dir;
-    ScriptedUi ui;
-    VxApp app(ui, dir.ProgramFileName());
-    test::ChooseSession(ui, app, "", "Morning");
-    ASSERT_EQ(app.SessionForm.Opened, 1);
-    app.SessionForm.SessionStartButtonClick();
-    const TextList& report = app.ResultForm.ResultMemo.Lines;
-    EXPECT_TRUE(app.ResultForm.Visible);
-    EXPECT_EQ(report[0], "//Session Results: vx2.0b, " + ui.Date);
-    EXPECT_EQ(report[3], "OK, Zyklen: 2");
-    EXPECT_EQ(report[6], "S120E1WW10");
-    EXPECT_EQ(app.IniForm.RunState, "idle");
-
-    app.SessionForm.SessionStartButtonClick();
-    EXPECT_EQ(app.ResultForm.Memo_Last_Results.Lines, report);
-    EXPECT_TRUE(ui.Messages.empty()) << ui.Messages.front();
-}
-
-}  // namespace
-}  // namespace vx
-
-namespace vx {
-namespace {
-
-// "Tools" -> "Deploy" opens the deploy window, but not while the new session is open.
-TEST(VxApp, DeployOpensFromTheMenuOnlyWithoutAnOpenSession) {
-    test::TempInstallation install;
-    ScriptedUi ui;
-    VxApp app(ui, install.ProgramFileName());
-    ui.QueueDialog([](ModalForm&) {}, "TDeployForm");
-    app.MenueForm.Click("deploy");
-    EXPECT_EQ(ui.Dialogs, std::vector<std::string>{"TDeployForm"});
-    ui.QueueDialog(
-        [](ModalForm& dialog) {
-            auto& neue = dynamic_cast<TNeueSessionForm&>(dialog);
-            neue.EditNeueSession.Text = "Walk";
-            neue.ButtonOKClick();
-        },
-        "TNeueSessionForm");
-    app.MenueForm.Click("NeueSes");
-    ASSERT_EQ(app.SessionForm.Opened, 1);
-    ui.ClearRecords();
-    app.MenueForm.Click("deploy");
-    EXPECT_TRUE(ui.Dialogs.empty());
-    ASSERT_EQ(ui.Messages.size(), 1u);
-    EXPECT_EQ(ui.Messages[0].rfind("Um Dateien in vx zu aendern", 0), 0u);
-    EXPECT_TRUE(ui.AllAnswersUsed());
 }
 
 }  // namespace

@@ -6,18 +6,23 @@
 #include <map>
 #include <sstream>
 
+#include "app/vx_app.h"
 #include "cli/console_ui.h"
 #include "cli/vx_check.h"
+#include "deploy_golden.h"
 #include "onebr_golden.h"
 #include "platform/form.h"
-#include "platform/host_path.h"
-#include "platform/text_list.h"
+#include "platform/scripted_ui.h"
+#include "support/file_tree.h"
 #include "support/golden.h"
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 namespace vx::cli {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 struct CheckRun {
     int Exit = -1;
@@ -25,19 +30,20 @@ struct CheckRun {
     std::string Err;
 };
 
-CheckRun Check(const std::vector<std::string>& args, const std::string& programFileName = {}) {
-    std::ostringstream out;
-    std::ostringstream err;
+// vx-check in this process; `root`, when given, comes first as "--root".
+CheckRun Check(Lines args, const std::string& root = {}, const std::string& programFileName = {}) {
+    if (!root.empty()) {
+        args.insert(args.begin(), {"--root", root});
+    }
+    std::ostringstream out, err;
     ConsoleUi ui(err);
     ui.FixedDate = "06.12.2026";
-    CheckRun run;
-    run.Exit = RunVxCheck(args, programFileName, out, ui);
-    run.Out = out.str();
-    run.Err = err.str();
-    return run;
+    const int exit = RunVxCheck(args, programFileName, out, ui);
+    return {exit, out.str(), err.str()};
 }
 
-std::string ReportText(const std::vector<std::string>& lines) {
+// The lines, each ended by "\n".
+std::string Text(const Lines& lines) {
     std::string text;
     for (const auto& line : lines) {
         text += line + "\n";
@@ -45,8 +51,12 @@ std::string ReportText(const std::vector<std::string>& lines) {
     return text;
 }
 
+const fs::path kHelp = test::TestDataDir() / "cli" / "help.txt";
+
 // Every golden folder of the 1BR run through vx-check: each session in its own invocation;
-// the report of the last on standard output, every message on standard error.
+// the report of the last on standard output, every message on standard error. With
+// --explain, before or after the session, the report is followed by the explanation and the
+// smallest conflict, and the search adds no message.
 class VxCheckGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(VxCheckGolden, SameReportMessagesAndExitStatus) {
@@ -54,102 +64,54 @@ TEST_P(VxCheckGolden, SameReportMessagesAndExitStatus) {
     const test::OneBRCase golden = test::ReadOneBRCase(caseDir);
     test::TempInstallation install;
     test::InstallOneBRCase(install, caseDir);
-
+    const std::string root = install.path().string();
     CheckRun last;
     std::string messages;
     for (const auto& session : golden.Runs) {
-        last = Check({"--root", install.path().string(), "1br", session});
-        messages += last.Err;
+        last = Check({"1br", session}, root);
+        messages += test::MarkRoot(last.Err, install.Root());
     }
+    const CheckRun json = Check({"1br", golden.Runs.back(), "--json"}, root);
+    test::DumpActual("onebr", GetParam(), "result.txt", last.Out);
+    test::DumpActual("onebr", GetParam(), "messages.txt", messages);
+    test::DumpActual("onebr", GetParam(), "report.json", json.Out);
     EXPECT_EQ(last.Exit, golden.Exit);
-    EXPECT_EQ(last.Out, last.Exit == kExitNotStarted ? "" : ReportText(golden.Result));
-    EXPECT_EQ(test::MarkRoot(messages, install.Root()), test::FormatMessages(golden.Messages));
+    EXPECT_EQ(last.Out, last.Exit == kExitNotStarted ? "" : Text(golden.Result));
+    EXPECT_EQ(messages, test::FormatMessages(golden.Messages));
+    EXPECT_EQ(json.Out, test::ReadBytes(caseDir / "report.json"));
+    if (golden.Runs.size() != 1 || !golden.Explanation) {
+        return;
+    }
+    for (const auto& args :
+         {Lines{"1br", "--explain", golden.Runs[0]}, {"1br", golden.Runs[0], "--explain"}}) {
+        const CheckRun explained = Check(args, root);
+        EXPECT_EQ(explained.Exit, last.Exit);
+        EXPECT_EQ(explained.Err, last.Err);
+        EXPECT_EQ(test::MarkRoot(explained.Out, install.Root()),
+                  Text(golden.Result) + " \n" + Text(*golden.Explanation) +
+                      (golden.Smallest ? " \n" + Text(*golden.Smallest) : ""));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, VxCheckGolden,
                          ::testing::ValuesIn(test::GoldenCases(test::OneBRCasesDir())),
                          test::GoldenName{});
 
-// With --explain, before or after the session, the report is followed by the explanation and
-// the smallest conflict; the search adds no message.
-TEST(VxCheckExplain, TheReportIsFollowedByTheExplanationAndTheSmallestConflict) {
-    int compared = 0;
-    for (const std::string& name : test::GoldenCases(test::OneBRCasesDir())) {
-        const auto caseDir = test::OneBRCasesDir() / name;
-        const test::OneBRCase golden = test::ReadOneBRCase(caseDir);
-        if (golden.Runs.size() != 1 || !golden.Explanation || !golden.Smallest) {
-            continue;
-        }
-        test::TempInstallation install;
-        test::InstallOneBRCase(install, caseDir);
-        const std::string root = install.path().string();
-        const CheckRun plain = Check({"--root", root, "1br", golden.Runs[0]});
-        for (const auto& args : {std::vector<std::string>{"1br", "--explain", golden.Runs[0]},
-                                 {"1br", golden.Runs[0], "--explain"}}) {
-            std::vector<std::string> full{"--root", root};
-            full.insert(full.end(), args.begin(), args.end());
-            const CheckRun explained = Check(full);
-            EXPECT_EQ(explained.Exit, plain.Exit) << name;
-            EXPECT_EQ(explained.Err, plain.Err) << name;
-            EXPECT_EQ(test::MarkRoot(explained.Out, install.Root()),
-                      ReportText(golden.Result) + " \n" + ReportText(*golden.Explanation) + " \n" +
-                          ReportText(*golden.Smallest))
-                << name;
-        }
-        ++compared;
-    }
-    EXPECT_GE(compared, 7);
-}
-
-TEST(VxCheckExplain, ARunWithoutAConflictSaysSoAndSearchesNothing) {
-    test::TempInstallation install;
-    install.Write("Sessions/Calm", "//vx2.0b, \r\nS254E1WW10:\r\n");
-    const CheckRun run = Check({"--root", install.path().string(), "1br", "--explain", "Calm"});
-    EXPECT_EQ(run.Exit, kExitReportOk);
-    EXPECT_NE(run.Out.find("SE-Results: \nS254E1WW10\n \n//Explanation: vx2.0b\n \n"
-                           "The run ended without a conflict.\n"),
-              std::string::npos)
-        << run.Out;
-    EXPECT_EQ(run.Out.find("Smallest"), std::string::npos);
-}
-
 TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage) {
     test::TempInstallation install;
     const std::string root = install.path().string();
-    const std::vector<std::vector<std::string>> refused = {
-        {},
-        {"--root"},
-        {"--root", root},
-        {"--verbose", "1br", "S"},
-        {"1br"},
-        {"1br", "A", "B"},
-        {"1br", "--explain"},
-        {"1br", "--explain", "A", "B"},
-        {"2br", "A", "--explain"},
-        {"3br", "A"},
-        {"1br", "A", "--root", root},
-        {"1br", "A", "--logic", "DefWW"},
-        {"2br"},
-        {"2br", "A", "--logic"},
-        {"2br", "A", "--logic", ""},
-        {"2br", "--logic", "DefWW", "A"},
-        {"2br", "A", "--logic", "DefWW", "B"},
-        {"2br", "A", "--all-matches", "--all-matches"},
-        {"2br", "A", "--all-matches", "--logic"},
-        {"1br", "A", "--all-matches"},
-        {"deploy"},
-        {"deploy", "A", "B"},
-        {"deploy", "A", "--json"},
-        {"1br", "--json"},
-    };
-    for (const auto& args : refused) {
-        const CheckRun run = Check(args, install.ProgramFileName());
+    const Lines help = test::LinesOf(kHelp);
+    for (const std::string& invocation :
+         test::LinesOf(test::TestDataDir() / "cli" / "refused_invocations.txt")) {
+        Lines args = test::Words(invocation);
+        for (std::string& arg : args) {
+            arg = arg == "R" ? root : arg == "''" ? "" : arg;
+        }
+        args = invocation == "(none)" ? Lines{} : args;
+        const CheckRun run = Check(args, {}, install.ProgramFileName());
         EXPECT_EQ(run.Exit, kExitNotStarted) << ::testing::PrintToString(args);
         EXPECT_EQ(run.Out, "");
-        EXPECT_NE(run.Err.find("usage:\n  vx-check [--root DIR] 1br [--explain] SESSION [--json]\n"
-                               "  vx-check [--root DIR] 2br SESSION [--logic NAME] "
-                               "[--all-matches] [--json]\n"
-                               "  vx-check [--root DIR] deploy SOURCE_DIR\n--- end\n"),
+        EXPECT_NE(run.Err.find(Text(Lines(help.begin(), help.begin() + 4)) + "--- end\n"),
                   std::string::npos)
             << run.Err;
     }
@@ -157,130 +119,84 @@ TEST(VxCheckArguments, AnythingButRootCommandAndItsOperandsIsRefusedWithTheUsage
 
 TEST(VxCheckArguments, AMissingSessionOrInstallationDoesNotStart) {
     test::TempInstallation install;
-    const CheckRun missing = Check({"--root", install.path().string() + "/", "1br", "Nothing"});
+    const std::string root = install.path().string();
+    const CheckRun missing = Check({"1br", "Nothing"}, root + "/");
+    const CheckRun none = Check({"1br", "A"}, root + "/none");
     EXPECT_EQ(missing.Exit, kExitNotStarted);
-    EXPECT_EQ(missing.Err, "vx-check: the session file " +
-                               (install.path() / "Sessions" / "Nothing").string() +
-                               " cannot be read\n--- end\n");
-
-    const fs::path none = install.path() / "none";
-    const CheckRun noInstallation = Check({"--root", none.string(), "1br", "A"});
-    EXPECT_EQ(noInstallation.Exit, kExitNotStarted);
-    EXPECT_NE(noInstallation.Err.find("Error at reading the vx.ini file."), std::string::npos)
-        << noInstallation.Err;
-    EXPECT_NE(noInstallation.Err.find("no vx installation found in " + none.string() +
-                                      " (it "
-                                      "has no System/vx.ini)"),
-              std::string::npos)
-        << noInstallation.Err;
-    EXPECT_NE(noInstallation.Err.find("--root DIR"), std::string::npos);
+    EXPECT_EQ(none.Exit, kExitNotStarted);
+    EXPECT_EQ(test::MarkRoot(missing.Err + none.Err, root),
+              test::ReadBytes(test::TestDataDir() / "cli" / "not_started.txt"));
 }
 
 TEST(VxCheckArguments, HelpAndVersionGoToStandardOutputAndEndWell) {
-    for (const char* help : {"--help", "-h"}) {
-        const CheckRun run = Check({help});
+    for (const std::string ask : {"--help", "-h", "--version"}) {
+        const CheckRun run = Check({ask});
         EXPECT_EQ(run.Exit, kExitReportOk);
         EXPECT_EQ(run.Err, "");
-        EXPECT_EQ(
-            run.Out.rfind("usage:\n  vx-check [--root DIR] 1br [--explain] SESSION [--json]\n", 0),
-            0u)
-            << run.Out;
-        EXPECT_NE(run.Out.find("--version"), std::string::npos);
+        EXPECT_EQ(run.Out, ask == "--version" ? "vx-check 2.0\n" : test::ReadBytes(kHelp));
     }
-    const CheckRun version = Check({"--version"});
-    EXPECT_EQ(version.Exit, kExitReportOk);
-    EXPECT_EQ(version.Out, "vx-check 2.0\n");
-    EXPECT_EQ(version.Err, "");
 }
 
-using Tree = std::map<std::string, std::string>;
-
-Tree FilesBelow(const fs::path& root) {
-    Tree files;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file()) {
-            files[fs::relative(entry.path(), root).string()] = test::ReadBytes(entry.path());
-        }
-    }
-    return files;
-}
-
-// A check reads the installation: the active-session marker, the result file and every
+// A check only reads the installation: the active-session marker, the result file and every
 // session file are as they were, whether the run ends well, finds a conflict or a 2BR verdict.
-TEST(VxCheckArguments, ChecksLeaveTheInstallationAsTheyFoundIt) {
-    test::TempDir install;
-    test::CopyTree(test::DemoDir(), install.path());
-    install.Write("Temp/AktSes.ini", "[SessionNames]\r\nSessionName=Morning\r\n");
-    install.Write("Sessions/default.res", "kept\r\n");
-    const std::string root = install.path().string();
-    const Tree before = FilesBelow(install.path());
-    EXPECT_EQ(Check({"--root", root, "1br", "Morning"}).Exit, kExitReportOk);
-    EXPECT_EQ(Check({"--root", root, "1br", "Conflict"}).Exit, kExitReportNotOk);
-    EXPECT_EQ(Check({"--root", root, "2br", "Breakfast"}).Exit, kExitReportNotOk);
-    EXPECT_EQ(Check({"--root", root, "1br", "Nothing"}).Exit, kExitNotStarted);
-    EXPECT_EQ(FilesBelow(install.path()), before);
-}
-
-// A session named on the command line is read from the sessions directory only: a name that
-// leads elsewhere is refused before anything is read.
-TEST(VxCheckArguments, ASessionNameThatLeavesTheSessionsDirectoryIsRefused) {
+// A session is read from the sessions directory only: a name that leads elsewhere is refused
+// before anything is read.
+TEST(VxCheckArguments, ChecksLeaveTheInstallationAsTheyFoundItAndReadNothingOutside) {
     test::TempDir outer;
     test::CopyTree(test::DemoDir(), outer.path() / "vx");
     outer.Write("escape", "//vx2.0b, \r\nS12E1WW10: \r\n");
     outer.Write("vx/System/Morning", "//vx2.0b, \r\nS12E1WW10: \r\n");
+    outer.Write("vx/Temp/AktSes.ini", "[SessionNames]\r\nSessionName=Morning\r\n");
+    outer.Write("vx/Sessions/default.res", "kept\r\n");
     const std::string root = (outer.path() / "vx").string();
-    const Tree before = FilesBelow(outer.path());
-    const std::vector<std::string> names{"..\\..\\escape", "../../escape", "../System/Morning",
-                                         "/etc/hostname",  "C:\\escape",   std::string(300, 'n')};
-    for (const std::string& name : names) {
+    const auto before = test::FilesBelow(outer.path());
+    EXPECT_EQ(Check({"1br", "Morning"}, root).Exit, kExitReportOk);
+    EXPECT_EQ(Check({"1br", "Conflict"}, root).Exit, kExitReportNotOk);
+    EXPECT_EQ(Check({"2br", "Breakfast"}, root).Exit, kExitReportNotOk);
+    EXPECT_EQ(Check({"1br", "Nothing"}, root).Exit, kExitNotStarted);
+    for (const std::string& name : {"..\\..\\escape"s, "../../escape"s, "../System/Morning"s,
+                                    "/etc/hostname"s, "C:\\escape"s, std::string(300, 'n')}) {
         for (const char* command : {"1br", "2br"}) {
-            const CheckRun run = Check({"--root", root, command, name});
+            const CheckRun run = Check({command, name}, root);
             EXPECT_EQ(run.Exit, kExitNotStarted) << command << " " << name;
             EXPECT_NE(run.Err.find("ist nicht erlaubt"), std::string::npos) << run.Err;
             EXPECT_EQ(run.Out, "");
         }
     }
-    EXPECT_EQ(FilesBelow(outer.path()), before);
+    EXPECT_EQ(test::FilesBelow(outer.path()), before);
 }
 
-// The golden folders of "TS start", tests/data/ts2br/ts_start/<case>/, each run on the demo
-// session Breakfast with the case's files in its directory:
-//   case.txt     "logic=" the selector (absent: DefWW), "exit=" the status of vx-check,
-//                "all_matches=1" runs with --all-matches;
-//   session/     files copied over Sessions/_2BR_Breakfast/ (the SE list "Breakfast", the TS
-//                list "Breakfast.TS", ini/*.ini);
-//   results.txt  standard output: the result lists that hold more than their header line,
-//                "--- results" and the lines of Memo_Results;
-//   messages.txt standard error: the messages of the run (absent: none).
+// The golden folders of "TS start", each run on a demo session with the case's files in its
+// directory; tests/data/ts2br/ts_start/README.txt describes them.
 class VxCheckTSStartGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(VxCheckTSStartGolden, ResultListsMessagesAndExitStatus) {
     const fs::path caseDir = test::TestDataDir() / "ts2br" / "ts_start" / GetParam();
-    std::string logic = "DefWW";
-    int exit = -1;
-    bool allMatches = false;
-    for (const std::string& line : test::LinesOf(caseDir / "case.txt")) {
-        if (line.rfind("logic=", 0) == 0) {
-            logic = line.substr(6);
-        } else if (line.rfind("exit=", 0) == 0) {
-            exit = std::stoi(line.substr(5));
-        } else if (line == "all_matches=1") {
-            allMatches = true;
-        }
+    test::DemoCopy install;
+    const fs::path folder = install.path() / "Sessions" / "_2BR_Breakfast";
+    if (fs::exists(caseDir / "session")) {
+        test::CopyTree(caseDir / "session", folder);
     }
-    test::TempDir install;
-    test::CopyTree(test::DemoDir(), install.path());
-    test::CopyTree(caseDir / "session", install.path() / "Sessions" / "_2BR_Breakfast");
-
-    std::vector<std::string> args{"--root", install.path().string(), "2br", "Breakfast", "--logic",
-                                  logic};
-    if (allMatches) {
+    std::map<std::string, std::string> key{{"session", "Breakfast"}, {"logic", "DefWW"}};
+    for (const std::string& line : test::LinesOf(caseDir / "case.txt")) {
+        key[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
+    }
+    Lines args{"2br", key["session"], "--logic", key["logic"]};
+    if (key["all_matches"] == "1") {
         args.push_back("--all-matches");
     }
-    const CheckRun run = Check(args);
+    if (!key["remove"].empty()) {
+        fs::remove(folder / key["remove"]);
+    }
+    const std::string root = install.path().string();
+    const CheckRun run = Check(args, root);
+    args.push_back("--json");
+    const CheckRun json = Check(args, root);
+    test::DumpActual("ts_start", GetParam(), "report.json", json.Out);
+    EXPECT_EQ(json.Out, test::ReadBytes(caseDir / "report.json"));
     EXPECT_EQ(run.Out, test::ReadBytes(caseDir / "results.txt"));
-    EXPECT_EQ(run.Err, test::ReadBytes(caseDir / "messages.txt"));
-    EXPECT_EQ(run.Exit, exit);
+    EXPECT_EQ(test::MarkRoot(run.Err, root + "/"), test::ReadBytes(caseDir / "messages.txt"));
+    EXPECT_EQ(run.Exit, std::stoi(key["exit"]));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, VxCheckTSStartGolden,
@@ -288,28 +204,29 @@ INSTANTIATE_TEST_SUITE_P(Cases, VxCheckTSStartGolden,
                                                                "ts_start")),
                          test::GoldenName{});
 
-// A session that is missing, or whose set-up is unfinished, does not start and writes nothing.
-TEST(VxCheckTSStart, ASessionThatCannotBeOpenedForTSStartDoesNotStart) {
-    test::TempDir install;
-    test::CopyTree(test::DemoDir(), install.path());
-    const std::string root = install.path().string();
-    const CheckRun missing = Check({"--root", root, "2br", "Lunch"});
-    EXPECT_EQ(missing.Exit, kExitNotStarted);
-    EXPECT_EQ(missing.Out, "");
-    EXPECT_EQ(test::MarkRoot(missing.Err, root + "/"),
-              "Fehler beim Oeffnen oder Schliessen der Session.\n"
-              "Dateinamen pruefen oder die Appliktion erneut starten...\n___\n"
-              "Error opening or closing the session.\nCheck filename or restart the application.\n"
-              "--- end\nvx-check: the 2BR session <root>Sessions/_2BR_Lunch/Lunch cannot be "
-              "opened for TS start\n--- end\n");
+// Every deploy golden folder through vx-check: the report on standard output, the messages on
+// standard error, and the exit status of the case.
+class VxCheckDeployGolden : public ::testing::TestWithParam<std::string> {};
 
-    fs::remove(install.path() / "Sessions" / "_2BR_Breakfast" / "Breakfast.mpf");
-    const CheckRun unfinished = Check({"--root", root, "2br", "Breakfast"});
-    EXPECT_EQ(unfinished.Exit, kExitNotStarted);
-    EXPECT_EQ(unfinished.Out, "");
-    EXPECT_NE(unfinished.Err.find("Upgrade Step3 isnt finished yet."), std::string::npos)
-        << unfinished.Err;
+TEST_P(VxCheckDeployGolden, SameReportMessagesAndExitStatus) {
+    const test::DeployCase golden = test::ReadDeployCase(GetParam());
+    test::TempInstallation install;
+    test::InstallDeployCase(install, golden);
+    CheckRun run;
+    {
+        const auto limit = test::StagingLimit(golden);
+        run = Check({"deploy", (install.path() / "Temp" / "deploy").string()},
+                    install.path().string());
+    }
+    EXPECT_EQ(run.Exit, golden.Exit);
+    EXPECT_EQ(test::MarkRoot(run.Out, install.Root()), Text(golden.Report));
+    EXPECT_EQ(test::MarkRoot(run.Err, install.Root()), test::FormatMessages(golden.Messages));
+    EXPECT_EQ(test::StagingDifferences(install, golden), Lines{});
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, VxCheckDeployGolden,
+                         ::testing::ValuesIn(test::GoldenCases(test::DeployCasesDir())),
+                         test::GoldenName{});
 
 TEST(ConsoleUiTest, QuestionsAndDialogsAreWrittenAndAnsweredCancel) {
     std::ostringstream err;
@@ -322,43 +239,77 @@ TEST(ConsoleUiTest, QuestionsAndDialogsAreWrittenAndAnsweredCancel) {
 }
 
 // The built program inside a copy of the demo installation, started as a person would.
-class VxCheckProgram : public ::testing::Test {
-protected:
-    VxCheckProgram() {
-        test::CopyTree(test::DemoDir(), demo.path());
-        fs::copy_file(VX_CHECK_PROGRAM, demo.path() / "System" / "vx-check");
-    }
-    CheckRun Start(const std::string& args) {
-        const fs::path out = demo.path() / "Temp" / "out.txt";
-        const fs::path err = demo.path() / "Temp" / "err.txt";
-        const std::string command = (demo.path() / "System" / "vx-check").string() + " " + args +
-                                    " >" + out.string() + " 2>" + err.string() + " </dev/null";
+TEST(VxCheckProgram, FindsItsInstallationReportsAsInThisProcessAndStagesTheDemoFolder) {
+    test::DemoCopy demo;
+    fs::copy_file(VX_CHECK_PROGRAM, demo.path() / "System" / "vx-check");
+    const auto start = [&demo](const std::string& directory, const std::string& args) {
+        const std::string out = (demo.path() / "Log" / "out.txt").string();
+        const std::string command = "cd " + directory + " && " + demo.path().string() +
+                                    "/System/vx-check " + args + " >" + out + " 2>" + out + ".err";
         const int status = std::system(command.c_str());
-        CheckRun run;
-        run.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.Out = ReadFileBytes(ToSystemPath(out));
-        run.Err = ReadFileBytes(ToSystemPath(err));
-        return run;
+        return CheckRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadBytes(out),
+                        test::ReadBytes(out + ".err")};
+    };
+    // From elsewhere, with or without --root: the report of the check in this process, but for
+    // the date of its first line.
+    const std::string inProcess = Check({"1br", "Conflict"}, demo.path().string()).Out;
+    for (const std::string& args :
+         {"1br Conflict"s, "--root " + demo.path().string() + " 1br Conflict"}) {
+        const CheckRun run = start("/", args);
+        EXPECT_EQ(run.Exit, kExitReportNotOk);
+        EXPECT_EQ(run.Err, "");
+        EXPECT_EQ(run.Out.rfind("//Session Results: vx2.0b, ", 0), 0u) << run.Out;
+        EXPECT_EQ(run.Out.substr(run.Out.find('\n')), inProcess.substr(inProcess.find('\n')));
     }
-    test::TempDir demo;
-};
+    // In the installation, a folder named relative to it: the files before the demo's error
+    // file are staged and that error is reported.
+    const CheckRun deployed = start(demo.path().string(), "deploy Deploy");
+    EXPECT_EQ(deployed.Exit, kExitReportNotOk);
+    EXPECT_EQ(test::MarkRoot(deployed.Out + deployed.Err, demo.Root()),
+              Text(test::LinesOf(test::DeployCasesDir() / "demo_report.txt")));
+    EXPECT_TRUE(demo.Exists("Temp/imports/S308.txt") && demo.Exists("Temp/imports/S310.txt"));
+    EXPECT_FALSE(demo.Exists("Temp/imports/S312.txt"));
+}
 
-TEST_F(VxCheckProgram, TheDemoConflictIsReportedWithLineAndCycle) {
-    const CheckRun run = Start("1br Conflict");
-    EXPECT_EQ(run.Exit, kExitReportNotOk);
-    EXPECT_EQ(run.Err, "");
-    TextList report;
-    report.SetText(run.Out);
-    ASSERT_EQ(report.Count(), 17) << run.Out;
-    EXPECT_EQ(report[0].rfind("//Session Results: vx2.0b, ", 0), 0u);
-    const std::vector<std::string> rest(report.Lines().begin() + 1, report.Lines().end());
-    EXPECT_EQ(rest,
-              (std::vector<std::string>{
-                  " ", "Result: ", "Error1: Fehler bei Satz: S254E9WW10 bei Zuweisung von W-Wert",
-                  "Bei Methode:  RE11 EQ WW20", "In Zeile: 3", "In Zyklus: 0", " ",
-                  "SE-Results: ", "S254E2WW10", "S254E3WW10", "S254E5WW10", "S30012E2WW10",
-                  "S254E10WW10", "S254E11WW10", "S254E12WW10", "S254E9WW10"}));
-    EXPECT_EQ(Start("--root " + demo.path().string() + " 1br Conflict").Out, run.Out);
+void SaveResultAs(ScriptedUi& ui, VxApp& app, const std::string& name) {
+    ui.QueueDialog(
+        [name](ModalForm& dialog) {
+            auto& form = dynamic_cast<TSaveAsResForm&>(dialog);
+            form.EditSaveAsRes.Text = name;
+            form.ButtonOKClick();
+        },
+        "TSaveAsResForm");
+    app.MenueForm.Click("ResultSave");
+}
+
+// "Result save" in the window writes what vx-check writes, as JSON and as text (CRLF lines).
+TEST(ReportJson, ResultSaveWritesWhatVxCheckWritesFor1BRAnd2BR) {
+    test::DemoCopy demo;
+    const std::string root = demo.path().string();
+    // What vx-check writes for the files that "Result save" writes.
+    std::map<std::string, std::string> checked{
+        {"c.json", Check({"1br", "Conflict", "--json"}, root).Out},
+        {"c.txt", test::ReplaceAll(Check({"1br", "Conflict"}, root).Out, "\n", "\r\n")},
+        {"b.JSON", Check({"2br", "Breakfast", "--json"}, root).Out},
+        {"b.res", test::ReplaceAll(Check({"2br", "Breakfast"}, root).Out, "\n", "\r\n")}};
+    ScriptedUi ui;
+    VxApp app(ui, demo.ProgramFileName());
+    ASSERT_TRUE(app.SessionForm.OpenSession("Conflict", false, ""));
+    app.SessionForm.SessionStartButtonClick();
+    SaveResultAs(ui, app, "c.json");
+    SaveResultAs(ui, app, "c.txt");
+    app.SessionForm.FormClose();
+    const std::string directory = app.IniForm.SessionsPath + "_2BR_Breakfast";
+    ASSERT_TRUE(app.SessionForm.OpenSession("Breakfast", true, directory));
+    app.SessionForm.ComboBoxSelectLogic.Text = "DefWW";
+    app.SessionForm.ButtonTSStartClick();
+    SaveResultAs(ui, app, "b.JSON");
+    SaveResultAs(ui, app, "b.res");
+    for (const auto& [name, bytes] : checked) {
+        EXPECT_NE(bytes, "") << name;
+        EXPECT_EQ(demo.Read("Sessions/" + name), bytes) << name;
+    }
+    EXPECT_NE(checked["b.JSON"].find("\"mode\": \"2BR\""), std::string::npos);
 }
 
 }  // namespace

@@ -8,11 +8,8 @@
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
 #include "session/line_evaluation.h"
-#include "session/one_br_run.h"
-#include "session/result_form.h"
 #include "session/session_lines.h"
 #include "settings/ini_form.h"
-#include "support/golden.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -20,29 +17,13 @@ namespace fs = std::filesystem;
 namespace vx {
 namespace {
 
-// Runs on a copy of the demo installation.
-class DemoOneBR : public ::testing::Test {
-protected:
-    std::vector<std::string> Run(const TextList& session) {
-        RunOneBRSession(session, ini, resultForm, ui);
-        const auto& lines = resultForm.ResultMemo.Lines.Lines();
-        return {lines.begin() + 1, lines.end()};
-    }
+// Every method that a relation file of the demo offers (M1, O1, O2) has its rule in the
+// topic's method file: the line it gives is evaluated without a message.
+TEST(DemoOneBR, EveryMethodOfferedByARelationFileHasItsRule) {
     test::DemoCopy demo;
     ScriptedUi ui;
     TApplication application;
-    TIniForm ini{ui, application, demo.ProgramFileName()};
-    TResultForm resultForm;
-};
-
-TEST_F(DemoOneBR, ALineOfTopicS12HasATopicPartTooShortToBeComputed) {
-    const TextList session{"//vx2.0b, ", "S254E1WW10:", "S12E1WW10: RE2M1,"};
-    EXPECT_EQ(Run(session)[2], "Error3: Syntaxfehler in einem EingabeString");
-}
-
-// Every method that a relation file of the demo offers (M1, O1, O2) has its rule in the
-// topic's method file: the line it gives is evaluated without a message.
-TEST_F(DemoOneBR, EveryMethodOfferedByARelationFileHasItsRule) {
+    const TIniForm ini(ui, application, demo.ProgramFileName());
     const std::regex relation(R"((S\d+)(E\d+), (\w\w\d\d), (R\w+):.*)");
     const std::regex method(R"((M1|O1|O2):.*)");
     int evaluated = 0;

@@ -1,18 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "onebr_golden.h"
-#include "platform/application.h"
-#include "platform/scripted_ui.h"
 #include "platform/text_list.h"
-#include "session/one_br_run.h"
-#include "session/result_form.h"
 #include "session/smallest_conflict.h"
-#include "settings/ini_form.h"
-#include "support/golden.h"
 #include "support/onebr_workload.h"
-#include "support/temp_dir.h"
 
 namespace vx {
 namespace {
@@ -23,10 +13,6 @@ TextList HeaderAnd(const TextList& session, const std::vector<int>& lines) {
         chosen.Add(session[n]);
     }
     return chosen;
-}
-
-bool Contains(const std::vector<std::string>& lines, const std::vector<std::string>& part) {
-    return std::search(lines.begin(), lines.end(), part.begin(), part.end()) != lines.end();
 }
 
 // The planted conflict needs all three of its lines; the search finds exactly them among 1024
@@ -57,78 +43,6 @@ TEST(SmallestConflictSearch, FindsThePlantedThreeLinesOfA1024LineSession) {
     EXPECT_EQ(ConflictSummary(found.Trace),
               "Conflict in line 512 (cycle 0, backward pass): RE10 NEQ (WW10 ) met S254E010WW10");
     EXPECT_EQ(made.Session.Lines(), before.Lines());
-}
-
-// The result window after runs of the demo sessions.
-class ExplanationPage : public ::testing::Test {
-protected:
-    void Run(const std::string& name) {
-        session.LoadFromFile(demo.Root() + "Sessions\\" + name);
-        RunOneBRSession(session, ini, resultForm, ui);
-    }
-    std::vector<std::string> Shown() const {
-        return test::MarkRoot(resultForm.Memo_Explanation.Lines.Lines(), demo.Root());
-    }
-    test::DemoCopy demo;
-    ScriptedUi ui;
-    TApplication application;
-    TIniForm ini{ui, application, demo.ProgramFileName()};
-    TResultForm resultForm;
-    TextList session;
-};
-
-TEST_F(ExplanationPage, AnOkRunShowsTheDerivationOfTheChosenValueBackToItsLine) {
-    Run("Morning");
-    ASSERT_FALSE(resultForm.Trace().Conflict.has_value());
-    EXPECT_FALSE(resultForm.ButtonSmallestConflict.Enabled);
-    EXPECT_EQ(Shown().back(), "Choose an SE value in the list to see its derivation.");
-    const auto& values = resultForm.ListBoxSEValues.Items;
-    const auto chosen = std::find(values.begin(), values.end(), "S254E9WW10");
-    ASSERT_NE(chosen, values.end());
-
-    resultForm.ListBoxSEValues.ItemIndex = static_cast<int>(chosen - values.begin());
-    resultForm.ListBoxSEValuesClick();
-
-    const std::string file = "<root>RELATION\\FormaleR\\MO_S254.txt";
-    const auto in = [&file](const std::string& block, int line) {
-        return "    in block \"" + block + "\", line " + std::to_string(line) + " of " + file;
-    };
-    EXPECT_TRUE(Contains(
-        Shown(),
-        {"Derivation of S254E9WW10:",
-         "  S254E9WW10 derived by line 6, item 1 RE9O2 (cycle 0, forward pass)",
-         "    rule: IF E6 EQ WW10 THEN WITH O2 : RE9 EQ WW10", in("E6, RE9:", 31),
-         "  from S254E6WW10 derived by line 5, item 1 RE6M1 (cycle 0, forward pass)",
-         "    rule: IF E5 EQ WW10 THEN WITH M1 : RE6 EQ WW10", in("E5, RE6:", 27),
-         "  from S254E5WW10 derived by line 3, item 2 RE5M1 (cycle 0, forward pass)",
-         "    rule: IF E2 EQ WW10 THEN WITH M1 : RE5 EQ WW10", in("E2, RE5:", 13),
-         "  from S254E2WW10 stated by line 3 (cycle 0, forward pass): S254E2WW10: RE3M1,RE5M1,"}))
-        << ::testing::PrintToString(Shown());
-}
-
-TEST_F(ExplanationPage, TheSmallestConflictOfTheLastRunLeavesTheSessionAsItWas) {
-    Run("Conflict");
-    ASSERT_TRUE(resultForm.ButtonSmallestConflict.Enabled);
-    EXPECT_EQ(Shown()[2],
-              "Conflict in line 3 (cycle 0, forward pass): RE11 EQ WW20 met S254E11WW10");
-    const std::string file = demo.Read("Sessions/Conflict");
-    const std::size_t messages = ui.Messages.size();
-
-    resultForm.ButtonSmallestConflictClick();
-
-    EXPECT_TRUE(Contains(
-        Shown(), {"//Smallest conflict: vx2.0b", " ",
-                  "2 lines of the session end in a conflict on their own:",
-                  "line 2: S254E10WW10: RS254E11M1,RE12O1,", "line 3: S254E9WW10: RE11M1,"}));
-    EXPECT_EQ(demo.Read("Sessions/Conflict"), file);
-    EXPECT_EQ(ui.Messages.size(), messages);
-
-    // The next run explains itself and forgets the search of the one before.
-    Run("Morning");
-    EXPECT_FALSE(resultForm.ButtonSmallestConflict.Enabled);
-    EXPECT_FALSE(resultForm.FoundSmallestConflict().has_value());
-    resultForm.ButtonSmallestConflictClick();
-    EXPECT_FALSE(resultForm.FoundSmallestConflict().has_value());
 }
 
 }  // namespace

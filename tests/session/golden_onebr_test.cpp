@@ -16,13 +16,6 @@
 namespace vx {
 namespace {
 
-// The session without its line `n`.
-TextList Without(const TextList& session, int n) {
-    TextList rest = session;
-    rest.Delete(n);
-    return rest;
-}
-
 // The header and the given lines of a session.
 TextList HeaderAnd(const std::vector<TracedLine>& lines) {
     TextList session{"//vx2.0b, "};
@@ -110,8 +103,9 @@ TEST_P(OneBRGolden, ExplanationAndSmallestConflict) {
     EXPECT_TRUE(found.Trace.Conflict.has_value());
     const TextList alone = HeaderAnd(found.Lines);
     for (int n = 1; n < alone.Count(); ++n) {
-        EXPECT_FALSE(
-            FindSmallestConflict(Without(alone, n), TextBaseSettingsOf(*ini)).SessionConflicts)
+        TextList without = alone;
+        without.Delete(n);
+        EXPECT_FALSE(FindSmallestConflict(without, TextBaseSettingsOf(*ini)).SessionConflicts)
             << "line " << found.Lines[static_cast<std::size_t>(n - 1)].SessionLine
             << " can be left out";
     }

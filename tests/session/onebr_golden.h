@@ -9,17 +9,8 @@
 
 namespace vx::test {
 
-// A golden folder of the 1BR run, tests/data/session/onebr/<case>/:
-//   case.txt     "run=" the sessions to run in order (files of install/Sessions/), and
-//                "exit=" the status vx-check gives for the last of them;
-//   install/     files copied over a temporary installation (System/vx.ini replaces the
-//                standard one), among them the method files and the sessions;
-//   result.txt   the lines of "Result" after the last run (absent: empty);
-//   last.txt     the lines of "Last Results" after the last run (absent: empty);
-//   messages.txt every message of the start-up and the runs, in order (absent: none); the
-//                installation root is written "<root>";
-//   explanation.txt  the explanation of the last run's conflict (absent: not compared);
-//   smallest.txt the smallest conflict of the last session (absent: not compared).
+// A golden folder of the 1BR run, tests/data/session/onebr/<case>/ (its README.txt tells the
+// files).
 struct OneBRCase {
     std::vector<std::string> Runs;
     int Exit = -1;

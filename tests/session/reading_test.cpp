@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 
 #include "platform/host_path.h"
 #include "platform/scripted_ui.h"
-#include "platform/text_list.h"
 #include "session/method_files.h"
 #include "session/session_lines.h"
 #include "support/golden.h"
@@ -62,21 +60,6 @@ TEST(SessionLines, ThirtyTwoItemsFitAThirtyThirdIsRefused) {
     EXPECT_EQ(ui.Messages[0].substr(0, 18), "Fehler in Zeile 7\r");
     // Slots counted past 32 without an item in them are no relation items.
     EXPECT_TRUE(SplitSessionLine(line + "xx", 7, record, ui));
-}
-
-TEST(SessionLines, ExactlyTheFirst1024LinesAreRead) {
-    ScriptedUi ui;
-    TextList session{"//vx2.0b, "};
-    for (int i = 0; i < kSatzRecords; ++i) {
-        session.Add("S254E1WW10:");
-    }
-    auto records = std::make_unique<TSatzArray>();
-    const SessionReading all = ReadSessionLines(session, *records, ui);
-    EXPECT_EQ(all.Count, kSatzRecords);
-    EXPECT_FALSE(all.Stopped);
-    session.Add("S254E2WW10:");
-    EXPECT_TRUE(ReadSessionLines(session, *records, ui).Stopped);
-    EXPECT_EQ(ui.Messages.size(), 1u);
 }
 
 TEST(MethodFiles, BlockHeadersInBothFormsAndOnTheLastLine) {

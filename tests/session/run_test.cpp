@@ -2,11 +2,9 @@
 
 #include <memory>
 
-#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
-#include "session/one_br_report.h"
 #include "session/one_br_run.h"
 #include "session/result_form.h"
 #include "settings/ini_form.h"
@@ -66,44 +64,13 @@ TEST(Cycles, AConflictStopsThePassAtOnceAndTheProgressBarFollowsThePasses) {
     EXPECT_EQ(ui.ProcessEventsCalls, 2);
 }
 
-TEST(Report, StatusLinesWithoutTableOrForAConflictWithoutValue) {
-    const TFehlerStatus noValue{"0", -1, 0, "S254E1WW00", "0"};
-    EXPECT_EQ(OneBRReportLines(noValue, {1, 0}, nullptr, "1.2.2027"),
-              (std::vector<std::string>{"//Session Results: vx2.0b, 1.2.2027", " ", "Result: ", " ",
-                                        "SE-Results: "}));
-    const TFehlerStatus other{"0", 7, 0, "0", "0"};
-    EXPECT_EQ(OneBRReportLines(other, {0, 0}, nullptr, "").size(), 5u);
-}
-
-class Run : public ::testing::Test, protected test::Installed {
-protected:
+// An empty session text sets a run state left at computing back to idle.
+TEST(Run, AnEmptySessionSetsTheRunStateBackToIdle) {
+    test::Installed installed;
     TResultForm resultForm;
-    TextList session{"//vx2.0b, ", "S254E1WW10:"};
-};
-
-TEST_F(Run, ARunThatIsAlreadyComputingIsRefusedAndLeftAsItIs) {
-    ini.RunState = "Sescomputing";
-    EXPECT_FALSE(RunOneBRSession(session, ini, resultForm, ui).Reported);
-    EXPECT_EQ(ini.RunState, "Sescomputing");
-    EXPECT_EQ(ui.Messages.size(), 1u);
-    EXPECT_EQ(ui.Messages[0].rfind("Session Menue: vx ist nicht synchronoisiert.", 0), 0u);
-    EXPECT_FALSE(resultForm.Visible);
-
-    // The empty session text sets it back to idle.
-    EXPECT_FALSE(RunOneBRSession(TextList{}, ini, resultForm, ui).Reported);
-    EXPECT_EQ(ini.RunState, "idle");
-}
-
-TEST_F(Run, AResultFileThatCannotBeWrittenIsReportedAndTheReportStillShown) {
-    install.MakeDir("Sessions/default.res");
-    const OneBROutcome outcome = RunOneBRSession(session, ini, resultForm, ui);
-    EXPECT_TRUE(outcome.Reported);
-    EXPECT_EQ(ui.Messages, std::vector<std::string>{
-                               "Fehler beim Oeffnen der Resultatdatei.\r___\rError opening the "
-                               "result file."});
-    EXPECT_EQ(resultForm.ResultMemo.Lines[3], "OK, Zyklen: 2");
-    EXPECT_EQ(resultForm.ProgressBarErgebnis.Position, 1);
-    EXPECT_TRUE(resultForm.Visible);
+    installed.ini.RunState = kRunStateComputing;
+    EXPECT_FALSE(RunOneBRSession(TextList{}, installed.ini, resultForm, installed.ui).Reported);
+    EXPECT_EQ(installed.ini.RunState, kRunStateIdle);
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,41 +16,24 @@
 #include "platform/text_list.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
+#include "support/write_limit.h"
 
-// Golden folders of the session workflow. A case runs a script of operations on a copy of
-// the demo installation (with the case's "install" folder laid over it) and compares a
-// transcript: for every operation the dialogs, questions and messages in order, the session
-// state with its lists and Temp\AktSes.ini (the lines that changed), and every file below the
-// installation that the operation created, changed or removed. With VX_GOLDEN_DUMP set, the actual
-// transcript is also written there.
-//
-// Script lines:
-//   new [name]            "Session new"; the dialog gets the name and OK (Cancel if refused)
-//   new-cancel            "Session new", the dialog is cancelled
-//   answer Yes|No|Cancel  answers the next question
-//   choose dir file       "Session choose": enters dir below Sessions ("." stays), selects
-//                         file ("-": none, then Cancel) and presses Select
-//   save, saveas [name], close, help, tsstart
-//   quit                  "File > Quit"; the transcript says whether the program ends
-//   add memo text         appends a line to a list of the session window
-//   mkdir path, fifo path, remove path   prepare the installation (paths with "\"); mkdir
-//                         replaces a file of that name
-//   activate SE, tick tab page box, aktiv tab, closerel   drive the topics and relations windows
+// Golden folders of the session workflow: a script of operations on a copy of the demo
+// installation and the transcript it gives. tests/data/session/workflow/README.txt describes them.
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 using Snapshot = std::map<std::string, std::string>;
+using Lines = std::vector<std::string>;
 
 fs::path Suite() {
     return test::TestDataDir() / "session" / "workflow";
 }
 
 fs::path HostPath(const fs::path& root, std::string relative) {
-    for (char& c : relative) {
-        c = c == '\\' ? '/' : c;
-    }
+    std::replace(relative.begin(), relative.end(), '\\', '/');
     return root / relative;
 }
 
@@ -57,37 +42,22 @@ Snapshot Files(const fs::path& root) {
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         if (entry.is_regular_file()) {
             std::string relative = fs::relative(entry.path(), root).generic_string();
-            for (char& c : relative) {
-                c = c == '/' ? '\\' : c;
-            }
+            std::replace(relative.begin(), relative.end(), '/', '\\');
             files[relative] = test::ReadBytes(entry.path());
         }
     }
     return files;
 }
 
-std::string Indented(const std::string& bytes) {
+Lines LinesOfText(const std::string& bytes) {
     TextList lines;
     lines.SetText(bytes);
-    std::string text;
-    for (const std::string& line : lines.Lines()) {
-        text += "  | " + line + "\n";
-    }
-    return text;
+    return lines.Lines();
 }
 
-std::vector<std::string> Split(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::string Joined(const TMemo& memo) {
+std::string Joined(const Lines& lines) {
     std::string text;
-    for (const std::string& line : memo.Lines.Lines()) {
+    for (const std::string& line : lines) {
         text += (text.empty() ? "" : " | ") + line;
     }
     return text;
@@ -102,6 +72,7 @@ public:
         }
         root_ = dir_.SystemPath();
         app_ = std::make_unique<VxApp>(ui_, root_ + "System\\vx");
+        app_->SessionDelete.Stamp = [] { return std::string("2026-12-07_10-00-00"); };
         before_ = Files(dir_.path());
         out_ << "start\n";
         Record();
@@ -119,38 +90,68 @@ public:
         if (op == "quit") {
             out_ << "program ends: " << (app_->TerminateRequested() ? "yes" : "no") << "\n";
         }
+        if (op == "run" || op == "explain" || op == "smallest") {
+            RecordResultWindow();
+        }
         if (unused) {
             out_ << "not asked: the queued answer or dialog\n";
             ui_.DropQueued();
         }
     }
 
-    std::string Transcript() const { return test::ReplaceAll(out_.str(), root_, "<root>\\"); }
-
-private:
-    TMemo& Memo(const std::string& name) {
-        TSessionForm& s = app_->SessionForm;
-        const std::map<std::string, TMemo*> memos = {
-            {"SessionMemo", &s.SessionMemo}, {"InterprtMemo", &s.InterprtMemo},
-            {"MemoLK", &s.MemoLK},           {"MemoLzB", &s.MemoLzB},
-            {"Memo2BRSes", &s.Memo2BRSes},   {"MemoTS", &s.MemoTS}};
-        return *memos.at(name);
+    // The installation written "<root>", in the system's path form and in the host's.
+    std::string Transcript() const {
+        const std::string text = test::ReplaceAll(out_.str(), root_, "<root>\\");
+        return test::ReplaceAll(text, dir_.path().string(), "<root>");
     }
 
-    void QueueName(const std::string& dialogName, const std::string& name) {
+private:
+    void RecordResultWindow() {
+        const TResultForm& result = app_->ResultForm;
+        out_ << "result window visible " << result.Visible << ", RunState "
+             << app_->IniForm.RunState << ", smallest conflict button "
+             << result.ButtonSmallestConflict.Enabled
+             << "\n  Result: " << Joined(result.ResultMemo.Lines.Lines())
+             << "\n  Last Results: " << Joined(result.Memo_Last_Results.Lines.Lines())
+             << "\n  Explanation:\n";
+        for (const std::string& line : result.Memo_Explanation.Lines.Lines()) {
+            out_ << "  | " << line << "\n";
+        }
+    }
+
+    // The lists of the session window, in the order the state shows them.
+    std::vector<std::pair<std::string, TMemo*>> Memos() {
+        TSessionForm& s = app_->SessionForm;
+        return {{"SessionMemo", &s.SessionMemo},
+                {"InterprtMemo", &s.InterprtMemo},
+                {"MemoLK", &s.MemoLK},
+                {"MemoLzB", &s.MemoLzB},
+                {"Memo2BRSes", &s.Memo2BRSes},
+                {"MemoTS", &s.MemoTS},
+                {"MemoTH", &s.MemoTH}};
+    }
+
+    TMemo& Memo(const std::string& name) {
+        const auto memos = Memos();
+        const auto it = std::find_if(memos.begin(), memos.end(),
+                                     [&name](const auto& memo) { return memo.first == name; });
+        return *memos.at(static_cast<std::size_t>(it - memos.begin())).second;
+    }
+
+    // Types `name` into the dialog's edit box and presses OK; a refused name cancels the
+    // dialog. With `keep`, no name keeps what the box holds and "-" types none.
+    template <class Dialog>
+    void QueueTyped(TEdit Dialog::*edit, const std::string& name, const std::string& dialogName,
+                    bool keep = false) {
         ui_.QueueDialog(
-            [name](ModalForm& dialog) {
-                if (auto* neue = dynamic_cast<TNeueSessionForm*>(&dialog)) {
-                    neue->EditNeueSession.Text = name;
-                    neue->ButtonOKClick();
-                    if (neue->ModalAnswer == ModalResult::None) {
-                        neue->ButtonCancelClick();
+            [edit, name, keep](ModalForm& form) {
+                if (auto* dialog = dynamic_cast<Dialog*>(&form)) {
+                    if (!keep || !name.empty()) {
+                        (dialog->*edit).Text = keep && name == "-" ? "" : name;
                     }
-                } else if (auto* saveAs = dynamic_cast<TFormSaveAs*>(&dialog)) {
-                    saveAs->EditSaveAs.Text = name;
-                    saveAs->ButtonOKClick();
-                    if (saveAs->ModalAnswer == ModalResult::None) {
-                        saveAs->ButtonCancelClick();
+                    dialog->ButtonOKClick();
+                    if (dialog->ModalAnswer == ModalResult::None) {
+                        dialog->ButtonCancelClick();
                     }
                 }
             },
@@ -182,33 +183,52 @@ private:
 
     void Do(const std::string& op, const std::string& a, const std::string& b) {
         TSessionForm& session = app_->SessionForm;
+        TMenueForm& menu = app_->MenueForm;
         if (op == "new") {
-            QueueName("TNeueSessionForm", a);
-            app_->MenueForm.Click("NeueSes");
+            QueueTyped(&TNeueSessionForm::EditNeueSession, a, "TNeueSessionForm");
+            menu.Click("NeueSes");
         } else if (op == "new-cancel") {
             ui_.QueueDialog([](ModalForm& dialog) { dialog.ModalAnswer = ModalResult::Cancel; },
                             "TNeueSessionForm");
-            app_->MenueForm.Click("NeueSes");
+            menu.Click("NeueSes");
         } else if (op == "answer") {
             ui_.QueueAnswer(a == "Yes"  ? ModalResult::Yes
                             : a == "No" ? ModalResult::No
                                         : ModalResult::Cancel);
-        } else if (op == "choose") {
+        } else if (op == "choose" || op == "delete") {
             QueueChoice(a, b);
-            app_->MenueForm.Click("AuswaehlenSes");
+            menu.Click(op == "choose" ? "AuswaehlenSes" : "LoeschenSes");
         } else if (op == "save") {
-            app_->MenueForm.Click("SpeichernSes");
+            menu.Click("SpeichernSes");
         } else if (op == "saveas") {
-            QueueName("TFormSaveAs", a);
-            app_->MenueForm.Click("SpeichernUnterSes");
+            QueueTyped(&TFormSaveAs::EditSaveAs, a, "TFormSaveAs");
+            menu.Click("SpeichernUnterSes");
+        } else if (op == "resultsave") {
+            QueueTyped(&TSaveAsResForm::EditSaveAsRes, a, "TSaveAsResForm", true);
+            menu.Click("ResultSave");
+        } else if (op == "menu") {
+            ui_.QueueDialog([](ModalForm& dialog) { dialog.ModalAnswer = ModalResult::Cancel; });
+            menu.Click(a);
+        } else if (op == "computing") {
+            app_->IniForm.RunState = a == "on" ? kRunStateComputing : kRunStateIdle;
         } else if (op == "close") {
             session.Close();
         } else if (op == "quit") {
-            app_->MenueForm.Click("Quit");
+            menu.Click("Quit");
         } else if (op == "help") {
             session.SessionHelpButtonClick();
         } else if (op == "tsstart") {
             session.ButtonTSStartClick();
+        } else if (op == "run") {
+            session.SessionStartButtonClick();
+        } else if (op == "explain") {
+            TListBox& values = app_->ResultForm.ListBoxSEValues;
+            const auto it = std::find(values.Items.begin(), values.Items.end(), a);
+            values.ItemIndex =
+                it == values.Items.end() ? -1 : static_cast<int>(it - values.Items.begin());
+            app_->ResultForm.ListBoxSEValuesClick();
+        } else if (op == "smallest") {
+            app_->ResultForm.ButtonSmallestConflictClick();
         } else if (op == "add") {
             Memo(a).Lines.Add(b);
         } else if (op == "mkdir") {
@@ -221,6 +241,18 @@ private:
             ASSERT_EQ(::mkfifo(HostPath(dir_.path(), a).c_str(), 0600), 0);
         } else if (op == "remove") {
             fs::remove_all(HostPath(dir_.path(), a));
+        } else if (op == "write") {
+            dir_.Write(HostPath("", a).string(), b);
+        } else if (op == "readonly" || op == "writable") {
+            const auto all =
+                fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+            const bool readOnly = op == "readonly";
+            fs::permissions(HostPath(dir_.path(), a), readOnly ? all : fs::perms::owner_write,
+                            readOnly ? fs::perm_options::remove : fs::perm_options::add);
+            diskFull_.reset();
+            if (readOnly && ::geteuid() == 0) {
+                diskFull_.emplace(0);
+            }
         } else if (op == "activate") {
             app_->VxMainFormSaetze.EditAktiviere.Text = a;
             app_->VxMainFormSaetze.ButtonAktiviereClick();
@@ -238,27 +270,26 @@ private:
         }
     }
 
-    std::string State() {
+    Lines State() {
         const TSessionForm& s = app_->SessionForm;
         const TIniForm& ini = app_->IniForm;
-        std::ostringstream out;
-        out << "state: \"" << s.Caption << "\" visible " << s.Visible << ", opened "
-            << int(s.Opened) << ", name \"" << s.SesName << "\"\n";
-        out << "  file " << s.SessionFilePath << ", BV " << s.BVPath << "\n";
-        out << "  IniState " << ini.IniState << ", ComputeMode \"" << ini.ComputeMode
-            << "\", SessionName \"" << ini.SessionName << "\", Session2BRPath "
-            << ini.Session2BRPath << "\n";
-        for (const char* name :
-             {"SessionMemo", "InterprtMemo", "MemoLK", "MemoLzB", "Memo2BRSes", "MemoTS"}) {
-            out << "  " << name << ": " << Joined(Memo(name)) << "\n";
+        Lines state;
+        const auto add = [&state](const auto&... parts) {
+            std::ostringstream line;
+            (line << ... << parts);
+            state.push_back(line.str());
+        };
+        add("state: \"", s.Caption, "\" visible ", s.Visible, ", opened ", int(s.Opened),
+            ", name \"", s.SesName, "\"");
+        add("  file ", s.SessionFilePath, ", BV ", s.BVPath);
+        add("  IniState ", ini.IniState, ", ComputeMode \"", ini.ComputeMode, "\", SessionName \"",
+            ini.SessionName, "\", Session2BRPath ", ini.Session2BRPath);
+        for (const auto& [name, memo] : Memos()) {
+            add("  ", name, ": ", Joined(memo->Lines.Lines()));
         }
-        out << "  MemoTH: " << Joined(s.MemoTH) << "\n";
-        TextList active;
-        active.SetText(test::ReadBytes(HostPath(dir_.path(), "Temp\\AktSes.ini")));
-        TMemo activeMemo;
-        activeMemo.Lines = active;
-        out << "  Temp\\AktSes.ini: " << Joined(activeMemo) << "\n";
-        return out.str();
+        const std::string active = test::ReadBytes(HostPath(dir_.path(), "Temp\\AktSes.ini"));
+        add("  Temp\\AktSes.ini: ", Joined(LinesOfText(active)));
+        return state;
     }
 
     void Record() {
@@ -274,7 +305,7 @@ private:
             out_ << "UNEXPECTED " << unexpected << "\n";
         }
         ui_.ClearRecords();
-        const std::vector<std::string> state = Split(State());
+        const Lines state = State();
         for (std::size_t i = 0; i < state.size(); ++i) {
             if (i >= lastState_.size() || state[i] != lastState_[i]) {
                 out_ << state[i] << "\n";
@@ -285,8 +316,10 @@ private:
         for (const auto& [path, bytes] : now) {
             const auto old = before_.find(path);
             if (path != "Temp\\AktSes.ini" && (old == before_.end() || old->second != bytes)) {
-                out_ << (old == before_.end() ? "new " : "changed ") << path << "\n"
-                     << Indented(bytes);
+                out_ << (old == before_.end() ? "new " : "changed ") << path << "\n";
+                for (const std::string& line : LinesOfText(bytes)) {
+                    out_ << "  | " << line << "\n";
+                }
             }
         }
         for (const auto& [path, bytes] : before_) {
@@ -302,8 +335,9 @@ private:
     ScriptedUi ui_;
     std::unique_ptr<VxApp> app_;
     Snapshot before_;
-    std::vector<std::string> lastState_;
+    Lines lastState_;
     std::ostringstream out_;
+    std::optional<test::WriteLimit> diskFull_;
 };
 
 class WorkflowGolden : public ::testing::TestWithParam<std::string> {};

@@ -10,11 +10,10 @@
 
 namespace vx::test {
 
-// "Session choose" (or another menu entry that opens the chooser, such as "Session delete")
-// from the menu as a person does it: the dialog, which opens in the sessions directory, enters
-// `directory` ("" stays there), selects `file` and presses Select.
+// "Session choose" from the menu as a person does it: the dialog, which opens in the sessions
+// directory, enters `directory` ("" stays there), selects `file` and presses Select.
 inline void ChooseSession(ScriptedUi& ui, VxApp& app, const std::string& directory,
-                          const std::string& file, const char* menuEntry = "AuswaehlenSes") {
+                          const std::string& file) {
     ui.QueueDialog(
         [&app, directory, file](ModalForm& form) {
             auto& dialog = dynamic_cast<TWahleDlgBoxForm&>(form);
@@ -30,7 +29,7 @@ inline void ChooseSession(ScriptedUi& ui, VxApp& app, const std::string& directo
             dialog.ButtonSelectClick();
         },
         "TWahleDlgBoxForm");
-    app.MenueForm.Click(menuEntry);
+    app.MenueForm.Click("AuswaehlenSes");
 }
 
 }  // namespace vx::test
