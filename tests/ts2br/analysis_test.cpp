@@ -1,7 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "support/golden.h"
 #include "support/ts_workload.h"
 #include "ts_fixture.h"
+
+// The analysis of TS lines into layers, brackets and operator tables, on the demo logic. The
+// findings and verdicts of whole runs are the golden folders of tests/data/ts2br/analysis; the
+// parser's answer to a single TS part those of tests/data/ts2br/parse/<case>/:
+//   part.txt       the TS part, parsed as line 1 on layer 0
+//   expected.txt   the parser's result
+//   messages.txt   the message boxes in order (absent: none)
+namespace fs = std::filesystem;
 
 namespace vx {
 namespace {
@@ -34,44 +43,29 @@ protected:
     AnalsFixture f_;
 };
 
-TEST_F(AnalysisTest, TermsSignsAndTheirPrecedence) {
-    ASSERT_EQ(Analyze({"TS1uTS2<=>TS3"}), "OK");
+TEST_F(AnalysisTest, TermsSignsAndABracketWithItsUnarySign) {
+    ASSERT_EQ(Analyze({"TS1uTS2<=>TS3", "~(TS1uTS2)oTS3"}), "OK");
     const TAnalyzeLayer& top = Layer(1, 0);
-    EXPECT_EQ(top.Elements[1].TSNumber, 1);
     EXPECT_EQ(top.Elements[2].TSNumber, 2);
-    EXPECT_EQ(top.Elements[3].Order, 3);
     EXPECT_EQ(top.Elements[4].Order, 0);
-    EXPECT_EQ(top.BinLogops[1].Sign, "u");
-    EXPECT_EQ(top.BinLogops[1].OpIndex, 1);
-    EXPECT_EQ(top.BinLogops[2].Sign, "<=>");
-    EXPECT_EQ(top.BinLogops[2].OpIndex, 4);
+    EXPECT_EQ(top.BinLogops[1].Sign + std::to_string(top.BinLogops[1].OpIndex), "u1");
+    EXPECT_EQ(top.BinLogops[2].Sign + std::to_string(top.BinLogops[2].OpIndex), "<=>4");
     EXPECT_EQ(top.BinLogops[3].OpIndex, 0);
-    EXPECT_EQ(top.SegCount, 1);
-    EXPECT_EQ(top.SegStart[1], 1);
-    EXPECT_EQ(top.SegEnd[1], 4);
-    EXPECT_EQ(top.SegLen[1], 2);
+    EXPECT_EQ(std::vector<int>({top.SegCount, top.SegStart[1], top.SegEnd[1], top.SegLen[1]}),
+              std::vector<int>({1, 1, 4, 2}));
     EXPECT_EQ(f_.anals.DepthStructe(1).SE, "S1E1");
     EXPECT_EQ(f_.anals.DepthStructe(1).DistinctCount, 3);
-    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 0);
+
+    const TSubstrTS& bracket = Layer(2, 0).Elements[1];
+    EXPECT_EQ(bracket.UnLogop + "|" + bracket.Content, "~|TS1uTS2");
+    EXPECT_EQ(std::vector<int>({bracket.StartPos, bracket.EndPos, bracket.Done}),
+              std::vector<int>({2, 10, 1}));
+    EXPECT_EQ(Layer(2, 0).Elements[2].TSNumber, 3);
+    EXPECT_EQ(Layer(2, 1).Elements[1].TSNumber, 1);
+    EXPECT_EQ(Layer(2, 1).Elements[2].ParentOrder, 1);
+    EXPECT_EQ(f_.anals.DepthStructe(2).MaxLayer, 1);
 }
 
-TEST_F(AnalysisTest, UnarySignBeforeABracket) {
-    ASSERT_EQ(Analyze({"~(TS1uTS2)oTS3"}), "OK");
-    const TSubstrTS& bracket = Layer(1, 0).Elements[1];
-    EXPECT_EQ(bracket.UnLogop, "~");
-    EXPECT_EQ(bracket.Content, "TS1uTS2");
-    EXPECT_EQ(bracket.StartPos, 2);
-    EXPECT_EQ(bracket.EndPos, 10);
-    EXPECT_EQ(bracket.Done, 1);
-    EXPECT_EQ(Layer(1, 0).Elements[2].TSNumber, 3);
-    EXPECT_EQ(Layer(1, 0).BinLogops[1].Sign, "o");
-    EXPECT_EQ(Layer(1, 1).Elements[1].TSNumber, 1);
-    EXPECT_EQ(Layer(1, 1).Elements[2].ParentOrder, 1);
-    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 1);
-}
-
-// Sibling brackets are numbered on across their layer, each bracket's content is one segment
-// whose elements carry the bracket's Order, and each bracket is parsed once.
 TEST_F(AnalysisTest, SiblingBracketsFormContiguousSegments) {
     ASSERT_EQ(Analyze({"(TS1u(TS5oTS6))o(TS3u(TS7oTS8))oTS9"}), "OK");
     const TAnalyzeLayer& one = Layer(1, 1);
@@ -113,103 +107,31 @@ TEST_F(AnalysisTest, EvaluationListsAndDistinctTS) {
     EXPECT_EQ(two.Layer(0).Elements[2].Evals[2], 20);
 }
 
-TEST_F(AnalysisTest, SameTSEvaluatedDifferently) {
-    const std::string box =
-        "Fehler: Parse der TS fehlgeschlagen bei Zeile 2 in :DefWW\rGleicher TS verschiedene "
-        "bewertet !\r\rError: Parsing of TS failed at line 2 at: DefWW\rSame TS evaluated "
-        "different !";
-    // Within one line; across lines and brackets is a golden folder of the parser.
-    EXPECT_EQ(Analyze({"TS1uTS2", "TS1[20]uTS1[30]"}), "Analyze TS: Error parsing TS:");
-    EXPECT_EQ(f_.ui.Messages, std::vector<std::string>{box});
+class ParseGolden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ParseGolden, Case) {
+    const fs::path caseDir = test::TestDataDir() / "ts2br" / "parse" / GetParam();
+    const LogicModel logic = test::DemoLogic();
+    AnalsFixture f(logic);
+    f.anals.ResetAnalTSArrays();
+    f.anals.ReadLogopsAccordingToLogicPar("DefWW");
+    const std::string result =
+        f.anals.Parse_TS(test::LinesOf(caseDir / "part.txt").at(0), 0, 0, 1, 0);
+    test::DumpActual("parse", GetParam(), "expected.txt", result + "\n");
+    test::DumpActual("parse", GetParam(), "messages.txt", test::FormatMessages(f.ui.Messages));
+    EXPECT_EQ(std::vector<std::string>{result}, test::LinesOf(caseDir / "expected.txt"));
+    EXPECT_EQ(f.ui.Messages, test::ReadMessagesFile(caseDir / "messages.txt"));
 }
 
-TEST_F(AnalysisTest, ParserMessages) {
-    const auto message = [&](const std::string& part) {
-        f_.ui.Messages.clear();
-        const std::string result = ParseOnly(part);
-        return result + "|" + (f_.ui.Messages.empty() ? "" : f_.ui.Messages.back());
-    };
-    const std::string abort =
-        "\rDie Analyse von wird abgebrochen. Bitte Fehler zuerst beheben.\r\r";
-    EXPECT_EQ(message("TS1u(x)"), "ERROR|Fehler: Leere Klammern: TS1u(x)Spalte: 5" + abort +
-                                      "Error: Empty Brackets: TS1u(x)Column: 5\rAnalysis "
-                                      "terminates. Resolve the error first.");
-    EXPECT_EQ(message("~~TS1"),
-              "ERROR|Fehler: Kein TS oder Klammern gefunden wo welche sein sollten: ~~TS1Spalte: "
-              "2" +
-                  abort +
-                  "Error: There was no TS or bracket encountered where there should be one: "
-                  "~~TS1Column: 2\rAnalysis terminates. Resolve the error first.");
-    // The beginning of the result and message of `part`, as long as `expected`.
-    const auto head = [&](const std::string& part, const std::string& expected) {
-        return message(part).substr(0, expected.size());
-    };
-    EXPECT_EQ(message("(TS1uTS2"), "ERROR|Fehler: End-Klammer wurde nicht gefunden : (TS1uTS2" +
-                                       abort +
-                                       "Error: The bracket-end insied a bracket wasnt found: "
-                                       "(TS1uTS2\rAnalysis terminates. Resolve the error first.");
-    EXPECT_EQ(message("TSxuTS1"),
-              "ERROR|Fehler: TS Nummer konnte nicht konvertiert werden : TSxuTS1Spalte: 1" + abort +
-                  "Error: The TS Number couldnt be converted: TSxuTS1Column: 1\rAnalysis "
-                  "terminates. Resolve the error first.");
-    EXPECT_EQ(message("TS1[10]uTS2[]"),
-              "ERROR|Fehler: TS Bewertung konnte nicht konvertiert werden : TS1[10]uTS2[]Spalte: "
-              "13\rZu viele Bewertungen oder Nummer > 256. Die Analyse von wird abgebrochen. "
-              "Bitte Fehler zuerst beheben.\r\rError: The TS Number couldnt be converted: "
-              "TS1[10]uTS2[]Column: 13\rToo many evaluations or number > 256. Analysis "
-              "terminates. Resolve the error first.");
-    // A list without its "]" at the very end, a code beyond 16 bits, five values.
-    const std::string unclosedAtEnd =
-        "ERROR|Fehler: TS Bewertung konnte nicht konvertiert werden : TS1[Spalte: 4\r";
-    EXPECT_EQ(head("TS1[", unclosedAtEnd), unclosedAtEnd);
-    EXPECT_EQ(message("TS1[70000]").substr(0, 6), "ERROR|");
-    EXPECT_EQ(message("TS1[1,2,3,4,5,6]").substr(0, 6), "ERROR|");
-    EXPECT_EQ(message("TS1[1,2,3,4,5]").substr(0, 3), "OK|");
-}
+INSTANTIATE_TEST_SUITE_P(Folders, ParseGolden,
+                         ::testing::ValuesIn(test::GoldenCases(test::TestDataDir() / "ts2br" /
+                                                               "parse")),
+                         test::GoldenName());
 
 TEST_F(AnalysisTest, TwoDigitTermNumbersAndTheStrayDigit) {
     EXPECT_EQ(ParseOnly("TS123"), "OK");
     EXPECT_EQ(Layer(1, 0).Elements[1].TSNumber, 12);
     EXPECT_EQ(Layer(1, 0).Elements[2].Order, 0);
-}
-
-TEST_F(AnalysisTest, BracketDepthLimit) {
-    std::string eleven = "TS1uTS2";
-    for (int depth = 0; depth < 11; ++depth) {
-        eleven = "(" + eleven + ")uTS3";
-    }
-    EXPECT_EQ(Analyze({eleven}), "OK");
-    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 11);
-    // Twelve layers and their messages are a golden folder of the parser.
-    EXPECT_EQ(ParseOnly("(" + eleven + ")uTS4"),
-              "ERROR: too much bracket layers for this programm.");
-}
-
-TEST_F(AnalysisTest, LimitsOfTheTablesAreRefused) {
-    std::string hundred = "TS1";
-    for (int k = 2; k <= 100; ++k) {
-        hundred += "uTS" + std::to_string(k % 12 + 1);
-    }
-    EXPECT_EQ(Analyze({hundred}), "Analyze TS: Error parsing TS:" + hundred);
-    EXPECT_EQ(f_.ui.Messages[0].substr(0, 55),
-              "Fehler: Zu viele Elemente auf einer Klammerebene (hoech");
-    std::string ninetyNine = hundred.substr(0, hundred.rfind('u'));
-    EXPECT_EQ(Analyze({ninetyNine}), "OK");
-    EXPECT_EQ(Layer(1, 0).ElementCount(), 99);
-
-    std::string thirteen = "(TS1uTS2)";
-    for (int k = 2; k <= 13; ++k) {
-        thirteen += "o(TS1uTS2)";
-    }
-    f_.ui.Messages.clear();
-    EXPECT_EQ(Analyze({thirteen}), "Analyze TS: Error parsing TS:" + thirteen);
-    EXPECT_EQ(f_.ui.Messages[0].substr(0, 46), "Fehler: Zu viele Klammern auf einer Klammerebe");
-    EXPECT_EQ(Analyze({thirteen.substr(0, thirteen.rfind('o'))}), "OK");
-
-    std::vector<std::string> lines(101, "TS1");
-    EXPECT_EQ(Analyze(lines), "Analyze TS: More than 100 TS lines for Logic: DefWW");
-    lines.pop_back();
-    EXPECT_EQ(Analyze(lines), "OK");
 }
 
 TEST_F(AnalysisTest, SEPartsAndEmptyLists) {
@@ -290,12 +212,7 @@ TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
     EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
     logic.MiscLogic.IsMetalogic = "Kleene";
     EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "");
-    EXPECT_EQ(f.ui.Messages,
-              (std::vector<std::string>{
-                  "Bei Voranalyze: Angegebener MetaLogikname aus Main.ini stimmt mit keinem "
-                  "Logiknamen ueberein. Bitte zuerst korrigieren !\r\rAt TS preanalysis: Provided "
-                  "meta logic name doenst match with any logicname from ini. PLease correct "
-                  "first."}));
+    EXPECT_EQ(f.ui.Messages.size(), 1u);  // its text: the golden folder meta_logic_unknown
     logic.MiscLogic.IsMetalogic = "EMPTY";
     logic.WWType.Valence = 1;
     f.ui.Messages.clear();

@@ -47,20 +47,20 @@ LogicModel Projections() {
 
 TEST(Evaluation, SmallerOpIndexBindsMoreTightly) {
     const LogicModel logic = Projections();
-    // l (OpIndex 1) before r (OpIndex 2): (TS1 l TS2) r TS3 gives TS3.
-    EXPECT_EQ(Verdict(logic, "S1E1:TS1[1]lTS2[2]rTS3[3]", 3), ", MATCHES with SE-Target: 3 with:");
-    // r before l: TS1 r (TS2 l TS3) gives TS2.
-    EXPECT_EQ(Verdict(logic, "S1E1:TS1[1]rTS2[2]lTS3[3]", 2), ", MATCHES with SE-Target: 2 with:");
-    // (TS1 l TS2) r (TS3 l TS4) gives TS3; a chain of one sign groups to the right.
-    EXPECT_EQ(Verdict(logic, "S1E1:TS1[1]lTS2[2]rTS3[3]lTS4[5]", 3),
-              ", MATCHES with SE-Target: 3 with:");
-    EXPECT_EQ(Verdict(logic, "S1E1:TS1[1]rTS2[2]rTS3[3]", 3), ", MATCHES with SE-Target: 3 with:");
-    EXPECT_EQ(Verdict(logic, "S1E1:TS1[1]lTS2[2]lTS3[3]", 1), ", MATCHES with SE-Target: 1 with:");
-    // Brackets first, siblings each on their own.
-    EXPECT_EQ(Verdict(logic, "S1E1:(TS1[1]rTS2[2])l(TS3[3]lTS4[5])", 2),
-              ", MATCHES with SE-Target: 2 with:");
-    EXPECT_EQ(Verdict(logic, "S1E1:(TS1[1]lTS2[2])r((TS3[3]rTS4[5])lTS5[1])", 5),
-              ", MATCHES with SE-Target: 5 with:");
+    // l has OpIndex 1, r OpIndex 2; the target is the operand that the grouping leaves.
+    const std::pair<std::string, int> rows[] = {
+        {"S1E1:TS1[1]lTS2[2]rTS3[3]", 3},         // (TS1 l TS2) r TS3
+        {"S1E1:TS1[1]rTS2[2]lTS3[3]", 2},         // TS1 r (TS2 l TS3)
+        {"S1E1:TS1[1]lTS2[2]rTS3[3]lTS4[5]", 3},  // (TS1 l TS2) r (TS3 l TS4)
+        {"S1E1:TS1[1]rTS2[2]rTS3[3]", 3},         // a chain of one sign groups to the right
+        {"S1E1:TS1[1]lTS2[2]lTS3[3]", 1},
+        {"S1E1:(TS1[1]rTS2[2])l(TS3[3]lTS4[5])", 2},  // brackets first, siblings on their own
+        {"S1E1:(TS1[1]lTS2[2])r((TS3[3]rTS4[5])lTS5[1])", 5}};
+    for (const auto& [line, value] : rows) {
+        EXPECT_EQ(Verdict(logic, line, value),
+                  ", MATCHES with SE-Target: " + std::to_string(value) + " with:")
+            << line;
+    }
 }
 
 TEST(Evaluation, OneDistinctTSIsEvaluatedLeftToRight) {
@@ -82,53 +82,36 @@ LogicModel Holes() {
           {"o", [](int a, int) { return a; }}}});
 }
 
-std::vector<std::string> FailureOf(const std::string& line, int target = 10) {
-    const Outcome outcome = RunBoth(Holes(), {line}, {{"S1E1", target}});
-    std::vector<std::string> found = outcome.messages;
-    found.push_back(outcome.results.back());
-    found.push_back(outcome.lines[0]);
-    return found;
-}
-
 TEST(Evaluation, EveryFailureReportsAndLeavesTheLineWithoutVerdict) {
-    EXPECT_EQ(FailureOf("S1E1:~TS1uTS2[10]"),
-              (std::vector<std::string>{
-                  "Error in computing binary relation on: Cell or TS - Order Nr: 1One or both "
-                  "params have no legal TS value. ",
-                  "line 1=Error compting part of TS: S1E1Cell:", "S1E1:~TS1uTS2[10]"}));
-    EXPECT_EQ(FailureOf("S1E1:TS1[99]uTS2")[0],
-              "Error in Anal2BR computing binary relation on: Cell or TS - Order Nr: 1");
-    EXPECT_EQ(FailureOf("S1E1:~TS1[99]")[0],
-              "Error in 2BRAnal.ResolveUnLogop func: in resolving UnLogop of TS:Layer0TS Nr. 1");
-    EXPECT_EQ(FailureOf("S1E1:TS3o~(TS1[10]uTS2[20])"),
-              (std::vector<std::string>{
-                  "Error in 2BRAnal.ResolveUnLogop func: in resolving UnLogop on Cell "
-                  "value:Layer0Cell Nr. 2",
-                  "line 1=Error compting part of TS: S1E1Cell:", "S1E1:TS3o~(TS1[10]uTS2[20])"}));
-    EXPECT_EQ(FailureOf("S1E1:TS1[20]uTS2oTS3[99]"),
-              (std::vector<std::string>{
-                  "Error in Anal2BR computing binary relation between a "
-                  "Temp Results on: Cell or TS - Order Nr: 3",
-                  "line 1=Error compting part of TS: S1E1Cell:", "S1E1:TS1[20]uTS2oTS3[99]"}));
-    EXPECT_EQ(FailureOf("S1E1:(TS1[20]uTS2[20])oTS3"),
-              (std::vector<std::string>{
-                  "Error ResultUNit on returning EvalPartTS func: No evaluation as Total-Result "
-                  "have to be > 0. Evaluation of Cell failed Nr: 2On Layer: IntToStr(i)",
-                  "line 1=Error compting part of TS: S1E1Cell:", "S1E1:(TS1[20]uTS2[20])oTS3"}));
-    // Rows before a failing row are tried first: row 1 (TS1 = 10) gives 20, row 2 fails.
-    EXPECT_EQ(FailureOf("S1E1:TS2[20]uTS1", 20).back(),
-              "S1E1:TS2[20]uTS1, MATCHES with SE-Target: 20 with:TS1=10 ");
-    EXPECT_EQ(FailureOf("S1E1:TS2[20]uTS1", 10)[0],
-              "Error ResultUNit on returning EvalPartTS func: No evaluation as Total-Result have "
-              "to be > 0. Evaluation of Cell failed Nr: 1On Layer: IntToStr(i)");
-}
-
-TEST(Evaluation, TermsWithoutASignBetweenThemFail) {
-    // "TS1~TS2" passes the syntax check and the parser skips the "~": the elements have no
-    // binary sign between them, no group closes and the total stays 0.
-    const Outcome outcome = RunBoth(test::DemoLogic(), {"S1E1:TS1~TS2"}, {{"S1E1", 10}});
-    EXPECT_EQ(outcome.results.back(), "line 1=Error compting part of TS: S1E1Cell:");
-    EXPECT_EQ(outcome.messages.size(), 1u);
+    const std::string noTotal =
+        "Error ResultUNit on returning EvalPartTS func: No evaluation as Total-Result have to be "
+        "> 0. Evaluation of Cell failed Nr: ";
+    const std::pair<std::string, std::string> rows[] = {
+        {"S1E1:~TS1uTS2[10]",
+         "Error in computing binary relation on: Cell or TS - Order Nr: 1One or both params "
+         "have no legal TS value. "},
+        {"S1E1:TS1[99]uTS2",
+         "Error in Anal2BR computing binary relation on: Cell or TS - Order Nr: 1"},
+        {"S1E1:~TS1[99]",
+         "Error in 2BRAnal.ResolveUnLogop func: in resolving UnLogop of TS:Layer0TS Nr. 1"},
+        {"S1E1:TS3o~(TS1[10]uTS2[20])",
+         "Error in 2BRAnal.ResolveUnLogop func: in resolving UnLogop on Cell value:Layer0Cell Nr. "
+         "2"},
+        {"S1E1:TS1[20]uTS2oTS3[99]",
+         "Error in Anal2BR computing binary relation between a Temp Results on: Cell or TS - "
+         "Order Nr: 3"},
+        {"S1E1:(TS1[20]uTS2[20])oTS3", noTotal + "2On Layer: IntToStr(i)"},
+        // Row 1 (TS1 = 10) gives 20, row 2 fails.
+        {"S1E1:TS2[20]uTS1", noTotal + "1On Layer: IntToStr(i)"}};
+    for (const auto& [line, message] : rows) {
+        const Outcome outcome = RunBoth(Holes(), {line}, {{"S1E1", 10}});
+        EXPECT_EQ(outcome.messages, std::vector<std::string>{message}) << line;
+        EXPECT_EQ(outcome.results.back(), "line 1=Error compting part of TS: S1E1Cell:") << line;
+        EXPECT_EQ(outcome.lines[0], line);
+    }
+    // Rows before a failing row are tried first.
+    EXPECT_EQ(Verdict(Holes(), "S1E1:TS2[20]uTS1", 20),
+              ", MATCHES with SE-Target: 20 with:TS1=10 ");
 }
 
 TEST(Evaluation, TheCombinationTable) {

@@ -68,6 +68,13 @@ TEST_P(GoldenTS2BR, Case) {
     for (auto evaluation : {ts_workload::Evaluation::Compiled, ts_workload::Evaluation::Walk}) {
         test::AnalsFixture f(logic);
         const auto actual = Flatten(ts_workload::RunDefWW(f.anals, lines, targets, evaluation));
+        std::string dump;
+        for (const std::string& line : actual) {
+            dump += line + "\n";
+        }
+        test::DumpActual("analysis", GetParam(), "expected.txt", dump);
+        test::DumpActual("analysis", GetParam(), "messages.txt",
+                         test::FormatMessages(f.ui.Messages));
         EXPECT_EQ(actual, expected);
         EXPECT_EQ(f.ui.Messages, messages) << test::FormatMessages(f.ui.Messages);
     }
