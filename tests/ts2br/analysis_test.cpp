@@ -92,13 +92,10 @@ TEST_F(AnalysisTest, SiblingBracketsFormContiguousSegments) {
 
 TEST_F(AnalysisTest, EvaluationListsAndDistinctTS) {
     ASSERT_EQ(Analyze({"TS4[20]uTS2o~TS4[20]", "TS1[10,30]uTS2[10,20,30]"}), "OK");
-    const TDepthStructe& one = f_.anals.DepthStructe(1);
-    EXPECT_EQ(one.UniqueTS[1].TSNumber, 4);
-    EXPECT_EQ(one.UniqueTS[1].Evals[1], 20);
-    EXPECT_EQ(one.UniqueTS[1].HasEval, 1);
-    EXPECT_EQ(one.UniqueTS[2].TSNumber, 2);
-    EXPECT_EQ(one.UniqueTS[2].HasEval, 0);
-    EXPECT_EQ(one.UniqueTS[3].TSNumber, 0);
+    const auto& unique = f_.anals.DepthStructe(1).UniqueTS;
+    EXPECT_EQ(std::vector<int>({unique[1].TSNumber, unique[1].Evals[1], unique[1].HasEval,
+                                unique[2].TSNumber, unique[2].HasEval, unique[3].TSNumber}),
+              std::vector<int>({4, 20, 1, 2, 0, 0}));
     const TDepthStructe& two = f_.anals.DepthStructe(2);
     // One comma: the last number is the evaluation; two or more mark the line.
     EXPECT_EQ(two.Layer(0).Elements[1].Evals[1], 30);
@@ -182,27 +179,30 @@ TEST_F(AnalysisTest, OperatorTablesByLogicName) {
     EXPECT_EQ(anals.Check_binLogop("TS1<=>TS2", 4), "<=>");
 }
 
+// What the pre-analysis leaves of a logic: its name, Simple40, the values it enumerates and
+// whether an operator has several results.
+std::string Summary(const TLogicsAnalysis& entry) {
+    std::string values;
+    for (int value : entry.Values) {
+        values += (values.empty() ? "" : ",") + std::to_string(value);
+    }
+    return entry.Name + (entry.Simple40 ? " simple40 " : " ") + std::to_string(entry.NumValues) +
+           " values " + values + " op " + std::to_string(entry.OpFlag);
+}
+
 TEST(LogicPreAnalysis, ValuesForTheEnumeration) {
     LogicModel demo = test::DemoLogic();
     AnalsFixture f(demo);
     EXPECT_EQ(f.anals.AnalyzeLogics("All"), "OK");
     const TLogicsAnalysis& entry = f.anals.LogicsAnalysis[1];
-    EXPECT_EQ(entry.Name, "DefWW");
-    EXPECT_TRUE(entry.Simple40);
-    EXPECT_EQ(entry.NumValues, 3);
-    EXPECT_EQ(std::vector<int>(entry.Values.begin(), entry.Values.end()),
-              (std::vector<int>{10, 20, 30, 0, 0}));
-    EXPECT_EQ(entry.OpFlag, 0);
+    EXPECT_EQ(Summary(entry), "DefWW simple40 3 values 10,20,30,0,0 op 0");
     EXPECT_TRUE(f.ui.Messages.empty());  // the demo names no meta logic
 
     // Another logic in the same place: nothing of the first one is left over.
     demo.WWType.ValueCode[4] = 50;
     demo.WWType.LogRels.BinLogRel[2].MultiRes = 1;
     EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
-    EXPECT_FALSE(entry.Simple40);
-    EXPECT_EQ(entry.NumValues, 4);
-    EXPECT_EQ(entry.Values[4], 50);
-    EXPECT_EQ(entry.OpFlag, 1);
+    EXPECT_EQ(Summary(entry), "DefWW 4 values 10,20,30,50,0 op 1");
 }
 
 TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
@@ -237,13 +237,8 @@ TEST(LogicPreAnalysis, EachLogicOnItsOwnTypeRecord) {
     AnalsFixture f(logic);
     ASSERT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
     ASSERT_EQ(f.anals.AnalyzeOneLogic("DefEW"), "OK");
-    const TLogicsAnalysis& ew = f.anals.LogicsAnalysis[2];
-    EXPECT_EQ(ew.Name, "DefEW");
-    EXPECT_TRUE(ew.Simple40);
-    EXPECT_EQ(std::vector<int>(ew.Values.begin(), ew.Values.end()),
-              (std::vector<int>{50, 60, 0, 0, 0}));
-    EXPECT_EQ(f.anals.LogicsAnalysis[1].Name, "DefWW");
-    EXPECT_EQ(f.anals.LogicsAnalysis[1].Values[1], 10);
+    EXPECT_EQ(Summary(f.anals.LogicsAnalysis[2]), "DefEW simple40 2 values 50,60,0,0,0 op 0");
+    EXPECT_EQ(Summary(f.anals.LogicsAnalysis[1]), "DefWW simple40 3 values 10,20,30,0,0 op 0");
     EXPECT_EQ(f.anals.ResolveBinLogop("u", 50, 60), 60);
     EXPECT_EQ(f.anals.ResolveUnLogop("~", 60), 50);
     EXPECT_EQ(f.anals.ResolveBinLogop("u", 10, 20), -1);
