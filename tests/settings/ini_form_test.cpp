@@ -4,34 +4,16 @@
 
 #include "platform/scripted_ui.h"
 #include "settings/ini_form.h"
+#include "support/golden.h"
 #include "support/temp_dir.h"
 
 namespace vx {
 namespace {
 
-const char* const kUserEnd =
-    "Fehler beim Lesen des user End-Bereiches.\rKontollieren Sie die System\\vx.ini Datei.\r___\r"
-    "Error at reading the user-End range.\rCheck the system\\vx.ini File.";
-const char* const kAuthorBegin =
-    "Fehler beim Lesen des author Begin-Bereiches.\rKontollieren Sie die System\\vx.ini "
-    "Datei.\r___\r"
-    "Error at reading the author-Begin range.\rCheck the system\\vx.ini File.";
-const char* const kEveryOne =
-    "Fehler beim Lesen des Paths fuer Everyone.\rKontollieren Sie die System\\vx.ini Datei.\r"
-    "Die Appliktion wird beendet.\r___\rError at reading the Paths of everyone.\r"
-    "Check the system\\vx.ini File.\rThe appliction will be terminated.";
-const char* const kEditor =
-    "Fehler beim Lesen des Editor-Paths.\rKontollieren Sie die System\\vx.ini Datei.\r___\r"
-    "Error at reading the deploy-Paths.\rCheck the system\\vx.ini File.";
-const char* const kReadIni =
-    "Fehler beim Lesen der IniDatei vx.ini\rKontollieren Sie die ini Datei.\r"
-    "Die Appliktion wird beendet.\r___\rError at reading the vx.ini file.\r"
-    "Check the system\\vx.ini File. The application terminates";
-const char* const kConvert =
-    "Fehler beim Konvertieren von setups Range Number-Daten von vx.ini.\r"
-    "Kontollieren Sie die ini Datei.\rDie Appliktion wird beendet.\r___\r"
-    "Error at converting of setup range data from vx.ini.\rCheck the system\\vx.ini File. "
-    "The application terminates";
+// The messages of a case, from tests/data/settings/ini_form/<name>.txt.
+std::vector<std::string> Expected(const std::string& name) {
+    return test::ReadMessagesFile(test::TestDataDir() / "settings" / "ini_form" / (name + ".txt"));
+}
 
 // The standard vx.ini with one line replaced (or removed when `replacement` is empty).
 std::string VxIniWith(const std::string& pattern, const std::string& replacement) {
@@ -60,7 +42,7 @@ TEST(IniFormRoot, DerivesEveryPathFromTheProgramFile) {
     EXPECT_EQ(ini.TemplatesPath, "D:\\inst\\Text\\Templates\\");
     EXPECT_EQ(ini.vxIniFile, "D:\\inst\\System\\vx.ini");
     // There is no such installation on this host: reading vx.ini fails.
-    EXPECT_EQ(ui.Messages, std::vector<std::string>{kReadIni});
+    EXPECT_EQ(ui.Messages, Expected("vx_ini_not_read"));
     EXPECT_TRUE(app.Terminated());
 }
 
@@ -124,83 +106,65 @@ TEST(IniForm, AbsolutePathsStayAsTheyAre) {
     EXPECT_EQ(u.ini.GroupPath, "\\srv\\groups\\");
 }
 
-TEST(IniForm, MissingEditorIsReportedAndMadeAbsolute) {
-    Started s(VxIniWith("Editor=", ""));
-    EXPECT_EQ(s.ui.Messages, std::vector<std::string>{kEditor});
-    EXPECT_FALSE(s.app.Terminated());
-    EXPECT_EQ(s.ini.EditorPath, s.install.Root() + "EditorPath_Error");
-}
-
-TEST(IniForm, ShortPathIsReportedLikeAMissingOne) {
-    Started s(VxIniWith("userspath=", "userspath=C:\\\r\n"));
-    ASSERT_EQ(s.ui.Messages.size(), 1u);
-    EXPECT_NE(s.ui.Messages[0].find("Users(!)-Paths"), std::string::npos);
-    EXPECT_FALSE(s.app.Terminated());
-}
-
-TEST(IniForm, MissingEveryOnePathEndsTheProgramAfterTheRestOfTheWork) {
-    Started s(VxIniWith("EveryOnePath=", ""));
-    EXPECT_EQ(s.ui.Messages, std::vector<std::string>{kEveryOne});
-    EXPECT_TRUE(s.app.Terminated());
-    EXPECT_EQ(s.ini.AuthorRangeEnd, 999);  // ranges still converted
-    EXPECT_EQ(s.ini.DefaultBinaryOps[4].Sign, "<=>");
-}
-
 TEST(IniForm, PathMessagesComeInTheirOrder) {
     Started s(
         "[setups]\r\nauthorRangeBegin=1\r\nauthorRangeEnd=2\r\nusersRangeBegin=3\r\nusersRangeEnd="
         "4\r\n"
         "groupsRangeBegin=5\r\ngroupsRangeEnd=6\r\neveryoneRangeBegin=7\r\neveryoneRangeEnd=8\r\n");
-    ASSERT_EQ(s.ui.Messages.size(), 6u);
-    const char* const order[] = {"Deploy-Paths", "Everyone",    "Editor-Paths",
-                                 "User-Paths",   "Group-Paths", "Users(!)-Paths"};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_NE(s.ui.Messages[static_cast<std::size_t>(i)].find(order[i]), std::string::npos)
-            << i;
-    }
+    EXPECT_EQ(s.ui.Messages, Expected("paths_missing"));
     EXPECT_TRUE(s.app.Terminated());
 }
 
-TEST(IniForm, MissingUsersRangeEndShowsExactlyItsMessageAndGoesOn) {
-    Started s(VxIniWith("usersRangeEnd=", ""));
-    EXPECT_EQ(s.ui.Messages, std::vector<std::string>{kUserEnd});
-    EXPECT_FALSE(s.app.Terminated());
-    EXPECT_EQ(s.ini.AuthorRangeEnd, 999);
-    EXPECT_EQ(s.ini.UsersRangeEnd, 0);
-    EXPECT_EQ(s.ini.GroupsRangeBegin, 10000);
-}
+// A vx.ini with lines replaced: the messages, whether the program ends, and the author range
+// end, users range end and groups range begin converted before and after the failure.
+struct Broken {
+    std::string pattern;  // a key, or a regular expression of what to replace
+    std::string replacement;
+    std::string messages;
+    bool ends;
+    std::string ranges;
+};
 
-TEST(IniForm, RangeChainReportsOnlyTheFirstMissingKey) {
-    Started s(std::regex_replace(test::StandardVxIni(),
-                                 std::regex("(authorRangeBegin|usersRangeEnd)=[^\r]*\r\n"), ""));
-    EXPECT_EQ(s.ui.Messages, std::vector<std::string>{kAuthorBegin});
-    EXPECT_FALSE(s.app.Terminated());
-    // Without the whole section the missing group range fails its conversion after that.
-    Started none(std::regex_replace(test::StandardVxIni(), std::regex("\\[setups\\][^\\[]*"), ""));
-    EXPECT_EQ(none.ui.Messages, (std::vector<std::string>{kAuthorBegin, kConvert}));
-    EXPECT_TRUE(none.app.Terminated());
-}
-
-// Taken as 0, a missing group or everyone range would make author and user topics group
-// topics; it fails like a range that is no number.
-TEST(IniForm, MissingGroupOrEveryoneRangeEndsTheProgramLikeAFailedConversion) {
-    for (const std::string key :
-         {"groupsRangeBegin", "groupsRangeEnd", "everyoneRangeBegin", "everyoneRangeEnd"}) {
-        Started s(VxIniWith(key + "=", ""));
-        EXPECT_EQ(s.ui.Messages, std::vector<std::string>{kConvert}) << key;
-        EXPECT_TRUE(s.app.Terminated()) << key;
-        EXPECT_EQ(s.ini.UsersRangeEnd, 9999) << key;  // converted before the missing key
+TEST(IniForm, BrokenEntriesAreReportedAndTheRestOfTheWorkRuns) {
+    const std::string missingRange = "range_not_converted";
+    const Broken rows[] = {
+        {"Editor", "", "editor_missing", false, "999 9999 10000"},
+        {"EveryOnePath", "", "everyone_path_missing", true, "999 9999 10000"},
+        {"usersRangeEnd", "", "users_range_end_missing", false, "999 0 10000"},
+        {"userspath", "userspath=C:\\\r\n", "users_path_too_short", false, ""},  // too short
+        // The range chain reports only the first missing key ...
+        {"(authorRangeBegin|usersRangeEnd)=[^\r]*\r\n", "",
+         "author_range_begin_and_users_range_end_missing", false, ""},
+        // ... and without the whole section the group range then fails its conversion.
+        {"\\[setups\\][^\\[]*", "", "setups_section_missing", true, ""},
+        // Taken as 0, a missing group or everyone range would make author and user topics
+        // group topics; it fails like a range that is no number.
+        {"groupsRangeBegin", "", missingRange, true, "999 9999 0"},
+        {"groupsRangeEnd", "", missingRange, true, "999 9999 10000"},
+        {"everyoneRangeBegin", "", missingRange, true, "999 9999 10000"},
+        {"everyoneRangeEnd", "", missingRange, true, "999 9999 10000"},
+        {"usersRangeBegin", "usersRangeBegin=abc\r\n", missingRange, true, "999 0 0"},
+        {"usersRangeBegin", "usersRangeBegin=99999999999\r\n", missingRange, true, "999 0 0"},
+        {"usersRangeBegin", "usersRangeBegin=1.5\r\n", missingRange, true, "999 0 0"},
+        {"usersRangeBegin", "usersRangeBegin= \r\n", missingRange, true, "999 0 0"}};
+    for (const Broken& row : rows) {
+        SCOPED_TRACE(row.pattern + " -> " + row.replacement);
+        const bool key = row.pattern.find_first_of("[(") == std::string::npos;
+        Started s(std::regex_replace(test::StandardVxIni(),
+                                     std::regex(key ? row.pattern + "=[^\r]*\r\n" : row.pattern),
+                                     row.replacement));
+        EXPECT_EQ(s.ui.Messages, Expected(row.messages));
+        EXPECT_EQ(s.app.Terminated(), row.ends);
+        if (!row.ranges.empty()) {
+            EXPECT_EQ(std::to_string(s.ini.AuthorRangeEnd) + " " +
+                          std::to_string(s.ini.UsersRangeEnd) + " " +
+                          std::to_string(s.ini.GroupsRangeBegin),
+                      row.ranges);
+        }
+        EXPECT_EQ(s.ini.DefaultBinaryOps[4].Sign, "<=>");
     }
-}
-
-TEST(IniForm, RangeTextThatIsNoNumberEndsTheProgram) {
-    for (const std::string bad : {"abc", "99999999999", "1.5", " "}) {
-        Started s(VxIniWith("usersRangeBegin=", "usersRangeBegin=" + bad + "\r\n"));
-        EXPECT_EQ(s.ui.Messages, std::vector<std::string>{kConvert}) << bad;
-        EXPECT_TRUE(s.app.Terminated());
-        EXPECT_EQ(s.ini.AuthorRangeEnd, 999);  // converted before the failure
-        EXPECT_EQ(s.ini.UsersRangeEnd, 0);     // not converted after it
-    }
+    Started editor(VxIniWith("Editor=", ""));
+    EXPECT_EQ(editor.ini.EditorPath, editor.install.Root() + "EditorPath_Error");
 }
 
 // A missing vx.ini is the case of IniFormRoot above.
@@ -210,7 +174,7 @@ TEST(IniForm, AnUnreadableVxIniEndsTheProgramWithOneMessage) {
     ScriptedUi ui;
     TApplication app;
     TIniForm ini(ui, app, dir.ProgramFileName());
-    EXPECT_EQ(ui.Messages, std::vector<std::string>{kReadIni});
+    EXPECT_EQ(ui.Messages, Expected("vx_ini_not_read"));
     EXPECT_TRUE(app.Terminated());
 }
 
@@ -234,6 +198,15 @@ TEST(IniForm, SurvivesHostileFiles) {
     EXPECT_EQ(duplicate.ini.AuthorRangeEnd, 999);
 }
 
+// The entries of user k and group k, joined by "|".
+std::string User(const TIniForm& ini, int k) {
+    return ini.UserDir[k] + "|" + ini.UserName[k] + "|" + ini.UserVersion[k];
+}
+std::string Group(const TIniForm& ini, int k) {
+    return ini.GroupDir[k] + "|" + ini.GroupState[k] + "|" + ini.GroupName[k] + "|" +
+           ini.GroupVersion[k];
+}
+
 TEST(IniForm, UserKeysRunFrom1101To9101) {
     Started s(test::StandardVxIni() + "[users]\r\n" +
               "usr9101=last\r\nusr9101_Name=Zed\r\nusr9101_Version=7\r\n");
@@ -241,36 +214,25 @@ TEST(IniForm, UserKeysRunFrom1101To9101) {
     EXPECT_EQ(s.ini.UserDir[81], "9101_Error");
     Started t(std::regex_replace(test::StandardVxIni(), std::regex("\\[users\\]\r\n"),
                                  "[users]\r\nusr9101=last\r\nusr9101_Name=Zed\r\n"));
-    EXPECT_EQ(TIniForm::UserNumberText(1), "1101");
-    EXPECT_EQ(TIniForm::UserNumberText(81), "9101");
-    EXPECT_EQ(t.ini.UserDir[1], "usr1101");
-    EXPECT_EQ(t.ini.UserName[1], "Ada");
-    EXPECT_EQ(t.ini.UserDir[81], "last");
-    EXPECT_EQ(t.ini.UserName[81], "Zed");
-    EXPECT_EQ(t.ini.UserVersion[81], "9101_Version_Error_");
-    EXPECT_EQ(t.ini.UserDir[2], "1201_Error");
-    EXPECT_EQ(t.ini.UserName[2], "1201_Name_Error_");
+    EXPECT_EQ(TIniForm::UserNumberText(1) + TIniForm::UserNumberText(81), "11019101");
+    EXPECT_EQ(t.ini.UserDir[1] + "|" + t.ini.UserName[1], "usr1101|Ada");
+    EXPECT_EQ(User(t.ini, 81), "last|Zed|9101_Version_Error_");
+    EXPECT_EQ(User(t.ini, 2), "1201_Error|1201_Name_Error_|" + t.ini.UserVersion[2]);
 }
 
 TEST(IniForm, GroupKeysFollowTheGroupState) {
-    Started active(std::regex_replace(test::StandardVxIni(), std::regex("\\[groups\\]\r\n"),
-                                      "[groups]\r\nGrp3=grp7\r\ngrp7=Active\r\ngrp7_Name=Team\r\n"
-                                      "grp32000=Active\r\ngrp32000_Name=Everyone group\r\n"));
-    EXPECT_EQ(active.ini.GroupDir[3], "grp7");
-    EXPECT_EQ(active.ini.GroupState[3], "Active");
-    EXPECT_EQ(active.ini.GroupName[3], "Team");
-    EXPECT_EQ(active.ini.GroupVersion[3], "grp7_Version__Error");
-    EXPECT_EQ(active.ini.GroupDir[2], "grp2_Error");
-    EXPECT_EQ(active.ini.GroupState[2], "EMPTY");
-    EXPECT_EQ(active.ini.GroupName[2], "");
-    EXPECT_EQ(active.ini.GroupDir[70], "grp32000");
-    EXPECT_EQ(active.ini.GroupName[70], "Everyone group");
-    EXPECT_EQ(active.ini.GroupVersion[70], "grp32000_Error");
-
-    Started lower(std::regex_replace(test::StandardVxIni(), std::regex("\\[groups\\]\r\n"),
-                                     "[groups]\r\nGrp3=grp7\r\ngrp7=active\r\ngrp7_Name=Team\r\n"));
-    EXPECT_EQ(lower.ini.GroupState[3], "active");
-    EXPECT_EQ(lower.ini.GroupName[3], "");
+    const auto with = [](const std::string& lines) {
+        return std::regex_replace(test::StandardVxIni(), std::regex("\\[groups\\]\r\n"),
+                                  "[groups]\r\n" + lines);
+    };
+    Started active(
+        with("Grp3=grp7\r\ngrp7=Active\r\ngrp7_Name=Team\r\n"
+             "grp32000=Active\r\ngrp32000_Name=Everyone group\r\n"));
+    EXPECT_EQ(Group(active.ini, 3), "grp7|Active|Team|grp7_Version__Error");
+    EXPECT_EQ(Group(active.ini, 2), "grp2_Error|EMPTY||" + active.ini.GroupVersion[2]);
+    EXPECT_EQ(Group(active.ini, 70), "grp32000|Active|Everyone group|grp32000_Error");
+    Started lower(with("Grp3=grp7\r\ngrp7=active\r\ngrp7_Name=Team\r\n"));
+    EXPECT_EQ(lower.ini.GroupState[3] + "|" + lower.ini.GroupName[3], "active|");
     EXPECT_EQ(lower.ini.GroupState[70], "EMPTY");
 }
 
