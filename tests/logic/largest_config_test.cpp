@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "logic/loaders.h"
+#include "platform/errors.h"
 #include "platform/scripted_ui.h"
 #include "support/largest_config.h"
 #include "support/temp_dir.h"
@@ -29,6 +30,15 @@ TEST(LargestConfiguration, FillsEveryTableToItsLimitWithoutAMessage) {
     // Binary 8 on positions 5 and 5: (5 + 5 + 8) mod 5 + 1 = 4.
     EXPECT_EQ(dw.BinaryRow(8, 5, 5)[2], 34);
     EXPECT_EQ(dw.LogRels.BinLogRel[8].MultiRes, -1);
+    EXPECT_EQ(TXW_Type::BinaryRowIndex(5, 5, 5), kMaxTableRows);
+    EXPECT_EQ(dw.PositionOf(35), 5);
+    EXPECT_EQ(dw.PositionOf(40) + dw.PositionOf(0), 0);  // 0: the cells beyond the valence
+    // Positions outside the valence and operators outside the table are refused; row
+    // (1 - 1) * 5 + 6 would be a row of another left value.
+    EXPECT_THROW(dw.UnaryRow(1, 6), IndexError);
+    EXPECT_THROW(dw.UnaryRow(1, 0), IndexError);
+    EXPECT_THROW(dw.BinaryRow(1, 1, 6), IndexError);
+    EXPECT_THROW(dw.TwiceRow(10, 1), IndexError);
     // Operator 9 lists the four codes other than its result, here position 5.
     const auto& list = model->RLTypes[4].BinaryRow(9, 5, 5);
     EXPECT_EQ(std::vector<int>(list.begin(), list.end()),
