@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "logic/loaders.h"
@@ -151,30 +152,23 @@ void RunSteps(const test::TempDir& dir, const CaseScript& script, Outcome& out) 
     out.settings.Paths.BR2IniPath = out.settings.SessionsPath + "_2BR_" + script.session + "\\ini";
     LogicModel& m = *out.model;
     const std::string& iniPath = out.settings.Paths.BR2IniPath;
+    const std::string systemDir = dir.SystemPath() + "System\\";
+    const std::map<std::string, std::function<int()>> steps = {
+        {"Set2BRPaths", [&] { return logic::Set2BRPaths(out.settings, m, out.ui); }},
+        {"Read2BRIni", [&] { return logic::Read2BRIni(out.settings, m, out.ui); }},
+        {"ReadMainIni", [&] { return logic::ReadMainIni(m, iniPath, out.ui); }},
+        {"ReadLogicIni", [&] { return logic::ReadLogicIni(m, iniPath, out.ui); }},
+        {"ReadRangeLogicIni", [&] { return logic::ReadRangeLogicIni(m, iniPath, out.ui); }},
+        {"ReadRangeArraysIni", [&] { return logic::ReadRangeArraysIni(m, iniPath, out.ui); }},
+        {"ReadDVXRIni", [&] { return logic::ReadDVXRIni(m, systemDir, out.ui); }},
+        {"Process_DVXRini", [&] { return logic::Process_DVXRini(m); }},
+        {"UpgrSE22BR", [&] { return logic::UpgrSE22BR(m, iniPath, out.ui); }}};
     for (const auto& step : script.steps) {
-        int result = 99;
-        if (step == "Set2BRPaths") {
-            result = logic::Set2BRPaths(out.settings, m, out.ui);
-        } else if (step == "Read2BRIni") {
-            result = logic::Read2BRIni(out.settings, m, out.ui);
-        } else if (step == "ReadMainIni") {
-            result = logic::ReadMainIni(m, iniPath, out.ui);
-        } else if (step == "ReadLogicIni") {
-            result = logic::ReadLogicIni(m, iniPath, out.ui);
-        } else if (step == "ReadRangeLogicIni") {
-            result = logic::ReadRangeLogicIni(m, iniPath, out.ui);
-        } else if (step == "ReadRangeArraysIni") {
-            result = logic::ReadRangeArraysIni(m, iniPath, out.ui);
-        } else if (step == "ReadDVXRIni") {
-            result = logic::ReadDVXRIni(m, dir.SystemPath() + "System\\", out.ui);
-        } else if (step == "Process_DVXRini") {
-            result = logic::Process_DVXRini(m);
-        } else if (step == "UpgrSE22BR") {
-            result = logic::UpgrSE22BR(m, iniPath, out.ui);
-        } else {
+        const auto run = steps.find(step);
+        if (run == steps.end()) {
             ADD_FAILURE() << "unknown step " << step;
         }
-        out.results.push_back(result);
+        out.results.push_back(run == steps.end() ? 99 : run->second());
     }
 }
 
