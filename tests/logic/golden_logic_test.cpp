@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -66,11 +67,7 @@ std::string PlaceOf(const std::string& file, const std::string& session) {
 
 std::string SystemPathOf(const test::TempDir& dir, const std::string& relative) {
     std::string path = dir.SystemPath() + relative;
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 
