@@ -43,66 +43,8 @@ protected:
     AnalsFixture f_;
 };
 
-TEST_F(AnalysisTest, TermsSignsAndABracketWithItsUnarySign) {
-    ASSERT_EQ(Analyze({"TS1uTS2<=>TS3", "~(TS1uTS2)oTS3"}), "OK");
-    const TAnalyzeLayer& top = Layer(1, 0);
-    EXPECT_EQ(top.Elements[2].TSNumber, 2);
-    EXPECT_EQ(top.Elements[4].Order, 0);
-    EXPECT_EQ(top.BinLogops[1].Sign + std::to_string(top.BinLogops[1].OpIndex), "u1");
-    EXPECT_EQ(top.BinLogops[2].Sign + std::to_string(top.BinLogops[2].OpIndex), "<=>4");
-    EXPECT_EQ(top.BinLogops[3].OpIndex, 0);
-    EXPECT_EQ(std::vector<int>({top.SegCount, top.SegStart[1], top.SegEnd[1], top.SegLen[1]}),
-              std::vector<int>({1, 1, 4, 2}));
-    EXPECT_EQ(f_.anals.DepthStructe(1).SE, "S1E1");
-    EXPECT_EQ(f_.anals.DepthStructe(1).DistinctCount, 3);
-
-    const TSubstrTS& bracket = Layer(2, 0).Elements[1];
-    EXPECT_EQ(bracket.UnLogop + "|" + bracket.Content, "~|TS1uTS2");
-    EXPECT_EQ(std::vector<int>({bracket.StartPos, bracket.EndPos, bracket.Done}),
-              std::vector<int>({2, 10, 1}));
-    EXPECT_EQ(Layer(2, 0).Elements[2].TSNumber, 3);
-    EXPECT_EQ(Layer(2, 1).Elements[1].TSNumber, 1);
-    EXPECT_EQ(Layer(2, 1).Elements[2].ParentOrder, 1);
-    EXPECT_EQ(f_.anals.DepthStructe(2).MaxLayer, 1);
-}
-
-TEST_F(AnalysisTest, SiblingBracketsFormContiguousSegments) {
-    ASSERT_EQ(Analyze({"(TS1u(TS5oTS6))o(TS3u(TS7oTS8))oTS9"}), "OK");
-    const TAnalyzeLayer& one = Layer(1, 1);
-    std::vector<std::pair<int, int>> orderAndParent;
-    for (int k = 1; one.Elements[k].Order != 0; ++k) {
-        orderAndParent.emplace_back(one.Elements[k].Order, one.Elements[k].ParentOrder);
-    }
-    EXPECT_EQ(orderAndParent, (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, 2}, {4, 2}}));
-    EXPECT_EQ(one.SegCount, 2);
-    EXPECT_EQ(one.SegStart[2], 3);
-    EXPECT_EQ(one.SegEnd[1], 2);
-    EXPECT_EQ(one.SegEnd[2], 4);
-    EXPECT_EQ(one.BinLogops[2].OpIndex, 0);  // nothing follows the last element of a bracket
-    const TAnalyzeLayer& two = Layer(1, 2);
-    EXPECT_EQ(two.Elements[1].TSNumber, 5);
-    EXPECT_EQ(two.Elements[1].ParentOrder, 2);
-    EXPECT_EQ(two.Elements[3].TSNumber, 7);
-    EXPECT_EQ(two.Elements[3].ParentOrder, 4);
-    EXPECT_EQ(two.Elements[5].Order, 0);
-    EXPECT_EQ(two.SegCount, 2);
-    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 2);
-    EXPECT_EQ(f_.anals.DepthStructe(1).DistinctCount, 7);
-}
-
-TEST_F(AnalysisTest, EvaluationListsAndDistinctTS) {
-    ASSERT_EQ(Analyze({"TS4[20]uTS2o~TS4[20]", "TS1[10,30]uTS2[10,20,30]"}), "OK");
-    const auto& unique = f_.anals.DepthStructe(1).UniqueTS;
-    EXPECT_EQ(std::vector<int>({unique[1].TSNumber, unique[1].Evals[1], unique[1].HasEval,
-                                unique[2].TSNumber, unique[2].HasEval, unique[3].TSNumber}),
-              std::vector<int>({4, 20, 1, 2, 0, 0}));
-    const TDepthStructe& two = f_.anals.DepthStructe(2);
-    // One comma: the last number is the evaluation; two or more mark the line.
-    EXPECT_EQ(two.Layer(0).Elements[1].Evals[1], 30);
-    EXPECT_EQ(two.MultiEvalFlag, 1);
-    EXPECT_EQ(two.Layer(0).Elements[2].Evals[1], 10);
-    EXPECT_EQ(two.Layer(0).Elements[2].Evals[2], 20);
-}
+// The layers, brackets, segments and evaluation lists of analysed lines are the golden folder
+// analysis/structure.
 
 class ParseGolden : public ::testing::TestWithParam<std::string> {};
 
