@@ -13,6 +13,7 @@
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
 #include "support/golden.h"
+#include "support/largest_config.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -20,7 +21,8 @@ namespace fs = std::filesystem;
 // Golden folders of the logic loaders: tests/data/logic/<suite>/<case>/ holds
 //   case.txt      the steps to run ("run=Read2BRIni UpgrSE22BR"), the session name
 //                 ("session=", default Breakfast), the base configuration ("base=demo", the
-//                 demo session's ini files and System\DVXR.ini, or "base=none") and edits of
+//                 demo session's ini files and System\DVXR.ini, "base=largest", the largest
+//                 configuration of support/largest_config.h, or "base=none") and edits of
 //                 the base, one a line: "set <file> <section> <key>=<value>",
 //                 "del <file> <section> <key>", "rm <file>", "dir <file>" (replace the
 //                 file by a directory, so that it cannot be read);
@@ -121,6 +123,8 @@ void Install(const test::TempDir& dir, const fs::path& caseDir, const CaseScript
         const fs::path demo = test::DemoDir();
         test::CopyTree(demo / "Sessions" / "_2BR_Breakfast" / "ini", dir.path() / iniDir);
         fs::copy_file(demo / "System" / "DVXR.ini", dir.path() / "System" / "DVXR.ini");
+    } else if (script.base == "largest") {
+        test::WriteLargestLogicConfig(SystemPathOf(dir, iniDir));
     } else {
         ASSERT_EQ(script.base, "none");
     }

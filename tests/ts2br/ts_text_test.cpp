@@ -3,11 +3,12 @@
 #include <functional>
 
 #include "support/golden.h"
+#include "ts2br/ts_map_file.h"
 #include "ts2br/ts_text.h"
 
-// The text functions of TS lines, one call a line of tests/data/ts2br/ts_text/calls.txt:
+// The text functions of TS lines, one call a line of the files of tests/data/ts2br/calls/:
 // "<function>|<arguments>|<expected result>"; a list of signs is written with "," between
-// them, "<none>" is no result.
+// them, "<none>" is no result; lines beginning with ";" are comments.
 namespace vx::ts {
 namespace {
 
@@ -46,23 +47,26 @@ const std::map<std::string, std::function<std::string(const Args&)>> kCalls = {
     {"CountDistinctTS", [](const Args& a) { return CountDistinctTS(a.at(1)); }},
     {"Check_binLogop_Ini",
      [](const Args& a) { return Check_binLogop_Ini(a.at(1), std::stoi(a.at(2)), Signs(a.at(3))); }},
+    {"CheckExceptionXW", [](const Args& a) { return CheckExceptionXW(a.at(1), a.at(2)); }},
     {"SingleTSSyntaxCheck",
      [](const Args& a) { return SingleTSSyntaxCheck(a.at(1), Signs("u,o,=>,<=>")); }}};
 
 TEST(TSText, EveryCallGivesItsExpectedResult) {
     int calls = 0;
-    for (const std::string& line :
-         test::LinesOf(test::TestDataDir() / "ts2br" / "ts_text" / "calls.txt")) {
-        if (line.empty() || line[0] == ';') {
-            continue;
+    for (const auto& file :
+         std::filesystem::directory_iterator(test::TestDataDir() / "ts2br" / "calls")) {
+        for (const std::string& line : test::LinesOf(file.path())) {
+            if (line.empty() || line[0] == ';') {
+                continue;
+            }
+            const Args fields = Fields(line, '|');
+            const auto call = kCalls.find(fields[0]);
+            ASSERT_NE(call, kCalls.end()) << line;
+            EXPECT_EQ(call->second(fields), fields.back()) << file.path() << ": " << line;
+            ++calls;
         }
-        const Args fields = Fields(line, '|');
-        const auto call = kCalls.find(fields[0]);
-        ASSERT_NE(call, kCalls.end()) << line;
-        EXPECT_EQ(call->second(fields), fields.back()) << line;
-        ++calls;
     }
-    EXPECT_GT(calls, 50);
+    EXPECT_GE(calls, 80);  // the tables were found and read
 }
 
 }  // namespace
