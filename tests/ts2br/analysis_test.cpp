@@ -21,18 +21,7 @@ class AnalysisTest : public ::testing::Test {
 protected:
     AnalysisTest() : logic_(test::DemoLogic()), f_(logic_) {}
 
-    // Fills the work lists with one line per TS part, as the driver does, and analyses them.
-    std::string Analyze(const std::vector<std::string>& parts) {
-        TextList list{"//DefWW Results:"};
-        for (std::size_t k = 0; k < parts.size(); ++k) {
-            list.Add("S1E" + std::to_string(k + 1) + ":" + parts[k]);
-        }
-        f_.anals.Copy_TSDefWW_ToAnal(list);
-        return f_.anals.Analyze_TS("DefWW");
-    }
-    const TAnalyzeLayer& Layer(int line, int layer) {
-        return f_.anals.DepthStructe(line).Layer(layer);
-    }
+    // Parses `part` alone as line 1 on layer 0.
     std::string ParseOnly(const std::string& part) {
         f_.anals.ResetAnalTSArrays();
         f_.anals.ReadLogopsAccordingToLogicPar("DefWW");
@@ -46,20 +35,15 @@ protected:
 // The layers, brackets, segments and evaluation lists of analysed lines are the golden folder
 // analysis/structure.
 
-class ParseGolden : public ::testing::TestWithParam<std::string> {};
+class ParseGolden : public AnalysisTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(ParseGolden, Case) {
     const fs::path caseDir = test::TestDataDir() / "ts2br" / "parse" / GetParam();
-    const LogicModel logic = test::DemoLogic();
-    AnalsFixture f(logic);
-    f.anals.ResetAnalTSArrays();
-    f.anals.ReadLogopsAccordingToLogicPar("DefWW");
-    const std::string result =
-        f.anals.Parse_TS(test::LinesOf(caseDir / "part.txt").at(0), 0, 0, 1, 0);
+    const std::string result = ParseOnly(test::LinesOf(caseDir / "part.txt").at(0));
     test::DumpActual("parse", GetParam(), "expected.txt", result + "\n");
-    test::DumpActual("parse", GetParam(), "messages.txt", test::FormatMessages(f.ui.Messages));
+    test::DumpActual("parse", GetParam(), "messages.txt", test::FormatMessages(f_.ui.Messages));
     EXPECT_EQ(std::vector<std::string>{result}, test::LinesOf(caseDir / "expected.txt"));
-    EXPECT_EQ(f.ui.Messages, test::ReadMessagesFile(caseDir / "messages.txt"));
+    EXPECT_EQ(f_.ui.Messages, test::ReadMessagesFile(caseDir / "messages.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, ParseGolden,
@@ -69,8 +53,9 @@ INSTANTIATE_TEST_SUITE_P(Folders, ParseGolden,
 
 TEST_F(AnalysisTest, TwoDigitTermNumbersAndTheStrayDigit) {
     EXPECT_EQ(ParseOnly("TS123"), "OK");
-    EXPECT_EQ(Layer(1, 0).Elements[1].TSNumber, 12);
-    EXPECT_EQ(Layer(1, 0).Elements[2].Order, 0);
+    const TAnalyzeLayer& layer = f_.anals.DepthStructe(1).Layer(0);
+    EXPECT_EQ(layer.Elements[1].TSNumber, 12);
+    EXPECT_EQ(layer.Elements[2].Order, 0);
 }
 
 TEST_F(AnalysisTest, SEPartsAndEmptyLists) {
