@@ -154,13 +154,5 @@ TEST(IniForm, AnUnreadableVxIniEndsTheProgramWithOneMessage) {
     EXPECT_TRUE(app.Terminated());
 }
 
-TEST(IniForm, SurvivesHostileFiles) {
-    std::string garbage;
-    for (int i = 0; i < 10000; ++i) {
-        garbage += static_cast<char>((i * 131) % 256);
-    }
-    EXPECT_TRUE(Started(garbage).app.Terminated());  // no EveryOnePath in there
-}
-
 }  // namespace
 }  // namespace vx
