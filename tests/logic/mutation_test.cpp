@@ -5,7 +5,6 @@
 #include <random>
 
 #include "logic/loaders.h"
-#include "platform/host_path.h"
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
 #include "support/golden.h"
@@ -67,22 +66,19 @@ private:
     std::mt19937 rng_;
 };
 
+// A copy of the demo installation and the bytes of its logic configuration files.
 struct Installation {
-    test::TempDir dir;
-    std::string iniDir = "Sessions/_2BR_Breakfast/ini/";
+    test::DemoCopy dir;
     std::map<std::string, std::string> originals;  // relative path -> bytes
 
     Installation() {
-        const fs::path demo = test::DemoDir();
-        for (const char* name :
-             {"Main.ini", "Logic.ini", "RangeLogic.ini", "RangeArrays.ini", "SEupdRules.ini"}) {
-            Keep(iniDir + name, demo / "Sessions" / "_2BR_Breakfast" / "ini" / name);
+        for (const char* relative :
+             {"Sessions/_2BR_Breakfast/ini/Main.ini", "Sessions/_2BR_Breakfast/ini/Logic.ini",
+              "Sessions/_2BR_Breakfast/ini/RangeLogic.ini",
+              "Sessions/_2BR_Breakfast/ini/RangeArrays.ini",
+              "Sessions/_2BR_Breakfast/ini/SEupdRules.ini", "System/DVXR.ini"}) {
+            originals[relative] = test::ReadBytes(dir.path() / relative);
         }
-        Keep("System/DVXR.ini", demo / "System" / "DVXR.ini");
-    }
-    void Keep(const std::string& relative, const fs::path& source) {
-        originals[relative] = ReadFileBytes(ToSystemPath(source));
-        dir.Write(relative, originals[relative]);
     }
 };
 
