@@ -37,40 +37,8 @@ std::string Verdict(const LogicModel& logic, const std::string& line, int target
     return outcome.lines[0].substr(line.size());
 }
 
-// Left and right projection: which operand survives shows how a line was grouped.
-LogicModel Projections() {
-    return ts_workload::MakeLogic(
-        {{1, 2, 3, 5},
-         {{"~", [](int a) { return a; }}},
-         {{"l", [](int a, int) { return a; }}, {"r", [](int, int b) { return b; }}}});
-}
-
-TEST(Evaluation, SmallerOpIndexBindsMoreTightly) {
-    const LogicModel logic = Projections();
-    // l has OpIndex 1, r OpIndex 2; the target is the operand that the grouping leaves.
-    const std::pair<std::string, int> rows[] = {
-        {"S1E1:TS1[1]lTS2[2]rTS3[3]", 3},         // (TS1 l TS2) r TS3
-        {"S1E1:TS1[1]rTS2[2]lTS3[3]", 2},         // TS1 r (TS2 l TS3)
-        {"S1E1:TS1[1]lTS2[2]rTS3[3]lTS4[5]", 3},  // (TS1 l TS2) r (TS3 l TS4)
-        {"S1E1:TS1[1]rTS2[2]rTS3[3]", 3},         // a chain of one sign groups to the right
-        {"S1E1:TS1[1]lTS2[2]lTS3[3]", 1},
-        {"S1E1:(TS1[1]rTS2[2])l(TS3[3]lTS4[5])", 2},  // brackets first, siblings on their own
-        {"S1E1:(TS1[1]lTS2[2])r((TS3[3]rTS4[5])lTS5[1])", 5}};
-    for (const auto& [line, value] : rows) {
-        EXPECT_EQ(Verdict(logic, line, value),
-                  ", MATCHES with SE-Target: " + std::to_string(value) + " with:")
-            << line;
-    }
-}
-
-TEST(Evaluation, OneDistinctTSIsEvaluatedLeftToRight) {
-    const LogicModel logic = ts_workload::MakeLogic(
-        {{1, 2, 3}, {}, {{"r", [](int, int b) { return b; }}, {"m", [](int a, int b) {
-                                                                   return a == b ? 3 : 1;
-                                                               }}}});
-    // Left to right: (TS1 m TS1) r TS1 is TS1; by precedence TS1 m (TS1 r TS1) would be 3.
-    EXPECT_EQ(Verdict(logic, "S1E1:TS1mTS1rTS1", 1), ", MATCHES with SE-Target: 1 with:TS1=1 ");
-}
+// How a smaller OpIndex groups a line, and a line of one distinct TS from left to right, are
+// the golden folder analysis/precedence/by_op_index.
 
 // A logic whose tables hold 0 and a code it does not have (99), so that evaluations fail.
 LogicModel Holes() {
