@@ -145,11 +145,7 @@ TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
     f.ui.Messages.clear();
     EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
     EXPECT_EQ(f.anals.LogicsAnalysis[1].NumValues, 0);
-    EXPECT_EQ(f.ui.Messages,
-              (std::vector<std::string>{
-                  "Warnung bei Voranalyze von Logik DefWW : Die Wertigkeit der Logik ist < 2. "
-                  "Macht das Sinn?.. \r\rWarning at preanalysis of logic:DefWW The valence of the "
-                  "logicis less than 2. Does that make sense ?.."}));
+    EXPECT_EQ(f.ui.Messages.size(), 1u);  // its text: golden folder no_value_to_enumerate
     logic.WWType.Valence = 0;
     EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "Logic DefWW is empty.");
     f.anals.ResetAnalLogicsFlags("DefWW");
@@ -210,6 +206,29 @@ TEST(LogicPreAnalysis, ALogicIsConfiguredWhenItsTablesWereRead) {
     EXPECT_EQ(configured(), "DefWW NewXW RL2 ");
     EXPECT_EQ(TAnals2BR::LogicEntry("RL4"), 8);
     EXPECT_EQ(TAnals2BR::LogicEntry("RL5"), 0);
+}
+
+TEST(Evaluation, TheCombinationTable) {
+    const LogicModel demo = test::DemoLogic();
+    test::AnalsFixture f(demo);
+    ASSERT_EQ(f.anals.AnalyzeLogics("DefWW"), "OK");
+    ASSERT_EQ(f.anals.IniAllComputeTS_2BRStructs(), "OK");
+    const TCombinationTable& table = f.anals.CombTable;
+    // Row r spells r - 1 in base 3, column 1 the lowest digit.
+    EXPECT_EQ(table.RowCount, 19683);
+    EXPECT_EQ(table.ColCount, 9);
+    EXPECT_EQ(table.Cell(3, 1), 30);
+    EXPECT_EQ(table.Cell(4, 1), 10);
+    EXPECT_EQ(table.Cell(4, 2), 20);
+    EXPECT_EQ(table.Cell(19683, 9), 30);
+    EXPECT_EQ(f.anals.Compute_Needed_Combinations(3, 9), 19683);
+    EXPECT_EQ(f.anals.Compute_Needed_Combinations(5, 14), 0);
+    EXPECT_EQ(f.ui.Messages,
+              (std::vector<std::string>{
+                  "Fehler bei der Combinations-Analyse in Anal2BR.Compute_Needed_Combinations: "
+                  "Wert groesser als Integer. \r\rErr in combination analysis in "
+                  "Anal2BR.Compute_Needed_Combinations: value is bigger than int"}));
+    // A logic of one value, or none, to enumerate: the golden folders evaluation/*_to_enumerate.
 }
 
 }  // namespace
