@@ -227,19 +227,8 @@ TEST(Property, LinesBeyondTheTableAreDecidedAndCountedAsEveryRow) {
     EXPECT_GT(tally.underdetermined, 8);
 }
 
-// A line whose tables lead to more codes than the compiled form can number is walked.
-TEST(Property, LinesMeetingManyCodesAreWalked) {
-    const LogicModel logic =
-        ts_workload::MakeLogic({{1, 2, 3, 4, 5},
-                                {{"~", [](int a) { return a; }}},
-                                {{"u", [](int a, int b) { return 100 + 10 * a + b; }},
-                                 {"o", [](int a, int b) { return 200 + 10 * a + b; }},
-                                 {"=>", [](int a, int b) { return 300 + 10 * a + b; }}}});
-    const Batch batch{{"S1E1:TS1uTS2oTS3=>TS4", "S1E2:(TS1uTS2)o(TS3uTS4)"},
-                      {{"S1E1", 312}, {"S1E2", 999}}};
-    ExpectSameOutcome(RunLines(logic, batch, Evaluation::Compiled, Search::ByTableSize),
-                      RunLines(logic, batch, Evaluation::Walk, Search::ByTableSize));
-}
+// A line that meets more codes than the compiled form can number is the golden folder
+// analysis/evaluation/more_codes_than_the_compiled_form_numbers.
 
 // A diagram that outgrows its budget gives up; the search and the count then go on without.
 TEST(Property, TheDiagramGivesUpBeyondItsBudget) {
