@@ -161,13 +161,5 @@ TEST_F(TSRelsTest, RefusalsOfActivateTS) {
     EXPECT_EQ(rels().TSMap.TSString, "~TS1=>TS2");
 }
 
-TEST(TSRelsHelpers, InsertingValuesMatchesTheWholeTSNumber) {
-    EXPECT_EQ(InsertTSValue("TS1uTS12o~TS1", 1, "20"), "TS1[20]uTS12o~TS1[20]");
-    EXPECT_EQ(InsertTSValue("TS1'uTS2", 1, "10"), "TS1'[10]uTS2");
-    EXPECT_EQ(InsertTSValue("(TS12 => TS2)", 12, "40"), "(TS12[40] => TS2)");
-    EXPECT_EQ(LogicOfXWType("EW"), "DefEW");
-    EXPECT_EQ(LogicOfXWType("ZW"), "NewXW");
-}
-
 }  // namespace
 }  // namespace vx
