@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "logic/loaders.h"
@@ -11,6 +13,7 @@
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
 #include "support/golden.h"
+#include "support/largest_config.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -18,7 +21,8 @@ namespace fs = std::filesystem;
 // Golden folders of the logic loaders: tests/data/logic/<suite>/<case>/ holds
 //   case.txt      the steps to run ("run=Read2BRIni UpgrSE22BR"), the session name
 //                 ("session=", default Breakfast), the base configuration ("base=demo", the
-//                 demo session's ini files and System\DVXR.ini, or "base=none") and edits of
+//                 demo session's ini files and System\DVXR.ini, "base=largest", the largest
+//                 configuration of support/largest_config.h, or "base=none") and edits of
 //                 the base, one a line: "set <file> <section> <key>=<value>",
 //                 "del <file> <section> <key>", "rm <file>", "dir <file>" (replace the
 //                 file by a directory, so that it cannot be read);
@@ -65,11 +69,7 @@ std::string PlaceOf(const std::string& file, const std::string& session) {
 
 std::string SystemPathOf(const test::TempDir& dir, const std::string& relative) {
     std::string path = dir.SystemPath() + relative;
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 
@@ -123,6 +123,8 @@ void Install(const test::TempDir& dir, const fs::path& caseDir, const CaseScript
         const fs::path demo = test::DemoDir();
         test::CopyTree(demo / "Sessions" / "_2BR_Breakfast" / "ini", dir.path() / iniDir);
         fs::copy_file(demo / "System" / "DVXR.ini", dir.path() / "System" / "DVXR.ini");
+    } else if (script.base == "largest") {
+        test::WriteLargestLogicConfig(SystemPathOf(dir, iniDir));
     } else {
         ASSERT_EQ(script.base, "none");
     }
@@ -151,30 +153,23 @@ void RunSteps(const test::TempDir& dir, const CaseScript& script, Outcome& out) 
     out.settings.Paths.BR2IniPath = out.settings.SessionsPath + "_2BR_" + script.session + "\\ini";
     LogicModel& m = *out.model;
     const std::string& iniPath = out.settings.Paths.BR2IniPath;
+    const std::string systemDir = dir.SystemPath() + "System\\";
+    const std::map<std::string, std::function<int()>> steps = {
+        {"Set2BRPaths", [&] { return logic::Set2BRPaths(out.settings, m, out.ui); }},
+        {"Read2BRIni", [&] { return logic::Read2BRIni(out.settings, m, out.ui); }},
+        {"ReadMainIni", [&] { return logic::ReadMainIni(m, iniPath, out.ui); }},
+        {"ReadLogicIni", [&] { return logic::ReadLogicIni(m, iniPath, out.ui); }},
+        {"ReadRangeLogicIni", [&] { return logic::ReadRangeLogicIni(m, iniPath, out.ui); }},
+        {"ReadRangeArraysIni", [&] { return logic::ReadRangeArraysIni(m, iniPath, out.ui); }},
+        {"ReadDVXRIni", [&] { return logic::ReadDVXRIni(m, systemDir, out.ui); }},
+        {"Process_DVXRini", [&] { return logic::Process_DVXRini(m); }},
+        {"UpgrSE22BR", [&] { return logic::UpgrSE22BR(m, iniPath, out.ui); }}};
     for (const auto& step : script.steps) {
-        int result = 99;
-        if (step == "Set2BRPaths") {
-            result = logic::Set2BRPaths(out.settings, m, out.ui);
-        } else if (step == "Read2BRIni") {
-            result = logic::Read2BRIni(out.settings, m, out.ui);
-        } else if (step == "ReadMainIni") {
-            result = logic::ReadMainIni(m, iniPath, out.ui);
-        } else if (step == "ReadLogicIni") {
-            result = logic::ReadLogicIni(m, iniPath, out.ui);
-        } else if (step == "ReadRangeLogicIni") {
-            result = logic::ReadRangeLogicIni(m, iniPath, out.ui);
-        } else if (step == "ReadRangeArraysIni") {
-            result = logic::ReadRangeArraysIni(m, iniPath, out.ui);
-        } else if (step == "ReadDVXRIni") {
-            result = logic::ReadDVXRIni(m, dir.SystemPath() + "System\\", out.ui);
-        } else if (step == "Process_DVXRini") {
-            result = logic::Process_DVXRini(m);
-        } else if (step == "UpgrSE22BR") {
-            result = logic::UpgrSE22BR(m, iniPath, out.ui);
-        } else {
+        const auto run = steps.find(step);
+        if (run == steps.end()) {
             ADD_FAILURE() << "unknown step " << step;
         }
-        out.results.push_back(result);
+        out.results.push_back(run == steps.end() ? 99 : run->second());
     }
 }
 

@@ -5,7 +5,6 @@
 #include <random>
 
 #include "logic/loaders.h"
-#include "platform/host_path.h"
 #include "platform/scripted_ui.h"
 #include "platform/text_list.h"
 #include "support/golden.h"
@@ -19,95 +18,67 @@ namespace {
 constexpr int kMutations = 3000;
 constexpr unsigned kSeed = 20240604;
 
-// Truncated, reordered, duplicated, random-byte and re-valued versions of a file.
+// Truncated, reordered, duplicated, removed, random-byte and re-valued versions of a file.
 class Mutator {
 public:
     explicit Mutator(unsigned seed) : rng_(seed) {}
 
-    std::string Mutate(const std::string& bytes, std::string& what) {
-        TextList lines;
-        lines.SetText(bytes);
-        switch (Pick(6)) {
-            case 0:
-                what = "truncated";
-                return bytes.substr(0, Pick(static_cast<int>(bytes.size())));
-            case 1:
-                what = "lines reordered";
-                Reorder(lines);
-                return lines.Text();
-            case 2:
-                what = "line duplicated";
-                Duplicate(lines);
-                return lines.Text();
-            case 3:
-                what = "line removed";
-                lines.Delete(Pick(lines.Count()));
-                return lines.Text();
-            case 4:
-                what = "random bytes";
-                return RandomBytes(bytes);
-            default:
-                what = "value changed";
-                ChangeValue(lines);
-                return lines.Text();
+    std::string Mutate(std::string bytes, std::string& what) {
+        static const char* const kKinds[] = {"truncated",    "lines reordered", "line duplicated",
+                                             "line removed", "random bytes",    "value changed"};
+        const int kind = Pick(6);
+        what = kKinds[kind];
+        if (kind == 0) {
+            return bytes.substr(0, Pick(static_cast<int>(bytes.size())));
         }
+        if (kind == 4) {
+            for (int n = 1 + Pick(8); n > 0 && !bytes.empty(); --n) {
+                bytes[static_cast<std::size_t>(Pick(static_cast<int>(bytes.size())))] =
+                    static_cast<char>(Pick(256));
+            }
+            return bytes;
+        }
+        TextList text;
+        text.SetText(bytes);
+        std::vector<std::string> lines = text.Lines();
+        const auto at = lines.begin() + Pick(static_cast<int>(lines.size()));
+        if (kind == 1) {
+            const int length = 1 + Pick(std::min(20, static_cast<int>(lines.end() - at)));
+            std::shuffle(at, at + length, rng_);
+        } else if (kind == 2) {
+            const std::string line = *at;
+            lines.insert(lines.begin() + Pick(static_cast<int>(lines.size()) + 1), line);
+        } else if (kind == 3) {
+            lines.erase(at);
+        } else if (at->find('=') != std::string::npos) {
+            static const char* const kValues[] = {
+                "",      "EMPTY", "-1", "0", "5",   "6",      "9",    "10",      "21",         "31",
+                "99999", "YES",   "No", "(", "(10", "(1x,2)", "(00)", "(10,20)", "(10,20,30)", "x"};
+            *at = at->substr(0, at->find('=') + 1) + kValues[Pick(std::size(kValues))];
+        }
+        text.Assign(lines);
+        return text.Text();
     }
 
 private:
     int Pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 
-    void Reorder(TextList& lines) {
-        std::vector<std::string> all = lines.Lines();
-        const int from = Pick(static_cast<int>(all.size()));
-        const int length = 1 + Pick(std::min(20, static_cast<int>(all.size()) - from));
-        std::shuffle(all.begin() + from, all.begin() + from + length, rng_);
-        lines.Assign(all);
-    }
-
-    void Duplicate(TextList& lines) {
-        const std::string line = lines[Pick(lines.Count())];
-        lines.Insert(Pick(lines.Count() + 1), line);
-    }
-
-    std::string RandomBytes(std::string bytes) {
-        for (int n = 1 + Pick(8); n > 0 && !bytes.empty(); --n) {
-            bytes[static_cast<std::size_t>(Pick(static_cast<int>(bytes.size())))] =
-                static_cast<char>(Pick(256));
-        }
-        return bytes;
-    }
-
-    void ChangeValue(TextList& lines) {
-        static const char* const kValues[] = {
-            "",      "EMPTY", "-1", "0", "5",   "6",      "9",    "10",      "21",         "31",
-            "99999", "YES",   "No", "(", "(10", "(1x,2)", "(00)", "(10,20)", "(10,20,30)", "x"};
-        const int i = Pick(lines.Count());
-        const std::string line = lines[i];
-        const auto eq = line.find('=');
-        if (eq != std::string::npos) {
-            lines.Set(i, line.substr(0, eq + 1) + kValues[Pick(std::size(kValues))]);
-        }
-    }
-
     std::mt19937 rng_;
 };
 
+// A copy of the demo installation and the bytes of its logic configuration files.
 struct Installation {
-    test::TempDir dir;
-    std::string iniDir = "Sessions/_2BR_Breakfast/ini/";
+    test::DemoCopy dir;
     std::map<std::string, std::string> originals;  // relative path -> bytes
 
     Installation() {
-        const fs::path demo = test::DemoDir();
-        for (const char* name :
-             {"Main.ini", "Logic.ini", "RangeLogic.ini", "RangeArrays.ini", "SEupdRules.ini"}) {
-            Keep(iniDir + name, demo / "Sessions" / "_2BR_Breakfast" / "ini" / name);
+        for (const char* relative :
+             {"Sessions/_2BR_Breakfast/ini/Main.ini", "Sessions/_2BR_Breakfast/ini/Logic.ini",
+              "Sessions/_2BR_Breakfast/ini/RangeLogic.ini",
+              "Sessions/_2BR_Breakfast/ini/RangeArrays.ini",
+              "Sessions/_2BR_Breakfast/ini/SEupdRules.ini", "System/DVXR.ini"}) {
+            originals[relative] = test::ReadBytes(dir.path() / relative);
         }
-        Keep("System/DVXR.ini", demo / "System" / "DVXR.ini");
-    }
-    void Keep(const std::string& relative, const fs::path& source) {
-        originals[relative] = ReadFileBytes(ToSystemPath(source));
-        dir.Write(relative, originals[relative]);
     }
 };
 

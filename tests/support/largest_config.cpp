@@ -23,24 +23,14 @@ std::string N(int i) {
     return std::to_string(i);
 }
 
-int Code(int base, int p) {
-    return base + p;
-}
-
 // The entry of an operator at result position r: a code, or for operator 9 the list of the
 // codes other than the one at r.
 std::string Entry(int base, int j, int r) {
-    if (j != kOps) {
-        return N(Code(base, r));
+    std::string list;
+    for (int p = 1; p <= kValence && j == kOps; ++p) {
+        list += p == r ? "" : (list.empty() ? "(" : ",") + N(base + p);
     }
-    std::string list = "(";
-    int elements = 0;
-    for (int p = 1; p <= kValence; ++p) {
-        if (p != r) {
-            list += N(Code(base, p)) + (++elements < kValence - 1 ? "," : ")");
-        }
-    }
-    return list;
+    return j == kOps ? list + ")" : N(base + r);
 }
 
 int Next(int p, int step) {
@@ -60,7 +50,7 @@ void Values(Writer& w, const std::string& section, int base, const std::string& 
             const std::string& itp, const std::string& impl) {
     w.Section(section);
     for (int v = 1; v <= kValence; ++v) {
-        w.Key("Value" + N(v) + code, Code(base, v));
+        w.Key("Value" + N(v) + code, base + v);
         w.Key("Value" + N(v) + itp, "Wert " + N(v));
         w.Key("Value" + N(v) + impl, "VXR25");
     }
@@ -72,13 +62,13 @@ void Tables(Writer& w, int base, const std::string& unary, const std::string& tw
     w.Section(unary);
     for (int j = 1; j <= kOps; ++j) {
         for (int p = 1; p <= kValence; ++p) {
-            w.Key("U" + N(j) + infix + N(Code(base, p)), Entry(base, j, Next(p, j)));
+            w.Key("U" + N(j) + infix + N(base + p), Entry(base, j, Next(p, j)));
         }
     }
     w.Section(twice);
     for (int j = 1; j <= kOps; ++j) {
         for (int p = 1; p <= kValence; ++p) {
-            w.Key("U" + N(j) + "_U" + N(j) + infix + N(Code(base, p)),
+            w.Key("U" + N(j) + "_U" + N(j) + infix + N(base + p),
                   Entry(base, j, Next(Next(p, j), j)));
         }
     }
@@ -89,7 +79,7 @@ void Tables(Writer& w, int base, const std::string& unary, const std::string& tw
     for (int j = 1; j <= kOps; ++j) {
         for (int p = 1; p <= kValence; ++p) {
             for (int q = 1; q <= kValence; ++q) {
-                w.Key(prefix + N(Code(base, p)) + "_B" + N(j) + infix + N(Code(base, q)),
+                w.Key(prefix + N(base + p) + "_B" + N(j) + infix + N(base + q),
                       Entry(base, j, Next(p + q, j)));
             }
         }

@@ -1,7 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "support/golden.h"
 #include "support/ts_workload.h"
 #include "ts_fixture.h"
+
+// The analysis of TS lines into layers, brackets and operator tables, on the demo logic. The
+// findings and verdicts of whole runs are the golden folders of tests/data/ts2br/analysis; the
+// parser's answer to a single TS part those of tests/data/ts2br/parse/<case>/:
+//   part.txt       the TS part, parsed as line 1 on layer 0
+//   expected.txt   the parser's result
+//   messages.txt   the message boxes in order (absent: none)
+namespace fs = std::filesystem;
 
 namespace vx {
 namespace {
@@ -12,18 +21,7 @@ class AnalysisTest : public ::testing::Test {
 protected:
     AnalysisTest() : logic_(test::DemoLogic()), f_(logic_) {}
 
-    // Fills the work lists with one line per TS part, as the driver does, and analyses them.
-    std::string Analyze(const std::vector<std::string>& parts) {
-        TextList list{"//DefWW Results:"};
-        for (std::size_t k = 0; k < parts.size(); ++k) {
-            list.Add("S1E" + std::to_string(k + 1) + ":" + parts[k]);
-        }
-        f_.anals.Copy_TSDefWW_ToAnal(list);
-        return f_.anals.Analyze_TS("DefWW");
-    }
-    const TAnalyzeLayer& Layer(int line, int layer) {
-        return f_.anals.DepthStructe(line).Layer(layer);
-    }
+    // Parses `part` alone as line 1 on layer 0.
     std::string ParseOnly(const std::string& part) {
         f_.anals.ResetAnalTSArrays();
         f_.anals.ReadLogopsAccordingToLogicPar("DefWW");
@@ -34,182 +32,30 @@ protected:
     AnalsFixture f_;
 };
 
-TEST_F(AnalysisTest, TermsSignsAndTheirPrecedence) {
-    ASSERT_EQ(Analyze({"TS1uTS2<=>TS3"}), "OK");
-    const TAnalyzeLayer& top = Layer(1, 0);
-    EXPECT_EQ(top.Elements[1].TSNumber, 1);
-    EXPECT_EQ(top.Elements[2].TSNumber, 2);
-    EXPECT_EQ(top.Elements[3].Order, 3);
-    EXPECT_EQ(top.Elements[4].Order, 0);
-    EXPECT_EQ(top.BinLogops[1].Sign, "u");
-    EXPECT_EQ(top.BinLogops[1].OpIndex, 1);
-    EXPECT_EQ(top.BinLogops[2].Sign, "<=>");
-    EXPECT_EQ(top.BinLogops[2].OpIndex, 4);
-    EXPECT_EQ(top.BinLogops[3].OpIndex, 0);
-    EXPECT_EQ(top.SegCount, 1);
-    EXPECT_EQ(top.SegStart[1], 1);
-    EXPECT_EQ(top.SegEnd[1], 4);
-    EXPECT_EQ(top.SegLen[1], 2);
-    EXPECT_EQ(f_.anals.DepthStructe(1).SE, "S1E1");
-    EXPECT_EQ(f_.anals.DepthStructe(1).DistinctCount, 3);
-    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 0);
+// The layers, brackets, segments and evaluation lists of analysed lines are the golden folder
+// analysis/structure.
+
+class ParseGolden : public AnalysisTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ParseGolden, Case) {
+    const fs::path caseDir = test::TestDataDir() / "ts2br" / "parse" / GetParam();
+    const std::string result = ParseOnly(test::LinesOf(caseDir / "part.txt").at(0));
+    test::DumpActual("parse", GetParam(), "expected.txt", result + "\n");
+    test::DumpActual("parse", GetParam(), "messages.txt", test::FormatMessages(f_.ui.Messages));
+    EXPECT_EQ(std::vector<std::string>{result}, test::LinesOf(caseDir / "expected.txt"));
+    EXPECT_EQ(f_.ui.Messages, test::ReadMessagesFile(caseDir / "messages.txt"));
 }
 
-TEST_F(AnalysisTest, UnarySignBeforeABracket) {
-    ASSERT_EQ(Analyze({"~(TS1uTS2)oTS3"}), "OK");
-    const TSubstrTS& bracket = Layer(1, 0).Elements[1];
-    EXPECT_EQ(bracket.UnLogop, "~");
-    EXPECT_EQ(bracket.Content, "TS1uTS2");
-    EXPECT_EQ(bracket.StartPos, 2);
-    EXPECT_EQ(bracket.EndPos, 10);
-    EXPECT_EQ(bracket.Done, 1);
-    EXPECT_EQ(Layer(1, 0).Elements[2].TSNumber, 3);
-    EXPECT_EQ(Layer(1, 0).BinLogops[1].Sign, "o");
-    EXPECT_EQ(Layer(1, 1).Elements[1].TSNumber, 1);
-    EXPECT_EQ(Layer(1, 1).Elements[2].ParentOrder, 1);
-    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 1);
-}
-
-// Sibling brackets are numbered on across their layer, each bracket's content is one segment
-// whose elements carry the bracket's Order, and each bracket is parsed once.
-TEST_F(AnalysisTest, SiblingBracketsFormContiguousSegments) {
-    ASSERT_EQ(Analyze({"(TS1u(TS5oTS6))o(TS3u(TS7oTS8))oTS9"}), "OK");
-    const TAnalyzeLayer& one = Layer(1, 1);
-    std::vector<std::pair<int, int>> orderAndParent;
-    for (int k = 1; one.Elements[k].Order != 0; ++k) {
-        orderAndParent.emplace_back(one.Elements[k].Order, one.Elements[k].ParentOrder);
-    }
-    EXPECT_EQ(orderAndParent, (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, 2}, {4, 2}}));
-    EXPECT_EQ(one.SegCount, 2);
-    EXPECT_EQ(one.SegStart[2], 3);
-    EXPECT_EQ(one.SegEnd[1], 2);
-    EXPECT_EQ(one.SegEnd[2], 4);
-    EXPECT_EQ(one.BinLogops[2].OpIndex, 0);  // nothing follows the last element of a bracket
-    const TAnalyzeLayer& two = Layer(1, 2);
-    EXPECT_EQ(two.Elements[1].TSNumber, 5);
-    EXPECT_EQ(two.Elements[1].ParentOrder, 2);
-    EXPECT_EQ(two.Elements[3].TSNumber, 7);
-    EXPECT_EQ(two.Elements[3].ParentOrder, 4);
-    EXPECT_EQ(two.Elements[5].Order, 0);
-    EXPECT_EQ(two.SegCount, 2);
-    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 2);
-    EXPECT_EQ(f_.anals.DepthStructe(1).DistinctCount, 7);
-}
-
-TEST_F(AnalysisTest, EvaluationListsAndDistinctTS) {
-    ASSERT_EQ(Analyze({"TS4[20]uTS2o~TS4[20]", "TS1[10,30]uTS2[10,20,30]"}), "OK");
-    const TDepthStructe& one = f_.anals.DepthStructe(1);
-    EXPECT_EQ(one.UniqueTS[1].TSNumber, 4);
-    EXPECT_EQ(one.UniqueTS[1].Evals[1], 20);
-    EXPECT_EQ(one.UniqueTS[1].HasEval, 1);
-    EXPECT_EQ(one.UniqueTS[2].TSNumber, 2);
-    EXPECT_EQ(one.UniqueTS[2].HasEval, 0);
-    EXPECT_EQ(one.UniqueTS[3].TSNumber, 0);
-    const TDepthStructe& two = f_.anals.DepthStructe(2);
-    // One comma: the last number is the evaluation; two or more mark the line.
-    EXPECT_EQ(two.Layer(0).Elements[1].Evals[1], 30);
-    EXPECT_EQ(two.MultiEvalFlag, 1);
-    EXPECT_EQ(two.Layer(0).Elements[2].Evals[1], 10);
-    EXPECT_EQ(two.Layer(0).Elements[2].Evals[2], 20);
-}
-
-TEST_F(AnalysisTest, SameTSEvaluatedDifferently) {
-    const std::string box =
-        "Fehler: Parse der TS fehlgeschlagen bei Zeile 2 in :DefWW\rGleicher TS verschiedene "
-        "bewertet !\r\rError: Parsing of TS failed at line 2 at: DefWW\rSame TS evaluated "
-        "different !";
-    // Within one line; across lines and brackets is a golden folder of the parser.
-    EXPECT_EQ(Analyze({"TS1uTS2", "TS1[20]uTS1[30]"}), "Analyze TS: Error parsing TS:");
-    EXPECT_EQ(f_.ui.Messages, std::vector<std::string>{box});
-}
-
-TEST_F(AnalysisTest, ParserMessages) {
-    const auto message = [&](const std::string& part) {
-        f_.ui.Messages.clear();
-        const std::string result = ParseOnly(part);
-        return result + "|" + (f_.ui.Messages.empty() ? "" : f_.ui.Messages.back());
-    };
-    const std::string abort =
-        "\rDie Analyse von wird abgebrochen. Bitte Fehler zuerst beheben.\r\r";
-    EXPECT_EQ(message("TS1u(x)"), "ERROR|Fehler: Leere Klammern: TS1u(x)Spalte: 5" + abort +
-                                      "Error: Empty Brackets: TS1u(x)Column: 5\rAnalysis "
-                                      "terminates. Resolve the error first.");
-    EXPECT_EQ(message("~~TS1"),
-              "ERROR|Fehler: Kein TS oder Klammern gefunden wo welche sein sollten: ~~TS1Spalte: "
-              "2" +
-                  abort +
-                  "Error: There was no TS or bracket encountered where there should be one: "
-                  "~~TS1Column: 2\rAnalysis terminates. Resolve the error first.");
-    // The beginning of the result and message of `part`, as long as `expected`.
-    const auto head = [&](const std::string& part, const std::string& expected) {
-        return message(part).substr(0, expected.size());
-    };
-    EXPECT_EQ(message("(TS1uTS2"), "ERROR|Fehler: End-Klammer wurde nicht gefunden : (TS1uTS2" +
-                                       abort +
-                                       "Error: The bracket-end insied a bracket wasnt found: "
-                                       "(TS1uTS2\rAnalysis terminates. Resolve the error first.");
-    EXPECT_EQ(message("TSxuTS1"),
-              "ERROR|Fehler: TS Nummer konnte nicht konvertiert werden : TSxuTS1Spalte: 1" + abort +
-                  "Error: The TS Number couldnt be converted: TSxuTS1Column: 1\rAnalysis "
-                  "terminates. Resolve the error first.");
-    EXPECT_EQ(message("TS1[10]uTS2[]"),
-              "ERROR|Fehler: TS Bewertung konnte nicht konvertiert werden : TS1[10]uTS2[]Spalte: "
-              "13\rZu viele Bewertungen oder Nummer > 256. Die Analyse von wird abgebrochen. "
-              "Bitte Fehler zuerst beheben.\r\rError: The TS Number couldnt be converted: "
-              "TS1[10]uTS2[]Column: 13\rToo many evaluations or number > 256. Analysis "
-              "terminates. Resolve the error first.");
-    // A list without its "]" at the very end, a code beyond 16 bits, five values.
-    const std::string unclosedAtEnd =
-        "ERROR|Fehler: TS Bewertung konnte nicht konvertiert werden : TS1[Spalte: 4\r";
-    EXPECT_EQ(head("TS1[", unclosedAtEnd), unclosedAtEnd);
-    EXPECT_EQ(message("TS1[70000]").substr(0, 6), "ERROR|");
-    EXPECT_EQ(message("TS1[1,2,3,4,5,6]").substr(0, 6), "ERROR|");
-    EXPECT_EQ(message("TS1[1,2,3,4,5]").substr(0, 3), "OK|");
-}
+INSTANTIATE_TEST_SUITE_P(Folders, ParseGolden,
+                         ::testing::ValuesIn(test::GoldenCases(test::TestDataDir() / "ts2br" /
+                                                               "parse")),
+                         test::GoldenName());
 
 TEST_F(AnalysisTest, TwoDigitTermNumbersAndTheStrayDigit) {
     EXPECT_EQ(ParseOnly("TS123"), "OK");
-    EXPECT_EQ(Layer(1, 0).Elements[1].TSNumber, 12);
-    EXPECT_EQ(Layer(1, 0).Elements[2].Order, 0);
-}
-
-TEST_F(AnalysisTest, BracketDepthLimit) {
-    std::string eleven = "TS1uTS2";
-    for (int depth = 0; depth < 11; ++depth) {
-        eleven = "(" + eleven + ")uTS3";
-    }
-    EXPECT_EQ(Analyze({eleven}), "OK");
-    EXPECT_EQ(f_.anals.DepthStructe(1).MaxLayer, 11);
-    // Twelve layers and their messages are a golden folder of the parser.
-    EXPECT_EQ(ParseOnly("(" + eleven + ")uTS4"),
-              "ERROR: too much bracket layers for this programm.");
-}
-
-TEST_F(AnalysisTest, LimitsOfTheTablesAreRefused) {
-    std::string hundred = "TS1";
-    for (int k = 2; k <= 100; ++k) {
-        hundred += "uTS" + std::to_string(k % 12 + 1);
-    }
-    EXPECT_EQ(Analyze({hundred}), "Analyze TS: Error parsing TS:" + hundred);
-    EXPECT_EQ(f_.ui.Messages[0].substr(0, 55),
-              "Fehler: Zu viele Elemente auf einer Klammerebene (hoech");
-    std::string ninetyNine = hundred.substr(0, hundred.rfind('u'));
-    EXPECT_EQ(Analyze({ninetyNine}), "OK");
-    EXPECT_EQ(Layer(1, 0).ElementCount(), 99);
-
-    std::string thirteen = "(TS1uTS2)";
-    for (int k = 2; k <= 13; ++k) {
-        thirteen += "o(TS1uTS2)";
-    }
-    f_.ui.Messages.clear();
-    EXPECT_EQ(Analyze({thirteen}), "Analyze TS: Error parsing TS:" + thirteen);
-    EXPECT_EQ(f_.ui.Messages[0].substr(0, 46), "Fehler: Zu viele Klammern auf einer Klammerebe");
-    EXPECT_EQ(Analyze({thirteen.substr(0, thirteen.rfind('o'))}), "OK");
-
-    std::vector<std::string> lines(101, "TS1");
-    EXPECT_EQ(Analyze(lines), "Analyze TS: More than 100 TS lines for Logic: DefWW");
-    lines.pop_back();
-    EXPECT_EQ(Analyze(lines), "OK");
+    const TAnalyzeLayer& layer = f_.anals.DepthStructe(1).Layer(0);
+    EXPECT_EQ(layer.Elements[1].TSNumber, 12);
+    EXPECT_EQ(layer.Elements[2].Order, 0);
 }
 
 TEST_F(AnalysisTest, SEPartsAndEmptyLists) {
@@ -260,27 +106,30 @@ TEST_F(AnalysisTest, OperatorTablesByLogicName) {
     EXPECT_EQ(anals.Check_binLogop("TS1<=>TS2", 4), "<=>");
 }
 
+// What the pre-analysis leaves of a logic: its name, Simple40, the values it enumerates and
+// whether an operator has several results.
+std::string Summary(const TLogicsAnalysis& entry) {
+    std::string values;
+    for (int value : entry.Values) {
+        values += (values.empty() ? "" : ",") + std::to_string(value);
+    }
+    return entry.Name + (entry.Simple40 ? " simple40 " : " ") + std::to_string(entry.NumValues) +
+           " values " + values + " op " + std::to_string(entry.OpFlag);
+}
+
 TEST(LogicPreAnalysis, ValuesForTheEnumeration) {
     LogicModel demo = test::DemoLogic();
     AnalsFixture f(demo);
     EXPECT_EQ(f.anals.AnalyzeLogics("All"), "OK");
     const TLogicsAnalysis& entry = f.anals.LogicsAnalysis[1];
-    EXPECT_EQ(entry.Name, "DefWW");
-    EXPECT_TRUE(entry.Simple40);
-    EXPECT_EQ(entry.NumValues, 3);
-    EXPECT_EQ(std::vector<int>(entry.Values.begin(), entry.Values.end()),
-              (std::vector<int>{10, 20, 30, 0, 0}));
-    EXPECT_EQ(entry.OpFlag, 0);
+    EXPECT_EQ(Summary(entry), "DefWW simple40 3 values 10,20,30,0,0 op 0");
     EXPECT_TRUE(f.ui.Messages.empty());  // the demo names no meta logic
 
     // Another logic in the same place: nothing of the first one is left over.
     demo.WWType.ValueCode[4] = 50;
     demo.WWType.LogRels.BinLogRel[2].MultiRes = 1;
     EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
-    EXPECT_FALSE(entry.Simple40);
-    EXPECT_EQ(entry.NumValues, 4);
-    EXPECT_EQ(entry.Values[4], 50);
-    EXPECT_EQ(entry.OpFlag, 1);
+    EXPECT_EQ(Summary(entry), "DefWW 4 values 10,20,30,50,0 op 1");
 }
 
 TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
@@ -290,22 +139,13 @@ TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
     EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
     logic.MiscLogic.IsMetalogic = "Kleene";
     EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "");
-    EXPECT_EQ(f.ui.Messages,
-              (std::vector<std::string>{
-                  "Bei Voranalyze: Angegebener MetaLogikname aus Main.ini stimmt mit keinem "
-                  "Logiknamen ueberein. Bitte zuerst korrigieren !\r\rAt TS preanalysis: Provided "
-                  "meta logic name doenst match with any logicname from ini. PLease correct "
-                  "first."}));
+    EXPECT_EQ(f.ui.Messages.size(), 1u);  // its text: the golden folder meta_logic_unknown
     logic.MiscLogic.IsMetalogic = "EMPTY";
     logic.WWType.Valence = 1;
     f.ui.Messages.clear();
     EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
     EXPECT_EQ(f.anals.LogicsAnalysis[1].NumValues, 0);
-    EXPECT_EQ(f.ui.Messages,
-              (std::vector<std::string>{
-                  "Warnung bei Voranalyze von Logik DefWW : Die Wertigkeit der Logik ist < 2. "
-                  "Macht das Sinn?.. \r\rWarning at preanalysis of logic:DefWW The valence of the "
-                  "logicis less than 2. Does that make sense ?.."}));
+    EXPECT_EQ(f.ui.Messages.size(), 1u);  // its text: golden folder no_value_to_enumerate
     logic.WWType.Valence = 0;
     EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "Logic DefWW is empty.");
     f.anals.ResetAnalLogicsFlags("DefWW");
@@ -320,13 +160,8 @@ TEST(LogicPreAnalysis, EachLogicOnItsOwnTypeRecord) {
     AnalsFixture f(logic);
     ASSERT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
     ASSERT_EQ(f.anals.AnalyzeOneLogic("DefEW"), "OK");
-    const TLogicsAnalysis& ew = f.anals.LogicsAnalysis[2];
-    EXPECT_EQ(ew.Name, "DefEW");
-    EXPECT_TRUE(ew.Simple40);
-    EXPECT_EQ(std::vector<int>(ew.Values.begin(), ew.Values.end()),
-              (std::vector<int>{50, 60, 0, 0, 0}));
-    EXPECT_EQ(f.anals.LogicsAnalysis[1].Name, "DefWW");
-    EXPECT_EQ(f.anals.LogicsAnalysis[1].Values[1], 10);
+    EXPECT_EQ(Summary(f.anals.LogicsAnalysis[2]), "DefEW simple40 2 values 50,60,0,0,0 op 0");
+    EXPECT_EQ(Summary(f.anals.LogicsAnalysis[1]), "DefWW simple40 3 values 10,20,30,0,0 op 0");
     EXPECT_EQ(f.anals.ResolveBinLogop("u", 50, 60), 60);
     EXPECT_EQ(f.anals.ResolveUnLogop("~", 60), 50);
     EXPECT_EQ(f.anals.ResolveBinLogop("u", 10, 20), -1);
@@ -371,6 +206,29 @@ TEST(LogicPreAnalysis, ALogicIsConfiguredWhenItsTablesWereRead) {
     EXPECT_EQ(configured(), "DefWW NewXW RL2 ");
     EXPECT_EQ(TAnals2BR::LogicEntry("RL4"), 8);
     EXPECT_EQ(TAnals2BR::LogicEntry("RL5"), 0);
+}
+
+TEST(Evaluation, TheCombinationTable) {
+    const LogicModel demo = test::DemoLogic();
+    test::AnalsFixture f(demo);
+    ASSERT_EQ(f.anals.AnalyzeLogics("DefWW"), "OK");
+    ASSERT_EQ(f.anals.IniAllComputeTS_2BRStructs(), "OK");
+    const TCombinationTable& table = f.anals.CombTable;
+    // Row r spells r - 1 in base 3, column 1 the lowest digit.
+    EXPECT_EQ(table.RowCount, 19683);
+    EXPECT_EQ(table.ColCount, 9);
+    EXPECT_EQ(table.Cell(3, 1), 30);
+    EXPECT_EQ(table.Cell(4, 1), 10);
+    EXPECT_EQ(table.Cell(4, 2), 20);
+    EXPECT_EQ(table.Cell(19683, 9), 30);
+    EXPECT_EQ(f.anals.Compute_Needed_Combinations(3, 9), 19683);
+    EXPECT_EQ(f.anals.Compute_Needed_Combinations(5, 14), 0);
+    EXPECT_EQ(f.ui.Messages,
+              (std::vector<std::string>{
+                  "Fehler bei der Combinations-Analyse in Anal2BR.Compute_Needed_Combinations: "
+                  "Wert groesser als Integer. \r\rErr in combination analysis in "
+                  "Anal2BR.Compute_Needed_Combinations: value is bigger than int"}));
+    // A logic of one value, or none, to enumerate: the golden folders evaluation/*_to_enumerate.
 }
 
 }  // namespace

@@ -15,9 +15,7 @@ namespace fs = std::filesystem;
 //                  failed read): E text, base XW, TS string, TS count and one line
 //                  "TS<k>=<type>|<text>" per TS
 //   messages.txt   the message boxes in order (absent: none)
-// and of the value-code check: tests/data/ts2br/ts_map/xwcheck/<type>/checks.txt, one check per
-// line:
-//   <settings text>|<expected XW type>|<result>
+// The check of a value a settings line prescribes is a table of tests/data/ts2br/calls.
 namespace vx {
 namespace {
 
@@ -54,29 +52,6 @@ TEST_P(GoldenTSMap, Case) {
 INSTANTIATE_TEST_SUITE_P(Read, GoldenTSMap,
                          ::testing::ValuesIn(test::GoldenCases(test::TestDataDir() / "ts2br" /
                                                                "ts_map" / "read")),
-                         test::GoldenName());
-
-class GoldenXWCheck : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(GoldenXWCheck, Case) {
-    const fs::path file =
-        test::TestDataDir() / "ts2br" / "ts_map" / "xwcheck" / GetParam() / "checks.txt";
-    const std::vector<std::string> checks = test::LinesOf(file);
-    ASSERT_FALSE(checks.empty());
-    for (const std::string& check : checks) {
-        const auto first = check.find('|');
-        const auto second = check.find('|', first + 1);
-        ASSERT_NE(second, std::string::npos) << check;
-        EXPECT_EQ(
-            CheckExceptionXW(check.substr(0, first), check.substr(first + 1, second - first - 1)),
-            check.substr(second + 1))
-            << check;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Check, GoldenXWCheck,
-                         ::testing::ValuesIn(test::GoldenCases(test::TestDataDir() / "ts2br" /
-                                                               "ts_map" / "xwcheck")),
                          test::GoldenName());
 
 }  // namespace

@@ -1,105 +1,75 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "support/golden.h"
+#include "ts2br/ts_map_file.h"
 #include "ts2br/ts_text.h"
 
+// The text functions of TS lines, one call a line of the files of tests/data/ts2br/calls/:
+// "<function>|<arguments>|<expected result>"; a list of signs is written with "," between
+// them, "<none>" is no result; lines beginning with ";" are comments.
 namespace vx::ts {
 namespace {
 
-TLogopTable Signs(std::initializer_list<const char*> signs) {
+std::vector<std::string> Fields(const std::string& line, char separator) {
+    std::vector<std::string> fields{""};
+    for (char c : line) {
+        if (c == separator) {
+            fields.emplace_back();
+        } else {
+            fields.back().push_back(c);
+        }
+    }
+    return fields;
+}
+
+TLogopTable Signs(const std::string& list) {
     TLogopTable table;
     int j = 0;
-    for (const char* sign : signs) {
+    for (const std::string& sign : Fields(list, ',')) {
         table[++j] = {"OP", sign, "VXR25"};
     }
     return table;
 }
 
-const TLogopTable kDemoSigns = Signs({"u", "o", "=>", "<=>"});
+using Args = std::vector<std::string>;
+const std::map<std::string, std::function<std::string(const Args&)>> kCalls = {
+    {"StripLineComment", [](const Args& a) { return StripLineComment(a.at(1)); }},
+    {"StripBlanks", [](const Args& a) { return StripBlanks(a.at(1)); }},
+    {"GetLineOption", [](const Args& a) { return GetLineOption(a.at(1), a.at(2)); }},
+    {"RemoveOptionGroup", [](const Args& a) { return RemoveOptionGroup(a.at(1)); }},
+    {"SplitSETS", [](const Args& a) { return SplitSETS(a.at(1), a.at(2)).value_or("<none>"); }},
+    {"CutAtDash", [](const Args& a) { return CutAtDash(a.at(1)); }},
+    {"BracketsBalanced", [](const Args& a) { return std::to_string(BracketsBalanced(a.at(1))); }},
+    {"FindBracketEnd",
+     [](const Args& a) { return std::to_string(FindBracketEnd(std::stoi(a.at(1)), a.at(2))); }},
+    {"CountDistinctTS", [](const Args& a) { return CountDistinctTS(a.at(1)); }},
+    {"Check_binLogop_Ini",
+     [](const Args& a) { return Check_binLogop_Ini(a.at(1), std::stoi(a.at(2)), Signs(a.at(3))); }},
+    {"InsertTSValue",
+     [](const Args& a) { return InsertTSValue(a.at(1), std::stoi(a.at(2)), a.at(3)); }},
+    {"LogicOfXWType", [](const Args& a) { return LogicOfXWType(a.at(1)); }},
+    {"CheckExceptionXW", [](const Args& a) { return CheckExceptionXW(a.at(1), a.at(2)); }},
+    {"SingleTSSyntaxCheck",
+     [](const Args& a) { return SingleTSSyntaxCheck(a.at(1), Signs("u,o,=>,<=>")); }}};
 
-TEST(PrepareLine, CommentsBlanksAndOptionGroup) {
-    EXPECT_EQ(StripLineComment("abc//x"), "abc");
-    EXPECT_EQ(StripLineComment("abc//"), "abc");
-    EXPECT_EQ(StripLineComment("S1E1:TS1uTS2"), "S1E1:TS1uTS2");
-    // The cut stops at the first character after any "/": an earlier single "/" cuts there.
-    EXPECT_EQ(StripLineComment("a/b//c"), "");
-
-    const std::string raw = "S12E3 (DefWW;;) : ~TS1 u (TS2[20] o TS3) // note";
-    const std::string prepared = StripBlanks(StripLineComment(raw));
-    EXPECT_EQ(prepared, "S12E3(DefWW;;):~TS1u(TS2[20]oTS3)");
-    EXPECT_EQ(GetLineOption(prepared, "Logic"), "DefWW");
-    EXPECT_EQ(RemoveOptionGroup(prepared), "S12E3:~TS1u(TS2[20]oTS3)");
-
-    EXPECT_EQ(GetLineOption("S1E1(RL2;fast;TS4):TS1", "Mode"), "fast");
-    EXPECT_EQ(GetLineOption("S1E1(RL2;fast;TS4):TS1", "ExceptTS"), "TS4");
-    EXPECT_EQ(GetLineOption("S1E1(RL2;fast;TS4):TS1", "Other"), "Error");
-    EXPECT_EQ(GetLineOption("S1E1:TS1uTS2", "Logic"), "");
-    EXPECT_EQ(RemoveOptionGroup("S1E1(DefWW;;)"), "S1E1");
-}
-
-TEST(PrepareLine, SplitAndCut) {
-    EXPECT_EQ(SplitSETS("S12E3:TS1uTS2", "SE"), "S12E3");
-    EXPECT_EQ(SplitSETS("S12E3:TS1- on SE line:4", "TS"), "TS1- on SE line4");
-    EXPECT_EQ(SplitSETS("S12E3TS1", "SE"), std::nullopt);
-    EXPECT_EQ(SplitSETS("S12E3:TS1", "XX"), std::nullopt);
-    EXPECT_EQ(CutAtDash("S1E1:TS1uTS2- on SE line:1"), "S1E1:TS1uTS2");
-    EXPECT_EQ(CutAtDash("S1E1:TS1"), "S1E1:TS1");
-}
-
-TEST(PrepareLine, BracketsAndDistinctTS) {
-    EXPECT_EQ(BracketsBalanced("(TS1uTS2)"), 1);
-    EXPECT_EQ(BracketsBalanced(")TS1("), 1);
-    EXPECT_EQ(BracketsBalanced("(TS1uTS2"), -1);
-    EXPECT_EQ(BracketsBalanced("T"), -1);
-    EXPECT_EQ(FindBracketEnd(1, "(a(b)c)d"), 7);
-    EXPECT_EQ(FindBracketEnd(3, "(a(b)c)d"), 5);
-    EXPECT_EQ(FindBracketEnd(1, "(ab"), -1);
-    EXPECT_EQ(FindBracketEnd(9, "(a(b)c)d"), -1);
-
-    EXPECT_EQ(CountDistinctTS("TS1uTS2o~TS1"), "2");
-    EXPECT_EQ(CountDistinctTS(""), "");
-    EXPECT_EQ(CountDistinctTS("TS123"), "-1");
-    EXPECT_EQ(CountDistinctTS("TS0uTS1"), "-1");
-    EXPECT_EQ(CountDistinctTS("TS1uTSx"), "Error: cannot convert TSNumber to integer: ");
-    std::string twelve = "TS1";
-    for (int n = 2; n <= 12; ++n) {
-        twelve += "uTS" + std::to_string(n);
+TEST(TSText, EveryCallGivesItsExpectedResult) {
+    int calls = 0;
+    for (const auto& file :
+         std::filesystem::directory_iterator(test::TestDataDir() / "ts2br" / "calls")) {
+        for (const std::string& line : test::LinesOf(file.path())) {
+            if (line.empty() || line[0] == ';') {
+                continue;
+            }
+            const Args fields = Fields(line, '|');
+            const auto call = kCalls.find(fields[0]);
+            ASSERT_NE(call, kCalls.end()) << line;
+            EXPECT_EQ(call->second(fields), fields.back()) << file.path() << ": " << line;
+            ++calls;
+        }
     }
-    EXPECT_EQ(CountDistinctTS(twelve), "12");
-    EXPECT_EQ(CountDistinctTS(twelve + "uTS13"),
-              "Error: The number of distinct TS exceeds practically allowed limit: 12");
-}
-
-TEST(SyntaxCheck, BinarySignsAreFoundWholeAndInTableOrder) {
-    EXPECT_EQ(Check_binLogop_Ini("TS1=>TS2", 4, kDemoSigns), "=>");
-    EXPECT_EQ(Check_binLogop_Ini("TS1<=>TS2", 4, kDemoSigns), "<=>");
-    EXPECT_EQ(Check_binLogop_Ini("TS1=TS2", 4, kDemoSigns), "");
-    EXPECT_EQ(Check_binLogop_Ini("TS1oTS2", 9, kDemoSigns), "");
-    EXPECT_EQ(Check_binLogop_Ini("xoo", 2, Signs({"o", "oo"})), "o");
-    EXPECT_EQ(Check_binLogop_Ini("xoo", 2, Signs({"", "oo", "o"})), "oo");
-}
-
-TEST(SyntaxCheck, CountsTermsAgainstSigns) {
-    EXPECT_EQ(SingleTSSyntaxCheck("TS1uTS2", kDemoSigns), "OK");
-    EXPECT_EQ(SingleTSSyntaxCheck("TS1", kDemoSigns), "OK");
-    EXPECT_EQ(SingleTSSyntaxCheck("TS1=>TS2", kDemoSigns), "OK");
-    EXPECT_EQ(SingleTSSyntaxCheck("~(TS1uTS2)o(TS3<=>TS4[20])", kDemoSigns), "OK");
-    // Shallow: a second term without a sign, and a sign before the first term, are not seen.
-    EXPECT_EQ(SingleTSSyntaxCheck("TS1TS2", kDemoSigns), "OK");
-    EXPECT_EQ(SingleTSSyntaxCheck("uTS1", kDemoSigns), "OK");
-    EXPECT_EQ(SingleTSSyntaxCheck("", kDemoSigns), "");
-    EXPECT_EQ(SingleTSSyntaxCheck("uu", kDemoSigns),
-              "ERROR: number of TS must be exactly one more than number of binLgogps OR nothing "
-              "found although line not empty!");
-}
-
-// The other findings are in the golden folder of the syntax check.
-TEST(SyntaxCheck, TermNumbersAndBrackets) {
-    EXPECT_EQ(SingleTSSyntaxCheck("T", kDemoSigns),
-              "ERROR: at TS Syntaxcheck: Number of open and closed brackets is not equal.");
-    EXPECT_EQ(SingleTSSyntaxCheck(")TS1(", kDemoSigns), "OK");
-    EXPECT_EQ(SingleTSSyntaxCheck("TS32000", kDemoSigns), "OK");
-    EXPECT_EQ(SingleTSSyntaxCheck("TS99999999999", kDemoSigns),
-              "ERROR: at TS Syntaxcheck: Number of a TS cannot be converted to a Num.:99999999999");
+    EXPECT_GE(calls, 85);  // the tables were found and read
 }
 
 }  // namespace
