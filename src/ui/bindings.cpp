@@ -377,11 +377,14 @@ DirectoryListBinding::DirectoryListBinding(QListWidget* widget, QLabel* pathLabe
     QObject::connect(widget_, &QListWidget::itemActivated, widget_,
                      [this, run, onChange](QListWidgetItem* item) {
                          const int row = widget_->row(item);
+                         if (row < 0) {
+                             return;  // not an item of this list (any more)
+                         }
                          run(
                              [this, row, onChange] {
                                  if (row == 0) {
                                      dirs_.Up();
-                                 } else {
+                                 } else if (static_cast<std::size_t>(row) <= dirs_.Items.size()) {
                                      dirs_.Enter(dirs_.Items[static_cast<std::size_t>(row - 1)]);
                                  }
                                  if (onChange) {

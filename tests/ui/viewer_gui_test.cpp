@@ -57,8 +57,12 @@ TEST_F(TextWindowsGui, ViewerOpensFromTheMenuOpensFromAFileAndClosesATab) {
 
     // Open-from in an empty directory keeps the chooser open with its message.
     test::OnNextModal([&](QWidget* chooser) {
+        // The chooser opens in Lists, where the last file came from: up, then into Log.
         auto* dirs = Find<QListWidget>(chooser, "DirectoryListBox");
-        emit dirs->itemActivated(dirs->findItems("Log", Qt::MatchExactly).value(0));
+        emit dirs->itemActivated(dirs->item(0));
+        const QList<QListWidgetItem*> log = dirs->findItems("Log", Qt::MatchExactly);
+        ASSERT_EQ(log.size(), 1);
+        emit dirs->itemActivated(log[0]);
         Click(chooser, "ButtonSelect");
         EXPECT_TRUE(chooser->isVisible());
         Click(chooser, "ButtonCancel");
