@@ -117,21 +117,6 @@ std::string Summary(const TLogicsAnalysis& entry) {
            " values " + values + " op " + std::to_string(entry.OpFlag);
 }
 
-TEST(LogicPreAnalysis, ValuesForTheEnumeration) {
-    LogicModel demo = test::DemoLogic();
-    AnalsFixture f(demo);
-    EXPECT_EQ(f.anals.AnalyzeLogics("All"), "OK");
-    const TLogicsAnalysis& entry = f.anals.LogicsAnalysis[1];
-    EXPECT_EQ(Summary(entry), "DefWW simple40 3 values 10,20,30,0,0 op 0");
-    EXPECT_TRUE(f.ui.Messages.empty());  // the demo names no meta logic
-
-    // Another logic in the same place: nothing of the first one is left over.
-    demo.WWType.ValueCode[4] = 50;
-    demo.WWType.LogRels.BinLogRel[2].MultiRes = 1;
-    EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
-    EXPECT_EQ(Summary(entry), "DefWW 4 values 10,20,30,50,0 op 1");
-}
-
 TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
     LogicModel logic = test::DemoLogic();
     AnalsFixture f(logic);
@@ -154,11 +139,12 @@ TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
 
 // Each logic is pre-analysed into its own entry from its own value type record, and its
 // operators are looked up in that record's tables; a logic whose tables were not read is not
-// configured.
+// configured. A logic analysed again in the same place keeps nothing of the first analysis.
 TEST(LogicPreAnalysis, EachLogicOnItsOwnTypeRecord) {
     LogicModel logic = test::DemoLogic();
     AnalsFixture f(logic);
-    ASSERT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
+    ASSERT_EQ(f.anals.AnalyzeLogics("All"), "OK");  // the WW logic
+    EXPECT_TRUE(f.ui.Messages.empty());             // the demo names no meta logic
     ASSERT_EQ(f.anals.AnalyzeOneLogic("DefEW"), "OK");
     EXPECT_EQ(Summary(f.anals.LogicsAnalysis[2]), "DefEW simple40 2 values 50,60,0,0,0 op 0");
     EXPECT_EQ(Summary(f.anals.LogicsAnalysis[1]), "DefWW simple40 3 values 10,20,30,0,0 op 0");
@@ -177,6 +163,11 @@ TEST(LogicPreAnalysis, EachLogicOnItsOwnTypeRecord) {
     f.anals.ResetAnalLogicsFlags("DefEW");
     EXPECT_EQ(f.anals.LogicsAnalysis[2].Name, "");
     EXPECT_EQ(f.anals.LogicsAnalysis[1].Name, "DefWW");
+
+    logic.WWType.ValueCode[4] = 50;
+    logic.WWType.LogRels.BinLogRel[2].MultiRes = 1;
+    EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
+    EXPECT_EQ(Summary(f.anals.LogicsAnalysis[1]), "DefWW 4 values 10,20,30,50,0 op 1");
 }
 
 TEST(LogicPreAnalysis, ALogicIsConfiguredWhenItsTablesWereRead) {

@@ -66,37 +66,9 @@ TEST_F(TSStart, TheProgressBarFollowsTheLinesAndAStartWhileRunningIsIgnored) {
     EXPECT_EQ(ui.Messages, std::vector<std::string>{});
 }
 
-TEST_F(TSStart, EveryRunStartsTheResultListsAfreshAndReadsTheSEListAgain) {
-    session.ButtonTSStartClick();
-    session.Memo2BRSes.Lines.Set(4, "S120E6WW20: ");
-    session.ButtonTSStartClick();
-    EXPECT_EQ(result.Memo_DefWW.Lines.Count(), 5);
-    EXPECT_EQ(result.Memo_DefWW.Lines[4],
-              "S120E6:TS1u~TS1, MATCHES with SE-Target: 20 with:TS1=10 ");
-    EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::AllMatch);
-}
-
-// "Compute all" ignores the selector, reads the SE list once (its messages appear once) and
-// leaves one summary per logic; the run ends on the page of the summaries.
-TEST_F(TSStart, ComputeAllFillsEveryListWithLinesOnOneReadingOfTheSEList) {
-    session.ComboBoxSelectLogic.Select(2);  // "DefEW"
-    session.Memo2BRSes.Lines.Add("S120E8WWx: ");
-    session.ButtonComputeAllClick();
-
-    EXPECT_EQ(ui.Messages.size(), 1u) << ::testing::PrintToString(ui.Messages);
-    EXPECT_EQ(result.Memo_Results.Lines.Lines(),
-              (std::vector<std::string>{"OK", "DefWW: 3 MATCHES, 1 INCONSISTENT, 0 errors", "OK",
-                                        "DefEW: 2 MATCHES, 0 INCONSISTENT, 0 errors", "OK",
-                                        "DefDW: 2 MATCHES, 0 INCONSISTENT, 0 errors", "OK",
-                                        "RL1: 2 MATCHES, 0 INCONSISTENT, 0 errors"}));
-    EXPECT_EQ(result.Memo_RL1.Lines[1],
-              "S120E1:TS1uTS2, MATCHES with SE-Target: 30 with:TS1=30 TS2=10 ");
-    EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::NotAllMatch);
-    EXPECT_EQ(result.PageControl2BR.ActivePageIndex, 0);  // "Results"
-    EXPECT_EQ(ini.RunState, "idle");
-}
-
-TEST_F(TSStart, ASelectedLogicIsComputedAloneAndShownOnItsPage) {
+// A selected logic is computed alone and shown on its page; every run starts the result lists
+// afresh and reads the SE list again.
+TEST_F(TSStart, ASelectedLogicAloneAndEveryRunAfresh) {
     session.ComboBoxSelectLogic.Select(5);  // "RL1"
     session.ButtonTSStartClick();
     EXPECT_EQ(result.Memo_Results.Lines.Lines(),
@@ -105,7 +77,31 @@ TEST_F(TSStart, ASelectedLogicIsComputedAloneAndShownOnItsPage) {
     EXPECT_EQ(result.PageControl2BR.ActivePageIndex, 2);  // "TS results"
     EXPECT_EQ(result.PageControlTS.ActivePageIndex, 4);   // "RL1"
     EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::AllMatch);
+
+    session.ComboBoxSelectLogic.Select(1);  // "DefWW"
+    session.Memo2BRSes.Lines.Set(4, "S120E6WW20: ");
+    session.ButtonTSStartClick();
+    EXPECT_EQ(result.Memo_DefWW.Lines.Count(), 5);
+    EXPECT_EQ(result.Memo_DefWW.Lines[4],
+              "S120E6:TS1u~TS1, MATCHES with SE-Target: 20 with:TS1=10 ");
+    EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::AllMatch);
     EXPECT_EQ(ui.Messages, std::vector<std::string>{});
+}
+
+// "Compute all" ignores the selector and reads the SE list once (its message appears once);
+// each of the four logics leaves its summary, and the run ends on the page of the summaries.
+// The lists of such a run are the golden folder ts_start/selector_all.
+TEST_F(TSStart, ComputeAllReadsTheSEListOnceAndEndsOnTheSummaries) {
+    session.ComboBoxSelectLogic.Select(2);  // "DefEW"
+    session.Memo2BRSes.Lines.Add("S120E8WWx: ");
+    session.ButtonComputeAllClick();
+
+    EXPECT_EQ(ui.Messages.size(), 1u) << ::testing::PrintToString(ui.Messages);
+    EXPECT_EQ(result.Memo_Results.Lines.Count(), 8);
+    EXPECT_EQ(result.Memo_Results.Lines[7], "RL1: 2 MATCHES, 0 INCONSISTENT, 0 errors");
+    EXPECT_EQ(anals.LastTSStart, TFormAnals2BR::TSStartEnd::NotAllMatch);
+    EXPECT_EQ(result.PageControl2BR.ActivePageIndex, 0);  // "Results"
+    EXPECT_EQ(ini.RunState, "idle");
 }
 
 TEST(TwoBRSEList, VirtualSentenceRangeRelationsAndCommentAreRead) {
