@@ -67,12 +67,6 @@ std::string PlaceOf(const std::string& file, const std::string& session) {
     return "Sessions/_2BR_" + session + "/ini/" + file;
 }
 
-std::string SystemPathOf(const test::TempDir& dir, const std::string& relative) {
-    std::string path = dir.SystemPath() + relative;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
 void DeleteKey(const std::string& path, const std::string& section, const std::string& key) {
     TextList text;
     text.LoadFromFile(path);
@@ -93,7 +87,7 @@ void ApplyEdit(const test::TempDir& dir, const std::string& session, const std::
     ASSERT_GE(words.size(), 2u) << edit;
     const std::string& op = words[0];
     const std::string relative = PlaceOf(words[1], session);
-    const std::string path = SystemPathOf(dir, relative);
+    const std::string path = ToSystemPath(dir.path() / relative);
     // The rest of the line after the operation and the file name, blanks kept.
     const std::string rest = edit.substr(std::min(edit.size(), op.size() + words[1].size() + 2));
     if (op == "set") {
@@ -124,7 +118,7 @@ void Install(const test::TempDir& dir, const fs::path& caseDir, const CaseScript
         test::CopyTree(demo / "Sessions" / "_2BR_Breakfast" / "ini", dir.path() / iniDir);
         fs::copy_file(demo / "System" / "DVXR.ini", dir.path() / "System" / "DVXR.ini");
     } else if (script.base == "largest") {
-        test::WriteLargestLogicConfig(SystemPathOf(dir, iniDir));
+        test::WriteLargestLogicConfig(ToSystemPath(dir.path() / iniDir));
     } else {
         ASSERT_EQ(script.base, "none");
     }

@@ -55,14 +55,6 @@ std::vector<std::string> Flatten(const ts_workload::LogicRun& run) {
     return out;
 }
 
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return text;
-}
-
 std::string Evals(const OneBased<std::uint16_t, kMaxEvals>& evals) {
     std::string text;
     for (int k = 1; k <= kMaxEvals && evals[k] != 0; ++k) {
@@ -127,14 +119,14 @@ TEST_P(GoldenTS2BR, Case) {
     for (auto evaluation : {ts_workload::Evaluation::Compiled, ts_workload::Evaluation::Walk}) {
         test::AnalsFixture f(logic);
         const auto actual = Flatten(ts_workload::RunDefWW(f.anals, lines, targets, evaluation));
-        test::DumpActual("analysis", GetParam(), "expected.txt", Joined(actual));
+        test::DumpActual("analysis", GetParam(), "expected.txt", test::Joined(actual));
         test::DumpActual("analysis", GetParam(), "messages.txt",
                          test::FormatMessages(f.ui.Messages));
         EXPECT_EQ(actual, expected);
         EXPECT_EQ(f.ui.Messages, messages) << test::FormatMessages(f.ui.Messages);
         if (fs::exists(caseDir / "structure.txt")) {
             const std::vector<std::string> structure = Structure(f.anals);
-            test::DumpActual("analysis", GetParam(), "structure.txt", Joined(structure));
+            test::DumpActual("analysis", GetParam(), "structure.txt", test::Joined(structure));
             EXPECT_EQ(structure, test::LinesOf(caseDir / "structure.txt"));
         }
     }
