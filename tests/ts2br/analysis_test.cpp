@@ -32,7 +32,7 @@ protected:
     AnalsFixture f_;
 };
 
-// The layers, brackets, segments and evaluation lists of analysed lines are the golden folder
+// Lines of layers, brackets and evaluation lists, by their verdicts: the golden folder
 // analysis/structure.
 
 class ParseGolden : public AnalysisTest, public ::testing::WithParamInterface<std::string> {};
@@ -205,13 +205,9 @@ TEST(Evaluation, TheCombinationTable) {
     ASSERT_EQ(f.anals.AnalyzeLogics("DefWW"), "OK");
     ASSERT_EQ(f.anals.IniAllComputeTS_2BRStructs(), "OK");
     const TCombinationTable& table = f.anals.CombTable;
-    // Row r spells r - 1 in base 3, column 1 the lowest digit.
+    // The order of its rows is that of the first assignments the golden folders show.
     EXPECT_EQ(table.RowCount, 19683);
     EXPECT_EQ(table.ColCount, 9);
-    EXPECT_EQ(table.Cell(3, 1), 30);
-    EXPECT_EQ(table.Cell(4, 1), 10);
-    EXPECT_EQ(table.Cell(4, 2), 20);
-    EXPECT_EQ(table.Cell(19683, 9), 30);
     EXPECT_EQ(f.anals.Compute_Needed_Combinations(3, 9), 19683);
     EXPECT_EQ(f.anals.Compute_Needed_Combinations(5, 14), 0);
     EXPECT_EQ(f.ui.Messages,
