@@ -152,9 +152,6 @@ void RunSteps(const test::TempDir& dir, const CaseScript& script, Outcome& out) 
         {"Set2BRPaths", [&] { return logic::Set2BRPaths(out.settings, m, out.ui); }},
         {"Read2BRIni", [&] { return logic::Read2BRIni(out.settings, m, out.ui); }},
         {"ReadMainIni", [&] { return logic::ReadMainIni(m, iniPath, out.ui); }},
-        {"ReadLogicIni", [&] { return logic::ReadLogicIni(m, iniPath, out.ui); }},
-        {"ReadRangeLogicIni", [&] { return logic::ReadRangeLogicIni(m, iniPath, out.ui); }},
-        {"ReadRangeArraysIni", [&] { return logic::ReadRangeArraysIni(m, iniPath, out.ui); }},
         {"ReadDVXRIni", [&] { return logic::ReadDVXRIni(m, systemDir, out.ui); }},
         {"Process_DVXRini", [&] { return logic::Process_DVXRini(m); }},
         {"UpgrSE22BR", [&] { return logic::UpgrSE22BR(m, iniPath, out.ui); }}};
