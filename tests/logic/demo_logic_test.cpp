@@ -12,19 +12,6 @@
 namespace vx {
 namespace {
 
-// The demo's tables in full are the golden folder logic/demo_tables; here the rows of its WW
-// type (values 10, 20, 30, 40): positions outside the valence and operators outside the table
-// are refused, as row (1 - 1) * 4 + 5 would be a row of another left value.
-void ExpectRowsInsideTheTables(const TXW_Type& ww) {
-    EXPECT_EQ(ww.PositionOf(30), 3);
-    EXPECT_EQ(ww.PositionOf(0) + ww.PositionOf(50), 0);  // 0: the cells beyond the valence
-    EXPECT_EQ(TXW_Type::BinaryRowIndex(5, 5, 5), kMaxTableRows);
-    EXPECT_THROW(ww.UnaryRow(1, 5), IndexError);
-    EXPECT_THROW(ww.UnaryRow(1, 0), IndexError);
-    EXPECT_THROW(ww.BinaryRow(1, 1, 5), IndexError);
-    EXPECT_THROW(ww.TwiceRow(10, 1), IndexError);
-}
-
 TEST(TwoBRLoading, ANewSessionKeepsNothingOfThePreviousOne) {
     test::TempInstallation install;
     const auto demoIni = test::DemoDir() / "Sessions" / "_2BR_Breakfast" / "ini";
@@ -37,7 +24,17 @@ TEST(TwoBRLoading, ANewSessionKeepsNothingOfThePreviousOne) {
     auto ini = std::make_unique<TIniForm>(ui, app, install.ProgramFileName());
     ini->SessionName = "Breakfast";
     ASSERT_EQ(ini->Read2BRIni(), 1);
-    ExpectRowsInsideTheTables(ini->Logic.WWType);
+    // The demo's tables in full are the golden folder logic/demo_tables; here the rows of its
+    // WW type (values 10, 20, 30, 40): positions outside the valence and operators outside the
+    // table are refused, as row (1 - 1) * 4 + 5 would be a row of another left value.
+    const TXW_Type& ww = ini->Logic.WWType;
+    EXPECT_EQ(ww.PositionOf(30), 3);
+    EXPECT_EQ(ww.PositionOf(0) + ww.PositionOf(50), 0);  // 0: the cells beyond the valence
+    EXPECT_EQ(TXW_Type::BinaryRowIndex(5, 5, 5), kMaxTableRows);
+    EXPECT_THROW(ww.UnaryRow(1, 5), IndexError);
+    EXPECT_THROW(ww.UnaryRow(1, 0), IndexError);
+    EXPECT_THROW(ww.BinaryRow(1, 1, 5), IndexError);
+    EXPECT_THROW(ww.TwiceRow(10, 1), IndexError);
     ini->Logic.UpdSEInfo[1].UpdStrategy = "from the first session";
     ini->SessionName = "Plain";
     ASSERT_EQ(ini->Read2BRIni(), 1);

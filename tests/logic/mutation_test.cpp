@@ -10,8 +10,6 @@
 #include "support/golden.h"
 #include "support/temp_dir.h"
 
-namespace fs = std::filesystem;
-
 namespace vx {
 namespace {
 
@@ -66,22 +64,6 @@ private:
     std::mt19937 rng_;
 };
 
-// A copy of the demo installation and the bytes of its logic configuration files.
-struct Installation {
-    test::DemoCopy dir;
-    std::map<std::string, std::string> originals;  // relative path -> bytes
-
-    Installation() {
-        for (const char* relative :
-             {"Sessions/_2BR_Breakfast/ini/Main.ini", "Sessions/_2BR_Breakfast/ini/Logic.ini",
-              "Sessions/_2BR_Breakfast/ini/RangeLogic.ini",
-              "Sessions/_2BR_Breakfast/ini/RangeArrays.ini",
-              "Sessions/_2BR_Breakfast/ini/SEupdRules.ini", "System/DVXR.ini"}) {
-            originals[relative] = test::ReadBytes(dir.path() / relative);
-        }
-    }
-};
-
 // The checks every run must pass, whatever the input: a failure shows a message, and no
 // count or valence in the model exceeds its table.
 void CheckModel(const LogicModel& m) {
@@ -100,18 +82,18 @@ void CheckModel(const LogicModel& m) {
 }
 
 // Runs the loaders on the installation; returns whether one of them failed.
-bool RunLoaders(const Installation& install, bool dvxr) {
+bool RunLoaders(const test::DemoCopy& dir, bool dvxr) {
     ScriptedUi ui;
     auto model = std::make_unique<LogicModel>();
     bool failed = false;
     if (dvxr) {
-        const int result = logic::ReadDVXRIni(*model, install.dir.SystemPath() + "System\\", ui);
+        const int result = logic::ReadDVXRIni(*model, dir.SystemPath() + "System\\", ui);
         EXPECT_TRUE(result == 1 || result == -1) << result;
         EXPECT_EQ(logic::Process_DVXRini(*model), 1);
         failed = result != 1;
     } else {
         logic::TwoBRSettings settings;
-        settings.SessionsPath = install.dir.SystemPath() + "Sessions\\";
+        settings.SessionsPath = dir.SystemPath() + "Sessions\\";
         settings.SessionName = "Breakfast";
         const int loaded = logic::Read2BRIni(settings, *model, ui);
         EXPECT_TRUE(loaded == 1 || loaded == 0) << loaded;
@@ -132,26 +114,30 @@ bool RunLoaders(const Installation& install, bool dvxr) {
 }
 
 TEST(LogicMutations, EveryLoaderFailsWithAMessageAndStaysInsideItsTables) {
-    Installation install;
+    test::DemoCopy dir;
+    std::map<std::string, std::string> originals;  // relative path -> bytes
+    for (const char* relative :
+         {"Sessions/_2BR_Breakfast/ini/Main.ini", "Sessions/_2BR_Breakfast/ini/Logic.ini",
+          "Sessions/_2BR_Breakfast/ini/RangeLogic.ini",
+          "Sessions/_2BR_Breakfast/ini/RangeArrays.ini",
+          "Sessions/_2BR_Breakfast/ini/SEupdRules.ini", "System/DVXR.ini"}) {
+        originals[relative] = test::ReadBytes(dir.path() / relative);
+    }
     Mutator mutator(kSeed);
     std::mt19937 choose(kSeed + 1);
-    std::vector<std::string> files;
-    for (const auto& [relative, bytes] : install.originals) {
-        files.push_back(relative);
-    }
     int failures = 0;
     for (int i = 0; i < kMutations && !HasFailure(); ++i) {
-        const std::string& file = files[choose() % files.size()];
+        const auto& [file, original] = *std::next(originals.begin(), choose() % originals.size());
         std::string what;
-        install.dir.Write(file, mutator.Mutate(install.originals[file], what));
+        dir.Write(file, mutator.Mutate(original, what));
         try {
             SCOPED_TRACE("mutation " + std::to_string(i) + " of " + file + ": " + what);
-            failures += RunLoaders(install, file == "System/DVXR.ini") ? 1 : 0;
+            failures += RunLoaders(dir, file == "System/DVXR.ini") ? 1 : 0;
         } catch (const std::exception& e) {
             ADD_FAILURE() << "mutation " << i << " of " << file << " (" << what
                           << ") threw: " << e.what();
         }
-        install.dir.Write(file, install.originals[file]);
+        dir.Write(file, original);
     }
     // Most mutations must reach a check; otherwise the test proves little.
     EXPECT_GT(failures, kMutations / 4);

@@ -9,7 +9,7 @@
 namespace vx {
 namespace {
 
-TEST(TextList, ReadsBeyondTheEndAsEmptyLinesButRefusesWrites) {
+TEST(TextList, ReadsBeyondTheEndAsEmptyLinesRefusesWritesAndSplitsAtEveryLineEnd) {
     TextList list{"//vx2.0b, ", "S1E1"};
     EXPECT_EQ(list[1], "S1E1");
     EXPECT_EQ(list[2], "");
@@ -19,10 +19,8 @@ TEST(TextList, ReadsBeyondTheEndAsEmptyLinesButRefusesWrites) {
     EXPECT_THROW(list.Insert(3, "x"), IndexError);
     list.Insert(2, "end");
     EXPECT_EQ(list.Count(), 3);
-}
 
-TEST(TextList, SplitsAtEveryKindOfLineEnd) {
-    TextList list;
+    // Every kind of line end splits.
     list.SetText("a\r\nb\nc\rd\r\n\r\ne");
     EXPECT_EQ(list.Lines(), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
     list.SetText("one\r\n");
@@ -65,7 +63,7 @@ TEST(TextList, EveryChangeAndEveryAssignedListGrowTheRevision) {
     EXPECT_EQ(shown.Lines(), (std::vector<std::string>{"S12E2WW10: ", "S12E3WW10: "}));
 }
 
-TEST(TextList, MissingFileAndDirectoryThrowFileError) {
+TEST(TextList, MissingFileDirectoryAndFailedSaveThrowFileErrorAndKeepTheOldFile) {
     test::TempDir dir;
     TextList list{"keep"};
     EXPECT_THROW(list.LoadFromFile(dir.SystemPath() + "missing.txt"), FileError);
@@ -74,12 +72,9 @@ TEST(TextList, MissingFileAndDirectoryThrowFileError) {
     EXPECT_THROW(list.SaveToFile(dir.SystemPath() + "adir"), FileError);
     EXPECT_THROW(list.SaveToFile(dir.SystemPath() + "no\\such\\dir\\f.txt"), FileError);
     EXPECT_EQ(list.Lines(), std::vector<std::string>{"keep"});
-}
 
-// A write that fails halfway (the file-size limit is hit) leaves the old file as it was and
-// no temporary file behind.
-TEST(TextList, FailedSaveKeepsTheOldFile) {
-    test::TempDir dir;
+    // A write that fails halfway (the file-size limit is hit) leaves the old file as it was
+    // and no temporary file behind.
     dir.Write("session", "old\r\n");
     const TextList big{std::string(1000, 'y')};
     {

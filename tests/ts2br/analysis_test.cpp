@@ -32,7 +32,7 @@ protected:
     AnalsFixture f_;
 };
 
-// The layers, brackets, segments and evaluation lists of analysed lines are the golden folder
+// Lines of layers, brackets and evaluation lists, by their verdicts: the golden folder
 // analysis/structure.
 
 class ParseGolden : public AnalysisTest, public ::testing::WithParamInterface<std::string> {};
@@ -117,21 +117,6 @@ std::string Summary(const TLogicsAnalysis& entry) {
            " values " + values + " op " + std::to_string(entry.OpFlag);
 }
 
-TEST(LogicPreAnalysis, ValuesForTheEnumeration) {
-    LogicModel demo = test::DemoLogic();
-    AnalsFixture f(demo);
-    EXPECT_EQ(f.anals.AnalyzeLogics("All"), "OK");
-    const TLogicsAnalysis& entry = f.anals.LogicsAnalysis[1];
-    EXPECT_EQ(Summary(entry), "DefWW simple40 3 values 10,20,30,0,0 op 0");
-    EXPECT_TRUE(f.ui.Messages.empty());  // the demo names no meta logic
-
-    // Another logic in the same place: nothing of the first one is left over.
-    demo.WWType.ValueCode[4] = 50;
-    demo.WWType.LogRels.BinLogRel[2].MultiRes = 1;
-    EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
-    EXPECT_EQ(Summary(entry), "DefWW 4 values 10,20,30,50,0 op 1");
-}
-
 TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
     LogicModel logic = test::DemoLogic();
     AnalsFixture f(logic);
@@ -154,11 +139,12 @@ TEST(LogicPreAnalysis, ValenceAndMetaLogicName) {
 
 // Each logic is pre-analysed into its own entry from its own value type record, and its
 // operators are looked up in that record's tables; a logic whose tables were not read is not
-// configured.
+// configured. A logic analysed again in the same place keeps nothing of the first analysis.
 TEST(LogicPreAnalysis, EachLogicOnItsOwnTypeRecord) {
     LogicModel logic = test::DemoLogic();
     AnalsFixture f(logic);
-    ASSERT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
+    ASSERT_EQ(f.anals.AnalyzeLogics("All"), "OK");  // the WW logic
+    EXPECT_TRUE(f.ui.Messages.empty());             // the demo names no meta logic
     ASSERT_EQ(f.anals.AnalyzeOneLogic("DefEW"), "OK");
     EXPECT_EQ(Summary(f.anals.LogicsAnalysis[2]), "DefEW simple40 2 values 50,60,0,0,0 op 0");
     EXPECT_EQ(Summary(f.anals.LogicsAnalysis[1]), "DefWW simple40 3 values 10,20,30,0,0 op 0");
@@ -177,6 +163,11 @@ TEST(LogicPreAnalysis, EachLogicOnItsOwnTypeRecord) {
     f.anals.ResetAnalLogicsFlags("DefEW");
     EXPECT_EQ(f.anals.LogicsAnalysis[2].Name, "");
     EXPECT_EQ(f.anals.LogicsAnalysis[1].Name, "DefWW");
+
+    logic.WWType.ValueCode[4] = 50;
+    logic.WWType.LogRels.BinLogRel[2].MultiRes = 1;
+    EXPECT_EQ(f.anals.AnalyzeOneLogic("DefWW"), "OK");
+    EXPECT_EQ(Summary(f.anals.LogicsAnalysis[1]), "DefWW 4 values 10,20,30,50,0 op 1");
 }
 
 TEST(LogicPreAnalysis, ALogicIsConfiguredWhenItsTablesWereRead) {
@@ -214,13 +205,9 @@ TEST(Evaluation, TheCombinationTable) {
     ASSERT_EQ(f.anals.AnalyzeLogics("DefWW"), "OK");
     ASSERT_EQ(f.anals.IniAllComputeTS_2BRStructs(), "OK");
     const TCombinationTable& table = f.anals.CombTable;
-    // Row r spells r - 1 in base 3, column 1 the lowest digit.
+    // The order of its rows is that of the first assignments the golden folders show.
     EXPECT_EQ(table.RowCount, 19683);
     EXPECT_EQ(table.ColCount, 9);
-    EXPECT_EQ(table.Cell(3, 1), 30);
-    EXPECT_EQ(table.Cell(4, 1), 10);
-    EXPECT_EQ(table.Cell(4, 2), 20);
-    EXPECT_EQ(table.Cell(19683, 9), 30);
     EXPECT_EQ(f.anals.Compute_Needed_Combinations(3, 9), 19683);
     EXPECT_EQ(f.anals.Compute_Needed_Combinations(5, 14), 0);
     EXPECT_EQ(f.ui.Messages,

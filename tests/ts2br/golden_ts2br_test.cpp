@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 //                  the findings of the syntax check, a line "--- results" followed by
 //                  "<step>=<result>" for every step run
 //   messages.txt   the message boxes in order (absent: none)
-//   structure.txt  optional: what the analysis made of every line (see Structure)
 // Every case runs twice, with the compiled search and with the walk over the layers; both
 // must give what the folder expects.
 namespace vx {
@@ -55,64 +54,6 @@ std::vector<std::string> Flatten(const ts_workload::LogicRun& run) {
     return out;
 }
 
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return text;
-}
-
-std::string Evals(const OneBased<std::uint16_t, kMaxEvals>& evals) {
-    std::string text;
-    for (int k = 1; k <= kMaxEvals && evals[k] != 0; ++k) {
-        text += (k == 1 ? "[" : ",") + std::to_string(evals[k]);
-    }
-    return text.empty() ? text : text + "]";
-}
-
-// Per work-list line its SE, distinct TS, deepest layer and mark of several evaluations, the
-// distinct TS with their evaluations, and per layer its segments ("start-end/length"), then
-// each element ("order^parent", a term or a bracket with its place and state) with the sign
-// that follows it ("sign:OpIndex").
-std::vector<std::string> Structure(TAnals2BR& anals) {
-    std::vector<std::string> out;
-    for (int i = 1; i < anals.WorkSource.Count(); ++i) {
-        const TDepthStructe& line = anals.DepthStructe(i);
-        out.push_back("line " + line.SE + " distinct=" + std::to_string(line.DistinctCount) +
-                      " maxlayer=" + std::to_string(line.MaxLayer) +
-                      " multi=" + std::to_string(line.MultiEvalFlag));
-        std::string unique = "  unique";
-        for (int k = 1; k <= kMaxUniqueTS && line.UniqueTS[k].TSNumber != 0; ++k) {
-            const TUniqueTS& ts = line.UniqueTS[k];
-            unique += " TS" + std::to_string(ts.TSNumber) + Evals(ts.Evals) +
-                      (ts.HasEval != 0 ? "!" : "");
-        }
-        out.push_back(unique);
-        for (int l = 0; l <= line.MaxLayer; ++l) {
-            const TAnalyzeLayer& layer = line.Layer(l);
-            std::string segments = "  layer " + std::to_string(l) + ":";
-            for (int k = 1; k <= layer.SegCount; ++k) {
-                segments += " " + std::to_string(layer.SegStart[k]) + "-" +
-                            std::to_string(layer.SegEnd[k]) + "/" + std::to_string(layer.SegLen[k]);
-            }
-            out.push_back(segments);
-            for (int k = 1; k <= layer.ElementCount(); ++k) {
-                const TSubstrTS& e = layer.Elements[k];
-                out.push_back("    " + std::to_string(e.Order) + "^" +
-                              std::to_string(e.ParentOrder) + " " + e.UnLogop +
-                              (e.IsBracket() ? "(" + e.Content + ")@" + std::to_string(e.StartPos) +
-                                                   "-" + std::to_string(e.EndPos) +
-                                                   " done=" + std::to_string(e.Done)
-                                             : "TS" + std::to_string(e.TSNumber) + Evals(e.Evals)) +
-                              " " + layer.BinLogops[k].Sign + ":" +
-                              std::to_string(layer.BinLogops[k].OpIndex));
-            }
-        }
-    }
-    return out;
-}
-
 class GoldenTS2BR : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenTS2BR, Case) {
@@ -127,16 +68,11 @@ TEST_P(GoldenTS2BR, Case) {
     for (auto evaluation : {ts_workload::Evaluation::Compiled, ts_workload::Evaluation::Walk}) {
         test::AnalsFixture f(logic);
         const auto actual = Flatten(ts_workload::RunDefWW(f.anals, lines, targets, evaluation));
-        test::DumpActual("analysis", GetParam(), "expected.txt", Joined(actual));
+        test::DumpActual("analysis", GetParam(), "expected.txt", test::Joined(actual));
         test::DumpActual("analysis", GetParam(), "messages.txt",
                          test::FormatMessages(f.ui.Messages));
         EXPECT_EQ(actual, expected);
         EXPECT_EQ(f.ui.Messages, messages) << test::FormatMessages(f.ui.Messages);
-        if (fs::exists(caseDir / "structure.txt")) {
-            const std::vector<std::string> structure = Structure(f.anals);
-            test::DumpActual("analysis", GetParam(), "structure.txt", Joined(structure));
-            EXPECT_EQ(structure, test::LinesOf(caseDir / "structure.txt"));
-        }
     }
 }
 

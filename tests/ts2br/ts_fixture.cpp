@@ -21,6 +21,14 @@ LogicModel DemoLogic() {
     return LoadLogic(DemoDir() / "Sessions" / "_2BR_Breakfast" / "ini", ui);
 }
 
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
 AnalsFixture::AnalsFixture(const LogicModel& logic)
     : anals(ui, logic, ts_workload::NoLogops(), ts_workload::NoLogops()) {}
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "logic/logic_model.h"
 #include "platform/scripted_ui.h"
@@ -13,6 +15,9 @@ namespace vx::test {
 LogicModel LoadLogic(const std::filesystem::path& iniDir, Ui& ui);
 // The logic of the demo session Breakfast.
 LogicModel DemoLogic();
+
+// The lines, each ended by "\n", as a golden file holds them.
+std::string Joined(const std::vector<std::string>& lines);
 
 // An analysis engine over `logic` without 1BR operators.
 struct AnalsFixture {

@@ -5,6 +5,7 @@
 #include "platform/scripted_ui.h"
 #include "support/golden.h"
 #include "ts2br/ts_map_file.h"
+#include "ts_fixture.h"
 
 namespace fs = std::filesystem;
 
@@ -39,11 +40,7 @@ TEST_P(GoldenTSMap, Case) {
     const int result = ReadTSMapBlock(ui, (caseDir / "map.txt").string(),
                                       std::stoi(wanted.substr(1)), wanted, block);
     const std::vector<std::string> actual = Flatten(result, block);
-    std::string dump;
-    for (const std::string& line : actual) {
-        dump += line + "\n";
-    }
-    test::DumpActual("ts_map", GetParam(), "expected.txt", dump);
+    test::DumpActual("ts_map", GetParam(), "expected.txt", test::Joined(actual));
     test::DumpActual("ts_map", GetParam(), "messages.txt", test::FormatMessages(ui.Messages));
     EXPECT_EQ(actual, test::LinesOf(caseDir / "expected.txt"));
     EXPECT_EQ(ui.Messages, test::ReadMessagesFile(caseDir / "messages.txt"));
