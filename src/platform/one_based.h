@@ -8,6 +8,16 @@
 
 namespace vx {
 
+// The 0-based position of 1-based position `i` in a table of `size` entries; a position
+// outside 1..size throws IndexError instead of reaching past the table.
+inline std::size_t OneBasedIndex(int i, int size) {
+    if (i < 1 || i > size) {
+        throw IndexError("table index " + std::to_string(i) + " outside 1.." +
+                         std::to_string(size));
+    }
+    return static_cast<std::size_t>(i - 1);
+}
+
 // A fixed table with 1-based positions 1..N, as the system numbers its tables. An index
 // outside 1..N throws IndexError instead of reaching past the table.
 template <typename T, std::size_t N>
@@ -26,13 +36,7 @@ public:
     bool operator==(const OneBased&) const = default;
 
 private:
-    static std::size_t Index(int i) {
-        if (i < 1 || i > kSize) {
-            throw IndexError("table index " + std::to_string(i) + " outside 1.." +
-                             std::to_string(kSize));
-        }
-        return static_cast<std::size_t>(i - 1);
-    }
+    static std::size_t Index(int i) { return OneBasedIndex(i, kSize); }
 
     std::array<T, N> items_{};
 };

@@ -1,23 +1,9 @@
 #include "session/one_br_types.h"
 
-#include "platform/errors.h"
-
 namespace vx {
 
-namespace {
-
-std::size_t RecordIndex(int i) {
-    if (i < 1 || i > kSatzRecords) {
-        throw IndexError("table index " + std::to_string(i) + " outside 1.." +
-                         std::to_string(kSatzRecords));
-    }
-    return static_cast<std::size_t>(i - 1);
-}
-
-}  // namespace
-
 TSatzEntry& TSatzArray::operator[](int i) {
-    const std::size_t index = RecordIndex(i);
+    const std::size_t index = OneBasedIndex(i, kSatzRecords);
     if (index >= records_.size()) {
         records_.resize(index + 1);
     }
@@ -26,7 +12,7 @@ TSatzEntry& TSatzArray::operator[](int i) {
 
 const TSatzEntry& TSatzArray::operator[](int i) const {
     static const TSatzEntry kEmpty;
-    const std::size_t index = RecordIndex(i);
+    const std::size_t index = OneBasedIndex(i, kSatzRecords);
     return index < records_.size() ? records_[index] : kEmpty;
 }
 
@@ -49,10 +35,9 @@ TVxSEPapa* TVxSETable::FindNumbers(std::int32_t topic, std::int32_t sentence) {
 }
 
 TVxSEPapa* TVxSETable::TakeFree() {
-    if (used_ == kSEEntries) {
+    if (Used() == kSEEntries) {
         return nullptr;
     }
-    ++used_;
     return &entries_.emplace_back();
 }
 

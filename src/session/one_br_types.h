@@ -71,10 +71,8 @@ class TVxSETable {
 public:
     TVxSETable() { entries_.reserve(kSEEntries); }
 
-    int Used() const { return used_; }
-    const TVxSEPapa& operator[](int i) const {
-        return entries_.at(static_cast<std::size_t>(i - 1));
-    }
+    int Used() const { return static_cast<int>(entries_.size()); }
+    const TVxSEPapa& operator[](int i) const { return entries_[OneBasedIndex(i, Used())]; }
 
     // The first filled entry with this key, or nullptr.
     TVxSEPapa* FindKey(std::string_view key);
@@ -89,7 +87,6 @@ public:
 
 private:
     std::vector<TVxSEPapa> entries_;
-    int used_ = 0;
 };
 
 // The status of the last evaluated line.
