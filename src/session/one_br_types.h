@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "platform/one_based.h"
@@ -21,13 +20,6 @@ using TSatzItems = OneBased<std::string, kSatzItems>;
 struct TSatzEntry {
     // Its own constructor, so that a new table of them is not first cleared byte by byte.
     TSatzEntry() {}
-    TSatzEntry(std::int32_t length, std::string topic, std::string sentence, std::string xw,
-               TSatzItems items)
-        : Length(length),
-          TopicPart(std::move(topic)),
-          SentencePart(std::move(sentence)),
-          XWPart(std::move(xw)),
-          Items(std::move(items)) {}
 
     std::int32_t Length = 0;   // length of the source line
     std::string TopicPart;     // "S254"

@@ -17,7 +17,11 @@ namespace {
 std::unique_ptr<TSatzArray> Records(int count) {
     auto records = std::make_unique<TSatzArray>();
     for (int i = 1; i <= count; ++i) {
-        (*records)[i] = TSatzEntry{11, "S254", "E" + std::to_string(i), "WW10", {}};
+        TSatzEntry& record = (*records)[i];
+        record.Length = 11;
+        record.TopicPart = "S254";
+        record.SentencePart = "E" + std::to_string(i);
+        record.XWPart = "WW10";
     }
     return records;
 }
